@@ -1,0 +1,160 @@
+#include "ScoreGrid.h"
+
+#include "Application.h"
+#include "ScoreSheet.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+// Paints a cell as a plain string grid does: the background (button face for
+// the label column, the selection colour for a selected cell), the text two
+// pixels in from the cell's left and top edges, and a score hint in free cells.
+class TScoreGridDelegate : public QStyledItemDelegate {
+public:
+    explicit TScoreGridDelegate(TScoreGrid* AGrid) : QStyledItemDelegate(AGrid), FGrid(AGrid) {}
+
+    void paint(QPainter* APainter, const QStyleOptionViewItem& AOption,
+               const QModelIndex& AIndex) const override {
+        const int col = AIndex.column();
+        const int row = AIndex.row();
+        const QPalette& pal = FGrid->palette();
+        const bool selected = FGrid->CellSelected(col, row);
+        QColor background = col == kLabelCol ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
+        QColor foreground = pal.color(QPalette::WindowText);
+        if (selected && col != kLabelCol) {
+            background = pal.color(QPalette::Highlight);
+            foreground = pal.color(QPalette::HighlightedText);
+        }
+        APainter->save();
+        APainter->fillRect(AOption.rect, background);
+        APainter->setPen(foreground);
+        APainter->setFont(FGrid->font());
+        const QString text = AIndex.data().toString();
+        APainter->drawText(AOption.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+        if (text.isEmpty() && FGrid->HintFor) {
+            if (const std::optional<QString> hint = FGrid->HintFor(col, row)) {
+                const QRect r = FGrid->HintRect(col, row);
+                APainter->setClipRect(r);
+                APainter->fillRect(r, background);
+                APainter->setFont(FGrid->HintFont);
+                APainter->setPen(FGrid->HintColor ? FGrid->HintColor() : foreground);
+                APainter->drawText(r, Qt::AlignLeft | Qt::AlignTop, *hint);
+            }
+        }
+        APainter->restore();
+    }
+
+private:
+    TScoreGrid* FGrid;
+};
+
+TScoreGrid::TScoreGrid(QWidget* AParent) : QTableWidget(kSheetRowCount, kSheetColCount, AParent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    // A section holds the cell plus the grid line below or to the right of it.
+    for (int col = 0; col < kSheetColCount; ++col) {
+        setColumnWidth(col, kColWidth + kLineWidth);
+    }
+    for (int row = 0; row < kSheetRowCount; ++row) {
+        setRowHeight(row, kRowHeight + kLineWidth);
+        for (int col = 0; col < kSheetColCount; ++col) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled);
+            setItem(row, col, item);
+        }
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+    setAutoScroll(false);
+    setTabKeyNavigation(false);
+    setItemDelegate(new TScoreGridDelegate(this));
+}
+
+std::string TScoreGrid::Cell(int ACol, int ARow) const {
+    const QTableWidgetItem* cell = item(ARow, ACol);
+    return cell ? cell->text().toStdString() : std::string();
+}
+
+void TScoreGrid::SetCell(int ACol, int ARow, const std::string& AText) {
+    if (QTableWidgetItem* cell = item(ARow, ACol)) {
+        cell->setText(QString::fromStdString(AText));
+    }
+}
+
+bool TScoreGrid::MouseToCell(int AX, int AY, int& ACol, int& ARow) const {
+    ACol = columnAt(AX);
+    ARow = rowAt(AY);
+    return ACol >= 0 && ARow >= 0;
+}
+
+void TScoreGrid::Invalidate() {
+    viewport()->update();
+}
+
+void TScoreGrid::SetSelection(int ALeft, int ATop, int ARight, int ABottom) {
+    FSelection = QRect(QPoint(ALeft, ATop), QPoint(ARight, ABottom));
+    viewport()->update();
+}
+
+bool TScoreGrid::CellSelected(int ACol, int ARow) const {
+    return FSelection.contains(ACol, ARow);
+}
+
+QRect TScoreGrid::HintRect(int ACol, int ARow) const {
+    // Derived from the grid's outer size and its counts, as the hint layout is.
+    const int colPitch = width() / columnCount();
+    const int rowPitch = height() / rowCount();
+    const int left = colPitch * ACol + 35;
+    const int right = colPitch * (ACol + 1) - 6;
+    const int top = rowPitch * ARow;
+    const int bottom = rowPitch * (ARow + 1) - 2;
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+void TScoreGrid::mousePressEvent(QMouseEvent* AEvent) {
+    const QPoint p = AEvent->position().toPoint();
+    const int col = columnAt(p.x());
+    const int row = rowAt(p.y());
+    // Pressing a cell of the score column selects it, as a grid does.
+    if (col == kScoreCol && row >= 0) {
+        SetSelection(col, row, col, row);
+    }
+    Application::Guarded([&] {
+        if (OnMouseDown) {
+            OnMouseDown(AEvent->button(), p.x(), p.y());
+        }
+    });
+}
+
+void TScoreGrid::mouseReleaseEvent(QMouseEvent* AEvent) {
+    const QPoint p = AEvent->position().toPoint();
+    Application::Guarded([&] {
+        if (OnMouseUp) {
+            OnMouseUp(AEvent->button(), p.x(), p.y());
+        }
+    });
+}
+
+void TScoreGrid::mouseDoubleClickEvent(QMouseEvent* AEvent) {
+    // The first press of a double click has already written the line; the
+    // second would only be refused because the turn has just ended.
+    AEvent->accept();
+}
+
+void TScoreGrid::mouseMoveEvent(QMouseEvent* AEvent) {
+    AEvent->accept();
+}
+
+void TScoreGrid::keyPressEvent(QKeyEvent* AEvent) {
+    // The sheet is written only through presses and the Game menu.
+    AEvent->ignore();
+}

@@ -1,0 +1,139 @@
+#pragma once
+// The main window: five dice, the roll button, the two counters and the score
+// sheet, with the menus and shortcuts that drive the game session.
+
+#include "GameSession.h"
+#include "Random.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class TScoreGrid;
+class TVHCustomDice;
+class TVHDice;
+class TVHRegistry;
+class TfrmHighScores;
+
+// What the window uses from outside; tests replace these with fakes.
+struct TfrmMainServices {
+    IPrompter* Prompter = nullptr; // default: message boxes and the name prompt
+    ISoundPlayer* Sound = nullptr; // default: the embedded WAV player
+    const IClock* Clock = nullptr; // default: the system clock
+};
+
+class TfrmMain : public QMainWindow, private IGameView {
+    Q_OBJECT
+
+public:
+    // The outer size of the window, frame included, and the frame assumed around
+    // the client area (a fixed single border and a caption bar).
+    static constexpr int kOuterWidth = 499;
+    static constexpr int kOuterHeight = 580;
+    static constexpr int kFrameBorder = 4;
+    static constexpr int kCaptionHeight = 23;
+
+    explicit TfrmMain(const TfrmMainServices& AServices = {});
+    ~TfrmMain() override;
+
+    // The high-score dialog lives beside the main window for the whole run.
+    void SetHighScoresForm(TfrmHighScores* AForm) { FHighScoresForm = AForm; }
+
+    void DrawScoreHints() override;
+    void HideGridSelection() override;
+    QRect HintRect(int ACol, int ARow) const;
+    // The hint a free line shows now, the same text that writing it would store.
+    std::optional<QString> HintFor(int ACol, int ARow) const;
+
+    TVHRegistry& Settings() { return *VHRegistry1; }
+    std::vector<TVHDice*> AllDice() const;
+    TGameSession& Session() { return *FSession; }
+
+    // Controls, named as on the form.
+    QGroupBox* pnlJuboHand;
+    TVHDice* dice1;
+    TVHDice* dice2;
+    TVHDice* dice3;
+    TVHDice* dice4;
+    TVHDice* dice5;
+    std::array<QLabel*, 5> FKeyLabels{}; // Label1..Label5
+    QLabel* lblHold1;
+    QLabel* lblHold2;
+    QLabel* lblHold3;
+    QLabel* lblHold4;
+    QLabel* lblHold5;
+    TScoreGrid* grdScore;
+    QPushButton* btnBrasser;
+    QLabel* lblTotalCaption;
+    QLabel* lblTotalCount;
+    QLabel* lblCoupsCaption;
+    QLabel* lblShuffleCount;
+
+    QMenu* mniFichier;
+    QAction* mniNouvellePartie;
+    QAction* mniBestScores;
+    QAction* mniQuitter;
+    QMenu* jeu;
+    QAction* mniUndo;
+    std::array<QAction*, 16> FGameItems{}; // N11..Jubo1, in menu order
+    QMenu* mniOptions;
+    QAction* mniGameOptions;
+    QMenu* mniAide;
+    QAction* mniHelp;
+    QAction* Varnholtontheweb1;
+    QAction* mniAPropos;
+
+    std::unique_ptr<TVHRegistry> VHRegistry1;
+
+protected:
+    void closeEvent(QCloseEvent* AEvent) override;
+    void changeEvent(QEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
+
+private:
+    void BuildControls(QWidget* AClient);
+    void BuildMenus();
+    void FormCreate();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+    void VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender);
+
+    void btnBrasserClick();
+    void grdScoreMouseDown(Qt::MouseButton AButton, int AX, int AY);
+    void grdScoreMouseUp(Qt::MouseButton AButton, int AX, int AY);
+    void DiceClick(TVHCustomDice* ASender);
+    void DiceHold(bool AHeld, TVHCustomDice* ASender);
+    void mniJeuClick(int ATag);
+    void mniUndoClick();
+    void mniNouvellePartieClick();
+    void mniBestScoresClick();
+    void mniQuitterClick();
+    void mniGameOptionsClick();
+    void mniHelpClick();
+    void Varnholtontheweb1Click();
+    void mniAProposClick();
+
+    // IGameView
+    void ProcessPendingMessages() override;
+    void SetTotalCountText(const std::string& AText) override;
+    void SetShuffleCountText(const std::string& AText) override;
+    TFormBounds FormBounds() const override;
+
+    class THighScoreEntry;
+    class TSessionSettings;
+    std::unique_ptr<IPrompter> FDefaultPrompter;
+    std::unique_ptr<ISoundPlayer> FDefaultSound;
+    std::unique_ptr<IClock> FDefaultClock;
+    std::unique_ptr<THighScoreEntry> FHighScoreEntry;
+    std::unique_ptr<TSessionSettings> FSessionSettings;
+    std::unique_ptr<TGameSession> FSession;
+    TfrmHighScores* FHighScoresForm = nullptr;
+    bool FCentred = false;
+};

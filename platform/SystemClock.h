@@ -1,0 +1,9 @@
+#pragma once
+// The real UTC time of day, for seeding the dice.
+
+#include "Random.h"
+
+class TSystemClock : public IClock {
+public:
+    TSystemTime UtcTimeOfDay() const override;
+};

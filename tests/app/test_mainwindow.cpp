@@ -1,0 +1,332 @@
+// The main window driven headless: layout, menus and keys, hints, the Held
+// labels, the counters and the settings hand-over through a temporary hive.
+
+#include "../game/SessionFakes.h"
+
+#include "Application.h"
+#include "MainSettings.h"
+#include "ScoreGrid.h"
+#include "TColor.h"
+#include "VHDice.h"
+#include "VHRegistry.h"
+#include "uMain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString HivePath(const QTemporaryDir& ADir) {
+    return ADir.path() + QStringLiteral("/Varnholt/Tolmir.reg");
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    // A window with fake questions, sound and clock; errors are recorded.
+    struct Rig {
+        EventLog log;
+        FakePrompter prompter{log};
+        FakeSound sound{log};
+        FakeClock clock;
+        std::vector<std::string> errors;
+        std::unique_ptr<TfrmMain> window;
+
+        Rig() {
+            Application::SetExceptionHandler([this](const std::exception_ptr& e) {
+                errors.push_back(Application::ExceptionText(e));
+            });
+            window = std::make_unique<TfrmMain>(TfrmMainServices{&prompter, &sound, &clock});
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        }
+        ~Rig() {
+            Application::SetExceptionHandler({});
+            window->VHRegistry1->AutoSave = false;
+        }
+        TfrmMain& w() { return *window; }
+        std::string Score(int row) { return w().grdScore->Cell(1, row); }
+        QPoint CellCentre(int col, int row) {
+            return QPoint(col * 71 + 35, row * 25 + 12);
+        }
+    };
+
+    QTemporaryDir FHome;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(FHome.isValid());
+        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    }
+
+    void init() { QFile::remove(HivePath(FHome)); }
+
+    void layoutAndMenus() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tolmir"));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(w.pnlJuboHand->geometry(), QRect(21, 16, 452, 122));
+        const std::vector<TVHDice*> dice = w.AllDice();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(dice[i]->geometry(), QRect(15 + 88 * i, 32, 70, 70));
+            QCOMPARE(dice[i]->Tag(), i + 1);
+            QCOMPARE(dice[i]->toolTip(), QStringLiteral("Press F%1 to hold/unhold").arg(i + 1));
+            QCOMPARE(dice[i]->HeldColor(), TColor(14597308));
+            QCOMPARE(w.FKeyLabels[i]->geometry(), QRect(44 + 88 * i, 103, 16, 16));
+            QCOMPARE(w.FKeyLabels[i]->text(), QStringLiteral("F%1").arg(i + 1));
+        }
+        QCOMPARE(w.lblHold1->geometry(), QRect(36, 12, 28, 16));
+        QCOMPARE(w.lblHold5->geometry(), QRect(388, 12, 28, 16));
+        QVERIFY(!w.lblHold3->isVisible());
+        QCOMPARE(w.grdScore->geometry(), QRect(258, 156, 136, 351));
+        QCOMPARE(w.btnBrasser->geometry(), QRect(68, 207, 146, 45));
+        QCOMPARE(w.btnBrasser->text(), QStringLiteral("&Roll Dice"));
+        QCOMPARE(w.btnBrasser->font().pixelSize(), 16);
+        QCOMPARE(w.lblTotalCaption->text(), QStringLiteral("Hand Total:"));
+        QCOMPARE(w.lblCoupsCaption->text(), QStringLiteral("Rolls:"));
+        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("0"));
+        QCOMPARE(w.font().pixelSize(), 13);
+        QCOMPARE(w.grdScore->HintRect(1, 0), QRect(QPoint(103, 0), QPoint(129, 22)));
+        QCOMPARE(w.grdScore->HintRect(1, 12), QRect(QPoint(103, 300), QPoint(129, 322)));
+
+        const QStringList labels = {"1",    "2",     "3",        "4",    "5",    "6",      "Sub-Total",
+                                    "Bonus", "Straight", "Full", "High", "Low", "Tolmir", "Total"};
+        for (int row = 0; row < 14; ++row) {
+            QCOMPARE(QString::fromStdString(w.grdScore->Cell(0, row)), labels[row]);
+        }
+        QCOMPARE(rig.Score(13), std::string("0"));
+        QVERIFY(rig.Score(6).empty());
+
+        const QList<QPair<QString, QString>> menus = {
+            {"mniNouvellePartie", "Ctrl+N"}, {"mniUndo", "Ctrl+Z"},     {"N11", "F1"},
+            {"N551", "F5"},                  {"N12", "Ctrl+F1"},         {"N61", "Ctrl+F6"},
+            {"Straight1", "Ctrl+S"},         {"Full1", "Ctrl+F"},        {"Haut1", "Ctrl+H"},
+            {"Bas1", "Ctrl+L"},              {"Jubo1", "Ctrl+J"},        {"mniBestScores", ""},
+            {"mniQuitter", ""},              {"mniGameOptions", ""},     {"mniHelp", ""},
+            {"Varnholtontheweb1", ""},       {"mniAPropos", ""}};
+        for (const auto& [name, keys] : menus) {
+            auto* item = w.findChild<QAction*>(name);
+            QVERIFY2(item, qPrintable(name));
+            QCOMPARE(item->shortcut().toString(), keys);
+        }
+        QCOMPARE(w.findChild<QAction*>("Jubo1")->text(), QStringLiteral("Jubo"));
+        QCOMPARE(w.findChild<QAction*>("Jubo1")->data().toInt(), 21);
+        QCOMPARE(w.findChild<QAction*>("N31")->data().toInt(), 3);
+        QCOMPARE(w.menuBar()->actions().size(), 4);
+        QCOMPARE(w.focusWidget(), w.btnBrasser);
+    }
+
+    void rollWithTheButtonAndTheKeys() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        // 12:34:56.789 UTC seeds the draws 3, 2, 3, 1, 5.
+        QCOMPARE(w.dice1->DiceValue(), 3);
+        QCOMPARE(w.dice5->DiceValue(), 5);
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
+        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("14"));
+        QCOMPARE(rig.log.front(), std::string("sound:DiceRoll"));
+
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("3"));
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(rig.errors, std::vector<std::string>{"You can't shuffle more than three times!"});
+    }
+
+    void holdKeysDiceClicksAndHeldLabels() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        // F1 holds before the first roll, where a click is refused.
+        QTest::keyClick(&w, Qt::Key_F1);
+        QVERIFY(w.dice1->Held());
+        QVERIFY(w.lblHold1->isVisible());
+        QTest::mouseClick(w.dice2, Qt::LeftButton);
+        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QVERIFY(!w.dice2->Held());
+        QVERIFY(!w.lblHold2->isVisible());
+
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        QCOMPARE(w.dice1->DiceValue(), 6) << "held through the roll";
+        QTest::mouseClick(w.dice2, Qt::LeftButton);
+        QVERIFY(w.dice2->Held());
+        QVERIFY(w.lblHold2->isVisible());
+        QTest::keyClick(&w, Qt::Key_F2);
+        QVERIFY(!w.dice2->Held());
+        QVERIFY(!w.lblHold2->isVisible());
+        QTest::keyClick(&w, Qt::Key_F5);
+        QVERIFY(w.lblHold5->isVisible());
+
+        // A write starts a new turn: every label goes with the held flags.
+        QTest::keyClick(&w, Qt::Key_F1, Qt::ControlModifier);
+        QVERIFY(!w.lblHold1->isVisible());
+        QVERIFY(!w.lblHold5->isVisible());
+        QCOMPARE(rig.errors.size(), std::size_t(1));
+    }
+
+    void writeWithEveryButtonAndTheCounters() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
+        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QVERIFY(rig.Score(2).empty());
+
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // 1 2 3 3 5
+        QTest::mouseClick(w.grdScore->viewport(), Qt::RightButton, {}, rig.CellCentre(1, 2));
+        QCOMPARE(rig.Score(2), std::string("6"));
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("0"));
+        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("14"));
+        QCOMPARE(w.dice3->DiceValue(), 6);
+        QCOMPARE(w.focusWidget(), w.btnBrasser);
+        for (int row = 0; row < 14; ++row) {
+            QVERIFY(!w.grdScore->CellSelected(1, row));
+        }
+
+        // Presses on written, computed or label cells write nothing.
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        for (QPoint p : {rig.CellCentre(1, 2), rig.CellCentre(1, 6), rig.CellCentre(0, 4)}) {
+            QTest::mouseClick(w.grdScore->viewport(), Qt::LeftButton, {}, p);
+        }
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!rig.Score(8).empty());
+
+        // Undo puts the turn back as it stood.
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(rig.Score(8).empty());
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
+        QCOMPARE(rig.errors.size(), std::size_t(1));
+    }
+
+    void hintsForTheHandTwoToSix() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        SetSetting(w.Settings(), kSettingScoreHintColor, TSettingValue(int(0x000000FF)));
+        for (int row = 0; row < 14; ++row) {
+            QVERIFY(!w.HintFor(1, row));
+        }
+        const std::vector<TVHDice*> dice = w.AllDice();
+        for (int i = 0; i < 5; ++i) {
+            dice[i]->SetDiceValue(6 - i);
+            QTest::keyClick(&w, Qt::Key(Qt::Key_F1 + i));
+        }
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        const std::map<int, QString> expected = {{0, "0"},  {1, "2"},  {2, "3"},  {3, "4"},
+                                                 {4, "5"},  {5, "6"},  {8, "30"}, {9, "0"},
+                                                 {10, "20"}, {11, "20"}, {12, "0"}};
+        for (int row = 0; row < 14; ++row) {
+            const auto hint = w.HintFor(1, row);
+            if (expected.count(row)) {
+                QVERIFY2(hint, qPrintable(QString::number(row)));
+                QCOMPARE(*hint, expected.at(row));
+            } else {
+                QVERIFY2(!hint, qPrintable(QString::number(row)));
+            }
+        }
+        QVERIFY(!w.HintFor(0, 0));
+
+        // The hint is painted in its colour inside its rectangle only.
+        const QImage grid = w.grdScore->viewport()->grab().toImage();
+        const auto isHint = [&](int x, int y) {
+            const QColor c = grid.pixelColor(x, y);
+            return c.red() > 150 && c.green() < 90 && c.blue() < 90;
+        };
+        for (int row : {1, 8, 12}) {
+            const QRect r = w.HintRect(1, row);
+            int inside = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    inside += isHint(x, y) ? 1 : 0;
+                }
+            }
+            QVERIFY2(inside > 5, qPrintable(QString::number(row)));
+        }
+        for (int y = 0; y < grid.height(); ++y) {
+            for (int x = 0; x < grid.width(); ++x) {
+                const bool inSomeRect = x >= 103 && x <= 129 && (y % 25) <= 22;
+                if (!inSomeRect) {
+                    QVERIFY2(!isHint(x, y), qPrintable(QString("%1,%2").arg(x).arg(y)));
+                }
+            }
+        }
+
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier); // second roll, all held
+        QCOMPARE(*w.HintFor(1, 8), QStringLiteral("25"));
+        SetSetting(w.Settings(), kSettingShowScoreHints, TSettingValue(false));
+        QVERIFY(!w.HintFor(1, 8));
+    }
+
+    void settingsRoundTripThroughTheHive() {
+        {
+            Rig rig;
+            TfrmMain& w = rig.w();
+            QCOMPARE(w.dice1->DiceStyle(), ds2D);
+            QCOMPARE(w.dice1->DiceColor(), TColor(0xFFFFFF));
+            for (TVHDice* die : w.AllDice()) {
+                die->SetDiceStyle(ds3D);
+                die->SetPipColor(0x123456);
+            }
+            w.close();
+            w.VHRegistry1.reset(); // the store writes the hive as it goes
+        }
+        QFile hive(HivePath(FHome));
+        QVERIFY(hive.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(hive.readAll());
+        QVERIFY2(text.contains("\"DiceStyle\"=\"3\""), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\"PipColor\"=\"%1\"").arg(0x123456)));
+        hive.close();
+        {
+            Rig rig;
+            for (TVHDice* die : rig.w().AllDice()) {
+                QCOMPARE(die->DiceStyle(), ds3D);
+                QCOMPARE(die->PipColor(), TColor(0x123456));
+            }
+        }
+    }
+
+    void damagedSettingsFallBackToDefaults() {
+        QDir().mkpath(FHome.path() + "/Varnholt");
+        QFile hive(HivePath(FHome));
+        QVERIFY(hive.open(QIODevice::WriteOnly));
+        hive.write("Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
+                   "\"DiceStyle\"=\"7\"\r\n\"DiceColor\"=\"blue\"\r\n\"HeldColor\"=\"255\"\r\n");
+        hive.close();
+        Rig rig;
+        QCOMPARE(rig.w().dice3->DiceStyle(), ds2D);
+        QCOMPARE(rig.w().dice3->DiceColor(), TColor(0xFFFFFF));
+        QCOMPARE(rig.w().dice3->HeldColor(), TColor(255));
+    }
+
+    void closeQuery() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        rig.prompter.answers = {false};
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(rig.prompter.questions.back().text,
+                 std::string("You have an ongoing game. Do you want to close the program?"));
+        rig.prompter.answers = {true};
+        QVERIFY(w.close());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
