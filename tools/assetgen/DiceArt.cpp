@@ -218,7 +218,7 @@ TDieLook RedDieLook() {
 }
 
 TDieLook HeldDieLook() {
-    return {QColor(150, 36, 36), QColor(118, 26, 26), QColor(72, 12, 16), QColor(192, 220, 192),
+    return {QColor(132, 28, 30), QColor(104, 20, 22), QColor(62, 8, 12), QColor(192, 220, 192),
             QColor(0, 0, 0, 0)};
 }
 

@@ -19,37 +19,44 @@ struct TColourCount {
     qint64 Count;
 };
 
-// One box of the median cut: a run of colours that will share a palette entry.
+// One box of the median cut: a run of colours that will share a palette entry,
+// with the channel along which it spreads widest and how much it matters.
 struct TBox {
-    std::vector<TColourCount> Colours;
-
-    int WidestChannel(int& ARange) const {
-        int best = 0;
-        ARange = -1;
-        for (int c = 0; c < 3; ++c) {
-            const auto [lo, hi] = std::minmax_element(
-                Colours.begin(), Colours.end(),
-                [c](const TColourCount& a, const TColourCount& b) { return a.Rgb[c] < b.Rgb[c]; });
-            if (hi->Rgb[c] - lo->Rgb[c] > ARange) {
-                ARange = hi->Rgb[c] - lo->Rgb[c];
-                best = c;
+    explicit TBox(std::vector<TColourCount> AColours) : Colours(std::move(AColours)) {
+        std::array<int, 3> lo{255, 255, 255}, hi{0, 0, 0};
+        for (const TColourCount& colour : Colours) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                lo[c] = std::min(lo[c], colour.Rgb[c]);
+                hi[c] = std::max(hi[c], colour.Rgb[c]);
+            }
+            Pixels += colour.Count;
+        }
+        for (std::size_t c = 0; c < 3; ++c) {
+            if (hi[c] - lo[c] > hi[Channel] - lo[Channel]) {
+                Channel = c;
             }
         }
-        return best;
+        // Wide boxes covering many pixels are split first.
+        Score = Colours.size() < 2 ? 0 : (hi[Channel] - lo[Channel]) * std::sqrt(double(Pixels));
     }
 
     QRgb Average() const {
         std::array<qint64, 3> sum{};
-        qint64 total = 0;
         for (const TColourCount& colour : Colours) {
-            for (int c = 0; c < 3; ++c) {
+            for (std::size_t c = 0; c < 3; ++c) {
                 sum[c] += colour.Rgb[c] * colour.Count;
             }
-            total += colour.Count;
         }
-        const auto mean = [&](int c) { return static_cast<int>((sum[c] + total / 2) / total); };
+        const auto mean = [&](std::size_t c) {
+            return static_cast<int>((sum[c] + Pixels / 2) / Pixels);
+        };
         return qRgb(mean(0), mean(1), mean(2));
     }
+
+    std::vector<TColourCount> Colours;
+    qint64 Pixels = 0;
+    std::size_t Channel = 0;
+    double Score = 0;
 };
 
 std::vector<TColourCount> Histogram(const QImage& AImage) {
@@ -77,52 +84,33 @@ QList<QRgb> MedianCut(std::vector<TColourCount> AColours, int AEntries) {
     if (AColours.empty() || AEntries <= 0) {
         return palette;
     }
-    std::vector<TBox> boxes{TBox{std::move(AColours)}};
+    std::vector<TBox> boxes{TBox(std::move(AColours))};
     while (static_cast<int>(boxes.size()) < AEntries) {
-        double bestScore = 0;
-        std::size_t bestBox = boxes.size();
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].Colours.size() < 2) {
-                continue;
-            }
-            int range = 0;
-            boxes[i].WidestChannel(range);
-            qint64 pixels = 0;
-            for (const TColourCount& colour : boxes[i].Colours) {
-                pixels += colour.Count;
-            }
-            const double score = range * std::sqrt(static_cast<double>(pixels));
-            if (score > bestScore) {
-                bestScore = score;
-                bestBox = i;
-            }
-        }
-        if (bestBox == boxes.size()) {
+        const auto widest =
+            std::max_element(boxes.begin(), boxes.end(),
+                             [](const TBox& a, const TBox& b) { return a.Score < b.Score; });
+        if (widest->Score <= 0) {
             break;
         }
-        int range = 0;
-        const int channel = boxes[bestBox].WidestChannel(range);
-        std::vector<TColourCount>& colours = boxes[bestBox].Colours;
+        // Split at the pixel median along the widest channel.
+        std::vector<TColourCount> colours = std::move(widest->Colours);
+        const std::size_t channel = widest->Channel;
+        const qint64 pixels = widest->Pixels;
         std::stable_sort(colours.begin(), colours.end(),
                          [channel](const TColourCount& a, const TColourCount& b) {
                              return a.Rgb[channel] < b.Rgb[channel];
                          });
-        qint64 total = 0;
-        for (const TColourCount& colour : colours) {
-            total += colour.Count;
-        }
         qint64 running = 0;
         std::size_t split = 1;
         for (; split < colours.size() - 1; ++split) {
             running += colours[split - 1].Count;
-            if (running * 2 >= total) {
+            if (running * 2 >= pixels) {
                 break;
             }
         }
-        TBox upper{std::vector<TColourCount>(colours.begin() + static_cast<std::ptrdiff_t>(split),
-                                             colours.end())};
-        colours.resize(split);
-        boxes.push_back(std::move(upper));
+        const auto middle = colours.begin() + static_cast<std::ptrdiff_t>(split);
+        *widest = TBox(std::vector<TColourCount>(colours.begin(), middle));
+        boxes.emplace_back(std::vector<TColourCount>(middle, colours.end()));
     }
     for (const TBox& box : boxes) {
         palette.append(box.Average());

@@ -162,21 +162,21 @@ QByteArray DiceRollWave() {
     // Five dice thrown together: each lands a little after the others and bounces
     // with ever shorter gaps and softer knocks until it lies still.
     for (int die = 0; die < 5; ++die) {
-        double time = noise.Uniform(0.004, 0.05);
-        double gap = noise.Uniform(0.045, 0.08);
+        double time = die == 0 ? 0.003 : noise.Uniform(0.01, 0.07);
+        double gap = noise.Uniform(0.05, 0.085);
         double amplitude = noise.Uniform(0.7, 1.0);
         const double ring = noise.Uniform(2200, 3600);
         const double thud = noise.Uniform(160, 320);
-        while (time < 0.37 && amplitude > 0.04) {
+        while (time < 0.36 && amplitude > 0.04) {
             AddKnock(out, kRate, noise, time, amplitude, ring * noise.Uniform(0.94, 1.06), thud);
             time += gap * noise.Uniform(0.8, 1.2);
-            gap *= 0.72;
-            amplitude *= noise.Uniform(0.5, 0.7);
+            gap *= 0.82;
+            amplitude *= noise.Uniform(0.62, 0.8);
         }
     }
     // Dice knocking into each other while they roll: brighter, quicker clicks.
     for (int i = 0; i < 6; ++i) {
-        AddKnock(out, kRate, noise, noise.Uniform(0.03, 0.25), noise.Uniform(0.2, 0.45),
+        AddKnock(out, kRate, noise, noise.Uniform(0.03, 0.3), noise.Uniform(0.2, 0.45),
                  noise.Uniform(3400, 4300), 400);
     }
     return WaveFile({std::move(out)}, kRate, 0.85);
@@ -194,6 +194,14 @@ struct TNote {
 
 // A brass-like voice: a saw-like stack of harmonics that grows brighter as the
 // note swells, a small rise into pitch at the attack and a late, gentle vibrato.
+const std::array<double, 15> kHarmonicWeights = [] {
+    std::array<double, 15> weights{};
+    for (std::size_t k = 1; k < weights.size(); ++k) {
+        weights[k] = 1 / std::pow(static_cast<double>(k), 1.1);
+    }
+    return weights;
+}();
+
 void AddBrass(std::vector<double>& ALeft, std::vector<double>& ARight, int ARate,
               const TNote& ANote) {
     const double release = 0.16;
@@ -211,10 +219,13 @@ void AddBrass(std::vector<double>& ALeft, std::vector<double>& ARight, int ARate
         const double vibrato = 1 + 0.005 * std::sin(kTwoPi * 5.3 * t) * std::min(1.0, t / 0.6);
         const double scoop = 1 - 0.025 * std::exp(-t / 0.03);
         phase += kTwoPi * ANote.Pitch * vibrato * scoop / ARate;
+        // Harmonic k is weighted by envelope^(0.35 (k - 1)) / k^1.1.
+        const double step = std::pow(envelope, 0.35);
+        double brightness = 1;
         double sample = 0;
         for (int k = 1; k <= harmonics; ++k) {
-            const double brightness = std::pow(envelope, 0.35 * (k - 1));
-            sample += brightness * std::sin(k * phase) / std::pow(k, 1.1);
+            sample += brightness * std::sin(k * phase) * kHarmonicWeights[k];
+            brightness *= step;
         }
         const double value = ANote.Loudness * envelope * sample;
         ALeft[start + i] += value * std::sqrt(1 - ANote.Pan);
@@ -230,7 +241,7 @@ void AddCymbal(std::vector<double>& ALeft, std::vector<double>& ARight, int ARat
     const auto start = static_cast<std::size_t>(AStart * ARate);
     for (std::size_t i = start; i < ALeft.size(); ++i) {
         const double t = static_cast<double>(i - start) / ARate;
-        const double envelope = ALoudness * std::exp(-t / 0.45) * std::min(1.0, t / 0.004);
+        const double envelope = ALoudness * std::exp(-t / 0.35) * std::min(1.0, t / 0.004);
         ALeft[i] += envelope * highLeft.Step(noise.Sample());
         ARight[i] += envelope * highRight.Step(noise.Sample());
     }
@@ -284,7 +295,7 @@ QByteArray TadaWave() {
     for (const TNote& note : notes) {
         AddBrass(left, right, kRate, note);
     }
-    AddCymbal(left, right, kRate, kChord, 0.9);
+    AddCymbal(left, right, kRate, kChord, 0.5);
     AddRoom(left, right, kRate);
     return WaveFile({std::move(left), std::move(right)}, kRate, 0.89,
                     {{"INAM", "Tada"}, {"ICOP", "2026 Varnholt"}});
