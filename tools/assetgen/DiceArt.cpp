@@ -20,8 +20,8 @@ constexpr double kCornerRadius = 0.16;
 constexpr double kFaceInset = 0.035;
 
 // A face of the cube [-1, 1]^3: its centre and the two unit axes along which its
-// face coordinates u and v (0..1) run. u runs left to right, v top to bottom as
-// the face is usually looked at; the outward normal is U x V reversed for sides.
+// face coordinates u and v (0..1) run: u left to right, v top to bottom as the
+// face is usually looked at. The centre doubles as the outward normal.
 struct TFace {
     QVector3D Centre;
     QVector3D U;
@@ -37,7 +37,7 @@ const std::array<TFace, 5> kFaces{{
     {{-1, 0, 0}, {0, 0, 1}, {0, -1, 0}},  // left
 }};
 
-// Pip centres of the 3 x 3 grid, as a die face is laid out, and the faces.
+// Pip centres on the 3 x 3 grid of a face, and which of them each value uses.
 constexpr std::array<QPointF, 7> kPipSpots{
     {{0.25, 0.25}, {0.25, 0.5}, {0.25, 0.75}, {0.5, 0.5}, {0.75, 0.25}, {0.75, 0.5}, {0.75, 0.75}}};
 
@@ -113,10 +113,10 @@ public:
     }
 
     bool Visible(const TFace& AFace) const {
+        // On a cube around the origin a face's centre is also its outward normal.
         const QVector3D centre = ToCamera(AFace.Centre);
-        const QVector3D normal = ToCamera(AFace.Centre); // the centre is the outward normal
         const QVector3D toEye = QVector3D(0, 0, static_cast<float>(kCameraDistance)) - centre;
-        return QVector3D::dotProduct(normal, toEye) > 0;
+        return QVector3D::dotProduct(centre, toEye) > 0;
     }
 
     // How much a side face turns towards the light, which comes from the upper left.
