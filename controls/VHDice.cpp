@@ -113,6 +113,30 @@ QRect OutlineBox(int ALeft, int ATop, int ARight, int ABottom) {
     return {ALeft, ATop, ARight - ALeft - 1, ABottom - ATop - 1};
 }
 
+// The rounded face (0, 0, 70, 70) with corners of a 10 x 10 ellipse, in the current
+// pen and brush. QPainter's own rounded rectangle is not symmetric without
+// antialiasing, so each corner is a quarter of a (symmetric) 10 x 10 ellipse and the
+// straight edges and the inside are drawn between them.
+void DrawFace(QPainter& APainter) {
+    constexpr int kSize = 70;
+    constexpr int kCorner = 10;
+    constexpr int kFar = kSize - kCorner;
+    for (const int x : {0, kFar}) {
+        for (const int y : {0, kFar}) {
+            APainter.drawEllipse(OutlineBox(x, y, x + kCorner, y + kCorner));
+        }
+    }
+    // The inner halves of the corner ellipses lie under these two bands.
+    const QBrush face = APainter.brush();
+    constexpr int kHalf = kCorner / 2;
+    APainter.fillRect(kHalf, 1, kSize - 2 * kHalf, kSize - 2, face);
+    APainter.fillRect(1, kHalf, kSize - 2, kSize - 2 * kHalf, face);
+    APainter.drawLine(kHalf, 0, kSize - 1 - kHalf, 0);
+    APainter.drawLine(kHalf, kSize - 1, kSize - 1 - kHalf, kSize - 1);
+    APainter.drawLine(0, kHalf, 0, kSize - 1 - kHalf);
+    APainter.drawLine(kSize - 1, kHalf, kSize - 1, kSize - 1 - kHalf);
+}
+
 } // namespace
 
 TVHDice::TVHDice(QWidget* AParent) : TVHCustomDice(AParent) {
@@ -167,7 +191,7 @@ void TVHDice::Paint2D(QPainter& APainter) const {
     // Fixed pixel geometry without antialiasing: the face does not follow the size.
     APainter.setPen(QPen(Qt::black, 1));
     APainter.setBrush(TColorToQColor(Held() ? FHeldColor : FDiceColor));
-    APainter.drawRoundedRect(OutlineBox(0, 0, 70, 70), 5, 5);
+    DrawFace(APainter);
     APainter.setBrush(TColorToQColor(FPipColor));
     for (const int pip : kFaces.at(static_cast<std::size_t>(DiceValue() - 1))) {
         const auto& box = kPipBoxes.at(static_cast<std::size_t>(pip));
