@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 #include <span>
 
 TVHCustomDice::TVHCustomDice(QWidget* AParent) : QWidget(AParent) {
@@ -57,31 +58,41 @@ void TVHCustomDice::Click() {
 }
 
 void TVHCustomDice::mousePressEvent(QMouseEvent* AEvent) {
-    if (AEvent->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(AEvent);
-        return;
-    }
-    FLeftPressed = true;
+    Application::Guarded([this, AEvent] {
+        if (AEvent->button() == Qt::LeftButton) {
+            FLeftPressed = true;
+        } else {
+            QWidget::mousePressEvent(AEvent);
+        }
+    });
 }
 
 void TVHCustomDice::mouseReleaseEvent(QMouseEvent* AEvent) {
-    if (AEvent->button() != Qt::LeftButton) {
-        QWidget::mouseReleaseEvent(AEvent);
-        return;
-    }
-    const bool clicked = FLeftPressed && rect().contains(AEvent->position().toPoint());
-    FLeftPressed = false;
-    if (clicked) {
-        Application::Guarded([this] { Click(); });
-    }
+    Application::Guarded([this, AEvent] {
+        if (AEvent->button() != Qt::LeftButton) {
+            QWidget::mouseReleaseEvent(AEvent);
+            return;
+        }
+        // Like a push button: the click counts only when released over the die.
+        const QPointF at = AEvent->position();
+        const bool over = rect().contains(static_cast<int>(std::floor(at.x())),
+                                          static_cast<int>(std::floor(at.y())));
+        const bool clicked = FLeftPressed && over;
+        FLeftPressed = false;
+        if (clicked) {
+            Click();
+        }
+    });
 }
 
 void TVHCustomDice::mouseDoubleClickEvent(QMouseEvent* AEvent) {
     // The second press of a double click is not a click: the first one already
     // toggled the die. QWidget's default would treat it as another press.
-    if (AEvent->button() != Qt::LeftButton) {
-        QWidget::mouseDoubleClickEvent(AEvent);
-    }
+    Application::Guarded([AEvent] {
+        if (AEvent->button() != Qt::LeftButton) {
+            AEvent->ignore();
+        }
+    });
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
