@@ -1,0 +1,105 @@
+#include "VHColorButton.h"
+
+#include "Application.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+TVHColorButton::TVHColorButton(QWidget* AParent)
+    : QWidget(AParent),
+      FColor(QColorToTColor(palette().color(QPalette::Active, QPalette::Button))) {
+    setFocusPolicy(Qt::NoFocus);
+    // Every pixel is painted: bevels and the colour field cover the whole widget.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(25, 20);
+}
+
+void TVHColorButton::SetColor(TColor AColor) {
+    if (AColor != FColor) {
+        FColor = AColor;
+        update();
+    }
+}
+
+void TVHColorButton::SetBevelWidth(int AWidth) {
+    if (AWidth >= 1 && AWidth != FBevelWidth) {
+        FBevelWidth = AWidth;
+        update();
+    }
+}
+
+void TVHColorButton::SetBevelInner(TPanelBevel ABevel) {
+    if (ABevel != FBevelInner) {
+        FBevelInner = ABevel;
+        update();
+    }
+}
+
+namespace {
+
+// One bevel of AWidth pixels along the edges of ARect, which then shrinks by it.
+// The light colour takes the top row and left column except their far ends; the
+// dark colour the bottom row and right column in full.
+void DrawBevel(QPainter& APainter, QRect& ARect, const QColor& ALight, const QColor& ADark,
+               int AWidth) {
+    for (int i = 0; i < AWidth && ARect.width() > 0 && ARect.height() > 0; ++i) {
+        APainter.fillRect(ARect.left(), ARect.top(), ARect.width() - 1, 1, ALight);
+        APainter.fillRect(ARect.left(), ARect.top(), 1, ARect.height() - 1, ALight);
+        APainter.fillRect(ARect.right(), ARect.top(), 1, ARect.height(), ADark);
+        APainter.fillRect(ARect.left(), ARect.bottom(), ARect.width(), 1, ADark);
+        ARect.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
+void TVHColorButton::paintEvent(QPaintEvent* /*AEvent*/) {
+    Application::Guarded([this] {
+        QPainter painter(this);
+        // The active colours in every state, so that a disabled swatch looks the same.
+        const QColor light = palette().color(QPalette::Active, QPalette::Light);
+        const QColor dark = palette().color(QPalette::Active, QPalette::Dark);
+        QRect field = rect();
+        DrawBevel(painter, field, light, dark, FBevelWidth);
+        if (FBevelInner == TPanelBevel::bvRaised) {
+            DrawBevel(painter, field, light, dark, FBevelWidth);
+        } else if (FBevelInner == TPanelBevel::bvLowered) {
+            DrawBevel(painter, field, dark, light, FBevelWidth);
+        }
+        if (field.isValid()) {
+            painter.fillRect(field, TColorToQColor(FColor));
+        }
+    });
+}
+
+void TVHColorButton::mousePressEvent(QMouseEvent* AEvent) {
+    if (AEvent->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(AEvent);
+        return;
+    }
+    // Qt keeps delivering mouse events to the widget that took the press until the
+    // button is released, so the release reaches the swatch wherever it happens.
+    Application::Guarded([this] {
+        SetBevelWidth(1);
+        SetBevelInner(TPanelBevel::bvLowered);
+    });
+}
+
+void TVHColorButton::mouseReleaseEvent(QMouseEvent* AEvent) {
+    if (AEvent->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(AEvent);
+        return;
+    }
+    Application::Guarded([this, AEvent] {
+        SetBevelWidth(1);
+        SetBevelInner(TPanelBevel::bvRaised);
+        const QPointF at = AEvent->position();
+        const QPoint pixel(static_cast<int>(std::floor(at.x())),
+                           static_cast<int>(std::floor(at.y())));
+        if (OnClick && rect().contains(pixel)) {
+            OnClick(this);
+        }
+    });
+}
