@@ -19,3 +19,11 @@ std::optional<std::uint32_t> RegDwordOf(const TRegValue& AValue) {
         number = (number << 8) | static_cast<unsigned char>(AValue.Data[i]);
     return number;
 }
+
+std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue) {
+    if (!AValue || AValue->Data.empty())
+        return std::string();
+    if (AValue->Type != REG_SZ && AValue->Type != REG_EXPAND_SZ)
+        return std::nullopt;
+    return AValue->Data.substr(0, AValue->Data.find('\0'));
+}

@@ -46,6 +46,10 @@ TRegValue RegDwordValue(std::uint32_t ANumber);
 // The number of a REG_DWORD value of four bytes; nothing for any other value.
 std::optional<std::uint32_t> RegDwordOf(const TRegValue& AValue);
 
+// The text of a value: empty when it is missing or has no data, cut at its first
+// NUL; nothing when the value is not of a text type (REG_SZ, REG_EXPAND_SZ).
+std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue);
+
 // An open key. Changes made through it are stored when it is closed (at the
 // latest when it is destroyed); a key that changed nothing stores nothing.
 class IRegistryKey {

@@ -118,12 +118,8 @@ bool TVHRegistry::FindItem(const std::string& AValueName, int& AIndex) const {
 }
 
 std::optional<std::string> ReadRegistryText(const IRegistryKey& AKey, const std::string& AName) {
-    const std::optional<TRegValue> value = AKey.QueryValue(AName);
-    if (!value || value->Data.empty())
-        return std::string();
-    if (value->Type != REG_SZ && value->Type != REG_EXPAND_SZ) {
+    std::optional<std::string> text = RegTextOf(AKey.QueryValue(AName));
+    if (!text)
         ReportStorageError(InvalidDataTypeMessage(AName));
-        return std::nullopt;
-    }
-    return value->Data.substr(0, value->Data.find('\0'));
+    return text;
 }
