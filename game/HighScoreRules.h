@@ -1,7 +1,9 @@
 #pragma once
-// Whether a final total enters the high-score table of at most ten rows.
+// Whether a final total enters the high-score table.
 
-constexpr int kHighScoreMinimum = 100; // totals must be greater than this
-constexpr int kHighScoreRows = 10;
+constexpr int kHighScoreMaxRows = 10;  // the table keeps the ten best results
+constexpr int kHighScoreMinimum = 100; // a total must be greater than this
 
+// True when ATotal is greater than 100 and the table holds fewer than ten rows
+// or ATotal beats the lowest score in it.
 bool QualifiesForHighScores(int ATotal, int ARowCount, int ALowestScore);

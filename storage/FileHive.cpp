@@ -1,0 +1,331 @@
+#include "FileHive.h"
+
+#include "HiveFormat.h"
+#include "StorageErrors.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ErrnoText(int AError) {
+    return std::strerror(AError);
+}
+
+// Closes a file descriptor when it goes out of scope.
+class TFd {
+public:
+    explicit TFd(int AFd = -1) : FFd(AFd) {}
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    TFd& operator=(TFd&& AOther) noexcept {
+        if (this != &AOther) {
+            Reset();
+            FFd = std::exchange(AOther.FFd, -1);
+        }
+        return *this;
+    }
+    ~TFd() { Reset(); }
+    int Get() const { return FFd; }
+    void Reset() {
+        if (FFd >= 0)
+            ::close(FFd);
+        FFd = -1;
+    }
+    // Closes now and tells whether the close succeeded (it can report a failed write).
+    bool CloseChecked() {
+        const int fd = std::exchange(FFd, -1);
+        return ::close(fd) == 0;
+    }
+
+private:
+    int FFd;
+};
+
+enum class TReadResult { Ok, Missing, Failed };
+
+TReadResult ReadWholeFile(const fs::path& AFile, std::string& AText, int& AError) {
+    AText.clear();
+    TFd fd(::open(AFile.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        AError = errno;
+        return AError == ENOENT ? TReadResult::Missing : TReadResult::Failed;
+    }
+    char buffer[16384];
+    for (;;) {
+        const ssize_t count = ::read(fd.Get(), buffer, sizeof buffer);
+        if (count == 0)
+            return TReadResult::Ok;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            AError = errno;
+            return TReadResult::Failed;
+        }
+        AText.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+bool WriteAll(int AFd, const std::string& AText) {
+    std::size_t done = 0;
+    while (done < AText.size()) {
+        const ssize_t count = ::write(AFd, AText.data() + done, AText.size() - done);
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+// Problems with one hive file are reported once per run, not at every read.
+bool FirstReportFor(const fs::path& AFile, const std::string& AWhat) {
+    static std::mutex FMutex;
+    static std::set<std::string> FReported;
+    std::lock_guard lock(FMutex);
+    return FReported.insert(AFile.string() + '\n' + AWhat).second;
+}
+
+std::string Timestamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+class THiveFile {
+public:
+    explicit THiveFile(fs::path AFile) : FFile(std::move(AFile)) {}
+
+    // The hive as it is on disk; empty when there is none. A file that cannot be
+    // parsed is set aside first. False when the file exists but cannot be read,
+    // or is corrupt and could not be set aside: then it must not be written.
+    bool Load(THive& AHive, bool ALocked) {
+        AHive = {};
+        std::string text;
+        int error = 0;
+        switch (ReadWholeFile(FFile, text, error)) {
+        case TReadResult::Missing:
+            return true;
+        case TReadResult::Failed:
+            if (FirstReportFor(FFile, "read"))
+                ReportStorageError("The saved settings and high scores in " + FFile.string() +
+                                   " could not be read: " + ErrnoText(error) + ".");
+            return false;
+        case TReadResult::Ok:
+            break;
+        }
+        std::string why;
+        if (ParseHive(text, AHive, why))
+            return true;
+        if (!ALocked) {
+            // Another copy of the game may be replacing the file right now: decide
+            // under the lock.
+            TFd lock;
+            if (!Lock(lock))
+                return false;
+            return Load(AHive, true);
+        }
+        return SetAside(why);
+    }
+
+    // Lays AChanges over the key APath of the hive on disk and replaces the file.
+    bool Store(const std::string& APath, const std::vector<THiveValue>& AChanges) {
+        std::error_code code;
+        fs::create_directories(FFile.parent_path(), code);
+        if (code)
+            return Failed("the folder " + FFile.parent_path().string() +
+                          " could not be created: " + code.message());
+        TFd lock;
+        if (!Lock(lock))
+            return false;
+        THive hive;
+        if (!Load(hive, true))
+            return false;
+        THiveKey& key = AddHiveKey(hive, APath);
+        for (const THiveValue& change : AChanges)
+            SetHiveValue(key, change.Name, change.Value);
+        return Replace(FormatHive(hive));
+    }
+
+private:
+    // The exclusive lock on the lock file beside the hive. The kernel drops it
+    // when the process ends, however it ends.
+    bool Lock(TFd& ALock) {
+        const fs::path lockName = FFile.string() + ".lock";
+        TFd fd(::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        if (fd.Get() < 0)
+            return Failed(lockName.string() + " could not be opened: " + ErrnoText(errno));
+        while (::flock(fd.Get(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return Failed(lockName.string() + " could not be locked: " + ErrnoText(errno));
+        }
+        ALock = std::move(fd);
+        return true;
+    }
+
+    bool SetAside(const std::string& AWhy) {
+        fs::path aside = FFile.string() + ".corrupt-" + Timestamp();
+        for (int n = 1; fs::exists(aside); ++n)
+            aside = FFile.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
+        if (::rename(FFile.c_str(), aside.c_str()) != 0) {
+            if (FirstReportFor(FFile, "corrupt"))
+                ReportStorageError("The saved settings and high scores in " + FFile.string() +
+                                   " are damaged (" + AWhy +
+                                   ") and could not be set aside: " + ErrnoText(errno) +
+                                   ". The game starts from the defaults and does not save.");
+            return false;
+        }
+        ReportStorageError("The saved settings and high scores in " + FFile.string() +
+                           " are damaged (" + AWhy + "). The file was kept as " + aside.string() +
+                           " and the game starts from the defaults.");
+        return true;
+    }
+
+    bool Replace(const std::string& AText) {
+        const fs::path temp = FFile.string() + ".tmp";
+        TFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+        if (fd.Get() < 0)
+            return Failed(temp.string() + " could not be created: " + ErrnoText(errno));
+        struct stat old {};
+        if (::stat(FFile.c_str(), &old) == 0)
+            ::fchmod(fd.Get(), old.st_mode & 07777);
+        if (!WriteAll(fd.Get(), AText) || ::fsync(fd.Get()) != 0 || !fd.CloseChecked()) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return Failed(temp.string() + " could not be written: " + ErrnoText(error));
+        }
+        if (::rename(temp.c_str(), FFile.c_str()) != 0) {
+            const int error = errno;
+            ::unlink(temp.c_str());
+            return Failed(temp.string() + " could not be renamed: " + ErrnoText(error));
+        }
+        // The rename itself reaches the disk with the folder.
+        TFd folder(::open(FFile.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.Get() >= 0)
+            ::fsync(folder.Get());
+        return true;
+    }
+
+    bool Failed(const std::string& AWhy) {
+        ReportStorageError("The settings and high scores could not be saved to " + FFile.string() +
+                           ": " + AWhy + ".");
+        return false;
+    }
+
+    fs::path FFile;
+};
+
+class TFileHiveKey : public IRegistryKey {
+public:
+    TFileHiveKey(fs::path AFile, std::string APath, std::vector<THiveValue> AValues, bool ACreated)
+        : FFile(std::move(AFile)), FPath(std::move(APath)), FValues{{}, std::move(AValues)},
+          FCreated(ACreated) {}
+    ~TFileHiveKey() override { Close(); }
+
+    std::vector<std::string> ValueNames() const override {
+        std::vector<std::string> names;
+        names.reserve(FValues.Values.size());
+        for (const THiveValue& value : FValues.Values)
+            names.push_back(value.Name);
+        return names;
+    }
+
+    std::optional<TRegValue> QueryValue(const std::string& AName) const override {
+        if (const THiveValue* value = FindHiveValue(FValues, AName))
+            return value->Value;
+        return std::nullopt;
+    }
+
+    bool SetValue(const std::string& AName, const TRegValue& AValue) override {
+        if (FClosed)
+            return false;
+        const THiveValue* old = FindHiveValue(FValues, AName);
+        if (old != nullptr && old->Value == AValue)
+            return true; // unchanged: nothing to store
+        SetHiveValue(FValues, AName, AValue);
+        SetHiveValue(FChanges, AName, AValue);
+        return true;
+    }
+
+    bool Close() override {
+        if (FClosed)
+            return true;
+        FClosed = true;
+        if (FChanges.Values.empty() && !FCreated)
+            return true;
+        try {
+            return THiveFile(FFile).Store(FPath, FChanges.Values);
+        } catch (const std::exception& e) {
+            ReportStorageError("The settings and high scores could not be saved to " +
+                               FFile.string() + ": " + e.what() + ".");
+            return false;
+        }
+    }
+
+private:
+    fs::path FFile;
+    std::string FPath;
+    THiveKey FValues;      // what the key holds for this handle
+    THiveKey FChanges;     // the values this handle changed, in order of change
+    bool FCreated = false; // the key did not exist before this handle
+    bool FClosed = false;
+};
+
+} // namespace
+
+TFileHive::TFileHive(fs::path AFileName) : FFileName(std::move(AFileName)) {}
+
+fs::path TFileHive::DefaultFileName() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    fs::path base;
+    if (xdg != nullptr && *xdg != '\0') {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = fs::path(home != nullptr ? home : "") / ".config";
+    }
+    return base / "Varnholt" / "Tolmir.reg";
+}
+
+std::unique_ptr<IRegistryKey> TFileHive::OpenKey(const std::string& APath) {
+    THive hive;
+    THiveFile(FFileName).Load(hive, false);
+    if (!HiveKeyExists(hive, APath))
+        return nullptr;
+    const THiveKey* key = FindHiveKey(hive, APath);
+    THiveKey values{NormalizeKeyPath(APath), {}};
+    if (key != nullptr)
+        values = *key;
+    return std::make_unique<TFileHiveKey>(FFileName, values.Path, values.Values, false);
+}
+
+std::unique_ptr<IRegistryKey> TFileHive::CreateKey(const std::string& APath) {
+    THive hive;
+    THiveFile(FFileName).Load(hive, false);
+    const THiveKey* key = FindHiveKey(hive, APath);
+    const std::string path = key != nullptr ? key->Path : NormalizeKeyPath(APath);
+    std::vector<THiveValue> values;
+    if (key != nullptr)
+        values = key->Values;
+    return std::make_unique<TFileHiveKey>(FFileName, path, values, !HiveKeyExists(hive, APath));
+}
+
+std::unique_ptr<IRegistry> CreateCurrentUserRegistry() {
+    return std::make_unique<TFileHive>(TFileHive::DefaultFileName());
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The registry of platforms without one: a file hive (HiveFormat.h) for the
+// current user at $XDG_CONFIG_HOME/Varnholt/Tolmir.reg.
+//
+// Reading never writes. A key's changes reach the file when the key is closed:
+// under an exclusive flock on "Tolmir.reg.lock" beside the hive, the file is read
+// again, only the values this key changed are laid over it, and the result is
+// written to a temporary file, flushed to disk and renamed over the hive. Another
+// process's changes survive, and a crash leaves the old file or the new one.
+//
+// A file that cannot be parsed is never overwritten: it is renamed to
+// "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty.
+
+#include "Registry.h"
+
+#include <filesystem>
+
+class TFileHive : public IRegistry {
+public:
+    explicit TFileHive(std::filesystem::path AFileName);
+
+    // $XDG_CONFIG_HOME/Varnholt/Tolmir.reg, or $HOME/.config/Varnholt/Tolmir.reg
+    // when XDG_CONFIG_HOME is unset or empty.
+    static std::filesystem::path DefaultFileName();
+
+    const std::filesystem::path& FileName() const { return FFileName; }
+
+    std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) override;
+    std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override;
+
+private:
+    std::filesystem::path FFileName;
+};

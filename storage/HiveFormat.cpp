@@ -1,0 +1,371 @@
+#include "HiveFormat.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    c = AsciiLower(c);
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+bool StartsWithNoCase(std::string_view AText, std::string_view APrefix) {
+    return AText.size() >= APrefix.size() &&
+           SameRegistryName(AText.substr(0, APrefix.size()), APrefix);
+}
+
+// A reader over the whole text: quoted strings may span lines, so the hive is
+// not read line by line.
+class TParser {
+public:
+    explicit TParser(std::string_view AText) : FText(AText) {}
+
+    bool Parse(THive& AHive, std::string& AError) {
+        if (FText.substr(0, 3) == "\xEF\xBB\xBF")
+            FPos = 3;
+        SkipBlank();
+        if (!TakeLine(kHeader))
+            return Fail("the first line is not \"" + std::string(kHeader) + "\"", AError);
+        THiveKey* key = nullptr;
+        for (;;) {
+            SkipBlank();
+            if (AtEnd())
+                return true;
+            const char c = Peek();
+            if (c == ';') {
+                while (!AtEnd() && Peek() != '\n')
+                    ++FPos;
+            } else if (c == '[') {
+                std::string path;
+                if (!ParseKeyName(path))
+                    return Fail(FWhy, AError);
+                key = &AddHiveKey(AHive, path);
+            } else if (c == '"' || c == '@') {
+                if (key == nullptr)
+                    return Fail("a value comes before the first key", AError);
+                THiveValue value;
+                if (!ParseValue(value))
+                    return Fail(FWhy, AError);
+                SetHiveValue(*key, value.Name, value.Value);
+            } else {
+                return Fail("unexpected text", AError);
+            }
+        }
+    }
+
+private:
+    bool AtEnd() const { return FPos >= FText.size(); }
+    char Peek() const { return FText[FPos]; }
+
+    bool Fail(const std::string& AWhy, std::string& AError) const {
+        int line = 1;
+        for (std::size_t i = 0; i < FPos && i < FText.size(); ++i)
+            line += FText[i] == '\n' ? 1 : 0;
+        AError = "line " + std::to_string(line) + ": " + AWhy;
+        return false;
+    }
+    bool Why(const std::string& AWhy) {
+        FWhy = AWhy;
+        return false;
+    }
+
+    void SkipBlank() {
+        while (!AtEnd() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\r' || Peek() == '\n'))
+            ++FPos;
+    }
+    void SkipSpaces() {
+        while (!AtEnd() && (Peek() == ' ' || Peek() == '\t'))
+            ++FPos;
+    }
+    // The end of a line: trailing spaces, then a line break or the end of the text.
+    bool TakeLineEnd() {
+        SkipSpaces();
+        if (!AtEnd() && Peek() == '\r')
+            ++FPos;
+        if (AtEnd())
+            return true;
+        if (Peek() != '\n')
+            return false;
+        ++FPos;
+        return true;
+    }
+    bool TakeLine(std::string_view AText) {
+        if (FText.substr(FPos, AText.size()) != AText)
+            return false;
+        FPos += AText.size();
+        return TakeLineEnd();
+    }
+
+    bool ParseKeyName(std::string& APath) {
+        ++FPos; // '['
+        const std::size_t start = FPos;
+        while (!AtEnd() && Peek() != ']' && Peek() != '\n')
+            ++FPos;
+        if (AtEnd() || Peek() != ']')
+            return Why("a key name has no closing bracket");
+        std::string_view name = FText.substr(start, FPos - start);
+        ++FPos;
+        if (!TakeLineEnd())
+            return Why("text after a key name");
+        if (!StartsWithNoCase(name, kRoot) ||
+            (name.size() > kRoot.size() && name[kRoot.size()] != '\\'))
+            return Why("a key outside HKEY_CURRENT_USER");
+        APath = NormalizeKeyPath(name.substr(kRoot.size()));
+        return true;
+    }
+
+    bool ParseQuoted(std::string& AText) {
+        ++FPos; // opening quote
+        while (!AtEnd()) {
+            const char c = FText[FPos++];
+            if (c == '"')
+                return true;
+            if (c == '\\' && !AtEnd() && (Peek() == '\\' || Peek() == '"'))
+                AText += FText[FPos++];
+            else
+                AText += c;
+        }
+        return Why("a string has no closing quote");
+    }
+
+    bool ParseValue(THiveValue& AValue) {
+        if (Peek() == '@') {
+            ++FPos;
+        } else if (!ParseQuoted(AValue.Name)) {
+            return false;
+        }
+        SkipSpaces();
+        if (AtEnd() || Peek() != '=')
+            return Why("a value name is not followed by '='");
+        ++FPos;
+        SkipSpaces();
+        std::string_view rest = FText.substr(FPos);
+        if (!rest.empty() && rest.front() == '"') {
+            AValue.Value.Type = REG_SZ;
+            if (!ParseQuoted(AValue.Value.Data))
+                return false;
+        } else if (StartsWithNoCase(rest, "dword:")) {
+            FPos += 6;
+            std::uint32_t number = 0;
+            for (int i = 0; i < 8; ++i) {
+                const int digit = AtEnd() ? -1 : HexDigit(Peek());
+                if (digit < 0)
+                    return Why("a dword has not eight hex digits");
+                number = (number << 4) | static_cast<std::uint32_t>(digit);
+                ++FPos;
+            }
+            AValue.Value = RegDwordValue(number);
+        } else if (StartsWithNoCase(rest, "hex")) {
+            if (!ParseHex(AValue.Value))
+                return false;
+        } else {
+            return Why("a value of an unknown kind");
+        }
+        if (!TakeLineEnd())
+            return Why("text after a value");
+        return true;
+    }
+
+    // hex:bytes (REG_BINARY) or hex(N):bytes, the bytes as comma-separated pairs
+    // of hex digits, lines continued by a backslash after a comma.
+    bool ParseHex(TRegValue& AValue) {
+        FPos += 3;
+        AValue.Type = REG_BINARY;
+        if (!AtEnd() && Peek() == '(') {
+            ++FPos;
+            std::uint32_t type = 0;
+            int digits = 0;
+            for (int digit; !AtEnd() && (digit = HexDigit(Peek())) >= 0; ++FPos, ++digits)
+                type = (type << 4) | static_cast<std::uint32_t>(digit);
+            if (digits == 0 || digits > 8 || AtEnd() || Peek() != ')')
+                return Why("a hex type is malformed");
+            ++FPos;
+            AValue.Type = type;
+        }
+        if (AtEnd() || Peek() != ':')
+            return Why("a hex value has no ':'");
+        ++FPos;
+        SkipSpaces();
+        if (AtEnd() || Peek() == '\r' || Peek() == '\n')
+            return true;
+        for (;;) {
+            const int high = AtEnd() ? -1 : HexDigit(Peek());
+            const int low = FPos + 1 < FText.size() ? HexDigit(FText[FPos + 1]) : -1;
+            if (high < 0 || low < 0)
+                return Why("a byte is not two hex digits");
+            AValue.Data += static_cast<char>(high * 16 + low);
+            FPos += 2;
+            SkipSpaces();
+            if (AtEnd() || Peek() != ',')
+                return true;
+            ++FPos;
+            SkipSpaces();
+            if (!AtEnd() && Peek() == '\\') {
+                ++FPos;
+                if (!TakeLineEnd())
+                    return Why("text after a line continuation");
+                SkipSpaces();
+            }
+        }
+    }
+
+    std::string_view FText;
+    std::size_t FPos = 0;
+    std::string FWhy;
+};
+
+void AppendQuoted(std::string& AOut, const std::string& AText) {
+    AOut += '"';
+    for (const char c : AText) {
+        if (c == '\\' || c == '"')
+            AOut += '\\';
+        AOut += c;
+    }
+    AOut += '"';
+}
+
+void AppendHex(std::string& AOut, const std::string& ABytes) {
+    char pair[3];
+    for (std::size_t i = 0; i < ABytes.size(); ++i) {
+        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(ABytes[i]));
+        if (i > 0)
+            AOut += ',';
+        AOut += pair;
+    }
+}
+
+} // namespace
+
+bool SameRegistryName(std::string_view A, std::string_view B) {
+    if (A.size() != B.size())
+        return false;
+    for (std::size_t i = 0; i < A.size(); ++i)
+        if (AsciiLower(A[i]) != AsciiLower(B[i]))
+            return false;
+    return true;
+}
+
+std::string NormalizeKeyPath(std::string_view APath) {
+    std::string path;
+    std::size_t start = 0;
+    while (start <= APath.size()) {
+        std::size_t end = APath.find('\\', start);
+        if (end == std::string_view::npos)
+            end = APath.size();
+        if (end > start) {
+            if (!path.empty())
+                path += '\\';
+            path += APath.substr(start, end - start);
+        }
+        start = end + 1;
+    }
+    return path;
+}
+
+const THiveKey* FindHiveKey(const THive& AHive, std::string_view APath) {
+    const std::string path = NormalizeKeyPath(APath);
+    for (const THiveKey& key : AHive.Keys)
+        if (SameRegistryName(key.Path, path))
+            return &key;
+    return nullptr;
+}
+
+THiveKey* FindHiveKey(THive& AHive, std::string_view APath) {
+    return const_cast<THiveKey*>(FindHiveKey(static_cast<const THive&>(AHive), APath));
+}
+
+bool HiveKeyExists(const THive& AHive, std::string_view APath) {
+    const std::string path = NormalizeKeyPath(APath);
+    if (path.empty())
+        return true; // the root itself
+    for (const THiveKey& key : AHive.Keys) {
+        if (SameRegistryName(key.Path, path))
+            return true;
+        if (key.Path.size() > path.size() && key.Path[path.size()] == '\\' &&
+            SameRegistryName(std::string_view(key.Path).substr(0, path.size()), path))
+            return true;
+    }
+    return false;
+}
+
+THiveKey& AddHiveKey(THive& AHive, std::string_view APath) {
+    if (THiveKey* key = FindHiveKey(AHive, APath))
+        return *key;
+    AHive.Keys.push_back({NormalizeKeyPath(APath), {}});
+    return AHive.Keys.back();
+}
+
+const THiveValue* FindHiveValue(const THiveKey& AKey, std::string_view AName) {
+    for (const THiveValue& value : AKey.Values)
+        if (SameRegistryName(value.Name, AName))
+            return &value;
+    return nullptr;
+}
+
+void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue) {
+    if (const THiveValue* found = FindHiveValue(AKey, AName)) {
+        const_cast<THiveValue*>(found)->Value = AValue;
+        return;
+    }
+    AKey.Values.push_back({AName, AValue});
+}
+
+bool ParseHive(std::string_view AText, THive& AHive, std::string& AError) {
+    THive hive;
+    if (!TParser(AText).Parse(hive, AError))
+        return false;
+    AHive = std::move(hive);
+    return true;
+}
+
+std::string FormatHive(const THive& AHive) {
+    std::string out(kHeader);
+    out += '\n';
+    for (const THiveKey& key : AHive.Keys) {
+        out += "\n[";
+        out += kRoot;
+        if (!key.Path.empty())
+            out += '\\' + key.Path;
+        out += "]\n";
+        for (const THiveValue& value : key.Values) {
+            if (value.Name.empty())
+                out += '@';
+            else
+                AppendQuoted(out, value.Name);
+            out += '=';
+            const TRegValue& v = value.Value;
+            if (v.Type == REG_SZ) {
+                AppendQuoted(out, v.Data);
+            } else if (const auto number = RegDwordOf(v)) {
+                char digits[9];
+                std::snprintf(digits, sizeof digits, "%08x", *number);
+                out += "dword:";
+                out += digits;
+            } else {
+                char type[16];
+                if (v.Type == REG_BINARY)
+                    type[0] = '\0';
+                else
+                    std::snprintf(type, sizeof type, "(%x)", static_cast<unsigned>(v.Type));
+                out += "hex";
+                out += type;
+                out += ':';
+                AppendHex(out, v.Data);
+            }
+            out += '\n';
+        }
+    }
+    out += '\n';
+    return out;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The registry as the settings store and the high-score table use it: keys below
+// the current user's root, values with a type and data. On Windows the real
+// registry serves it; elsewhere a file hive does (FileHive.h). The backend is
+// chosen when the program is built.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h> // REG_SZ, REG_DWORD and the other value types
+#else
+// The value types, with the numbers the registry gives them.
+enum : std::uint32_t {
+    REG_NONE = 0,
+    REG_SZ = 1,
+    REG_EXPAND_SZ = 2,
+    REG_BINARY = 3,
+    REG_DWORD = 4,
+    REG_MULTI_SZ = 7,
+    REG_QWORD = 11,
+};
+#endif
+
+// A value's type and data. Text types (REG_SZ, REG_EXPAND_SZ) hold UTF-8 without
+// a terminating NUL; REG_DWORD holds four bytes, least significant first; every
+// other type holds its bytes as they are. The size is Data.size().
+struct TRegValue {
+    std::uint32_t Type = REG_NONE;
+    std::string Data;
+
+    bool operator==(const TRegValue&) const = default;
+};
+
+TRegValue RegStringValue(const std::string& AText);
+TRegValue RegDwordValue(std::uint32_t ANumber);
+// The number of a REG_DWORD value of four bytes; nothing for any other value.
+std::optional<std::uint32_t> RegDwordOf(const TRegValue& AValue);
+
+// The text of a value: empty when it is missing or has no data, cut at its first
+// NUL; nothing when the value is not of a text type (REG_SZ, REG_EXPAND_SZ).
+std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue);
+
+// An open key. Changes made through it are stored when it is closed (at the
+// latest when it is destroyed); a key that changed nothing stores nothing.
+class IRegistryKey {
+public:
+    virtual ~IRegistryKey() = default;
+    // The names of the key's values, in the registry's enumeration order.
+    virtual std::vector<std::string> ValueNames() const = 0;
+    // A value's type and data; nothing when the key has no value of that name.
+    virtual std::optional<TRegValue> QueryValue(const std::string& AName) const = 0;
+    // Writes a value, replacing one of the same name; false when refused.
+    virtual bool SetValue(const std::string& AName, const TRegValue& AValue) = 0;
+    // Stores the changes. False when they could not be stored; the backend has
+    // then reported why. Closing twice does nothing the second time.
+    virtual bool Close() = 0;
+};
+
+// The current user's root key. Paths are relative to it, parts separated by
+// backslashes; letter case does not matter.
+class IRegistry {
+public:
+    virtual ~IRegistry() = default;
+    // Opens an existing key; nothing when it does not exist.
+    virtual std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) = 0;
+    // Opens a key, creating it and its missing parents; nothing when that fails.
+    virtual std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) = 0;
+};
+
+// The current user's registry of this platform.
+std::unique_ptr<IRegistry> CreateCurrentUserRegistry();

@@ -1,0 +1,159 @@
+#include "VHListView.h"
+
+#include "HighScoreRules.h"
+#include "RegistryKeyPath.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+std::string Utf8(const QString& AText) {
+    return AText.toStdString();
+}
+QString FromUtf8(const std::string& AText) {
+    return QString::fromStdString(AText);
+}
+
+} // namespace
+
+TVHListView::TVHListView(QWidget* AParent) : TVHListView(AParent, CreateCurrentUserRegistry()) {}
+
+TVHListView::TVHListView(QWidget* AParent, std::unique_ptr<IRegistry> ARegistry)
+    : QTreeWidget(AParent), FRegistry(std::move(ARegistry)) {
+    // A report list: flat rows under a header of columns, none until added.
+    setColumnCount(0);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    header()->setStretchLastSection(false);
+    SetReadOnly(true);
+}
+
+TVHListView::~TVHListView() = default;
+
+void TVHListView::SetReadOnly(bool AValue) {
+    FReadOnly = AValue;
+    setEditTriggers(AValue ? QAbstractItemView::NoEditTriggers
+                           : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+}
+
+std::string TVHListView::KeyPath() const {
+    return AppKeyPath(FRegKeySoftware, FRegKeyCompany, FRegKeyAppName);
+}
+
+void TVHListView::AddColumn(const QString& ACaption, int AWidth) {
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    headerItem()->setText(column, ACaption);
+    setColumnWidth(column, AWidth);
+}
+
+std::vector<std::string> TVHListView::ColumnCaptions() const {
+    std::vector<std::string> captions;
+    for (int column = 0; column < columnCount(); ++column)
+        captions.push_back(Utf8(headerItem()->text(column)));
+    return captions;
+}
+
+void TVHListView::LoadFromRegistry() {
+    std::vector<TListRow> rows(static_cast<std::size_t>(topLevelItemCount()));
+    LoadListRows(*FRegistry, PathBelowRoot(KeyPath()), ColumnCaptions(), rows, FMaxLoadedRows);
+    for (std::size_t r = static_cast<std::size_t>(topLevelItemCount()); r < rows.size(); ++r) {
+        auto* item = new QTreeWidgetItem(this);
+        item->setText(0, FromUtf8(rows[r].Caption));
+        for (std::size_t s = 0; s < rows[r].SubItems.size(); ++s)
+            item->setText(static_cast<int>(s) + 1, FromUtf8(rows[r].SubItems[s]));
+    }
+}
+
+void TVHListView::SaveToRegistry() {
+    const int columns = columnCount();
+    std::vector<TListRow> rows;
+    for (int r = 0; r < topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* item = topLevelItem(r);
+        TListRow row{Utf8(item->text(0)), {}};
+        for (int c = 1; c < columns; ++c)
+            row.SubItems.push_back(Utf8(item->text(c)));
+        rows.push_back(std::move(row));
+    }
+    SaveListRows(*FRegistry, PathBelowRoot(KeyPath()), ColumnCaptions(), rows);
+}
+
+void TVHListView::DeleteItem(QTreeWidgetItem* AItem) {
+    if (AItem == nullptr)
+        return;
+    if (OnDeletion)
+        OnDeletion(*this, AItem);
+    delete AItem; // removes it from the list
+}
+
+TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent) : TVHListView(AParent) {
+    AddHighScoreColumns();
+}
+
+TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent, std::unique_ptr<IRegistry> ARegistry)
+    : TVHListView(AParent, std::move(ARegistry)) {
+    AddHighScoreColumns();
+}
+
+void TVHHighScoreListView::AddHighScoreColumns() {
+    for (const THighScoreColumn& column : kHighScoreColumns)
+        AddColumn(QString::fromLatin1(column.Caption), column.Width);
+    SetMaxLoadedRows(kHighScoreMaxRows);
+}
+
+QTreeWidgetItem* TVHHighScoreListView::AddScore(int AScore, const QString& AName) {
+    if (topLevelItemCount() == kHighScoreMaxRows)
+        DeleteLastItem();
+    const QDate today = QDate::currentDate();
+    auto* added = new QTreeWidgetItem(
+        QStringList{AName, QString::number(AScore),
+                    FromUtf8(ScoreDateText(today.year(), today.month(), today.day(),
+                                           Utf8(RegionalDateSeparator())))});
+    addTopLevelItem(added);
+
+    std::vector<QTreeWidgetItem*> items;
+    while (topLevelItemCount() > 0)
+        items.push_back(takeTopLevelItem(0));
+    std::stable_sort(items.begin(), items.end(), [this](QTreeWidgetItem* A, QTreeWidgetItem* B) {
+        return CompareScores(A, B) < 0;
+    });
+    for (QTreeWidgetItem* item : items)
+        addTopLevelItem(item);
+    return added;
+}
+
+int TVHHighScoreListView::LowestScore() const {
+    const int count = topLevelItemCount();
+    return count == 0 ? 0 : ScoreTextValue(Utf8(topLevelItem(count - 1)->text(kScoreColumn)));
+}
+
+void TVHHighScoreListView::DeleteLastItem() {
+    if (topLevelItemCount() > 0)
+        DeleteItem(topLevelItem(topLevelItemCount() - 1));
+}
+
+int TVHHighScoreListView::CompareScores(QTreeWidgetItem* AItem1, QTreeWidgetItem* AItem2) const {
+    return CompareScoreTexts(Utf8(AItem1->text(kScoreColumn)), Utf8(AItem2->text(kScoreColumn)));
+}
+
+QString DateSeparatorOf(const QString& AFormat) {
+    qsizetype i = 0;
+    while (i < AFormat.size() && !AFormat[i].isLetter())
+        ++i;
+    while (i < AFormat.size() && AFormat[i].isLetter())
+        ++i;
+    if (i >= AFormat.size() || AFormat[i] == u'\'')
+        return QStringLiteral("/");
+    return AFormat.mid(i, 1);
+}
+
+QString RegionalDateSeparator() {
+    return DateSeparatorOf(QLocale().dateFormat(QLocale::ShortFormat));
+}

@@ -1,0 +1,125 @@
+#include "VHRegistry.h"
+
+#include "RegistryKeyPath.h"
+#include "StorageErrors.h"
+
+#include <exception>
+
+TVHRegistryItem::TVHRegistryItem(TVHRegistryItems& ACollection, int AIndex)
+    : FCollection(ACollection), FIndex(AIndex) {}
+
+std::string TVHRegistryItem::DisplayName() const {
+    return FValueName.empty() ? std::string("TVHRegistryItem") : FValueName;
+}
+
+TVHRegistryItem& TVHRegistryItems::Add() {
+    FItems.push_back(std::make_unique<TVHRegistryItem>(*this, Count()));
+    return *FItems.back();
+}
+
+TVHRegistry::TVHRegistry(std::string AOwnerName, std::string AName)
+    : TVHRegistry(std::move(AOwnerName), std::move(AName), CreateCurrentUserRegistry()) {}
+
+TVHRegistry::TVHRegistry(std::string AOwnerName, std::string AName,
+                         std::unique_ptr<IRegistry> ARegistry)
+    : FRegistry(std::move(ARegistry)), FVHRegistryItems(*this), FOwnerName(std::move(AOwnerName)),
+      FName(std::move(AName)) {}
+
+TVHRegistry::~TVHRegistry() {
+    if (!FAutoSave || FVHRegistryItems.Count() == 0)
+        return;
+    // The settings are written even when the event fails.
+    try {
+        if (OnWriteItemsToRegistry)
+            OnWriteItemsToRegistry(*this);
+    } catch (const std::exception& e) {
+        ReportStorageError(e.what());
+    } catch (...) {
+        ReportStorageError("The settings could not be prepared for saving.");
+    }
+    try {
+        WriteItems();
+    } catch (const std::exception& e) {
+        ReportStorageError(e.what());
+    } catch (...) {
+        ReportStorageError("The settings could not be saved.");
+    }
+}
+
+void TVHRegistry::Loaded() {
+    if (FAutoLoad)
+        ReadItemsFromRegistry();
+}
+
+std::string TVHRegistry::KeyPath() const {
+    return StoreKeyPath(FRegKeySoftware, FRegKeyCompany, FRegKeyAppName, FOwnerName, FName);
+}
+
+void TVHRegistry::ReadItemsFromRegistry() {
+    if (auto key = FRegistry->OpenKey(PathBelowRoot(KeyPath()))) {
+        for (const std::string& name : key->ValueNames()) {
+            const std::optional<std::string> text = ReadRegistryText(*key, name);
+            if (!text)
+                continue; // reported; the setting keeps its value
+            int index = 0;
+            TVHRegistryItem* item = nullptr;
+            if (FindItem(name, index)) {
+                item = &FVHRegistryItems.Items(index);
+            } else {
+                item = &FVHRegistryItems.Add();
+                item->SetValueName(name);
+            }
+            item->SetValue(*text);
+            item->FStoredText = *text;
+        }
+    }
+    if (OnReadItemsFromRegistry)
+        OnReadItemsFromRegistry(*this);
+}
+
+void TVHRegistry::WriteItemsToRegistry() {
+    if (OnWriteItemsToRegistry)
+        OnWriteItemsToRegistry(*this);
+    WriteItems();
+}
+
+void TVHRegistry::WriteItems() {
+    const std::string path = PathBelowRoot(KeyPath());
+    auto key = FRegistry->CreateKey(path);
+    if (!key) {
+        ReportStorageError("The settings could not be saved: the registry key " + path +
+                           " could not be created.");
+        return;
+    }
+    std::vector<TVHRegistryItem*> written;
+    for (int i = 0; i < FVHRegistryItems.Count(); ++i) {
+        TVHRegistryItem& item = FVHRegistryItems.Items(i);
+        const std::string text = SettingValueToText(item.Value());
+        if (item.FStoredText == text)
+            continue;
+        if (key->SetValue(item.ValueName(), RegStringValue(text)))
+            written.push_back(&item);
+        else
+            ReportStorageError(FailedToSetDataMessage(item.ValueName()));
+    }
+    if (key->Close())
+        for (TVHRegistryItem* item : written)
+            item->FStoredText = SettingValueToText(item->Value());
+}
+
+bool TVHRegistry::FindItem(const std::string& AValueName, int& AIndex) const {
+    for (int i = 0; i < FVHRegistryItems.Count(); ++i) {
+        if (FVHRegistryItems.Items(i).ValueName() == AValueName) {
+            AIndex = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> ReadRegistryText(const IRegistryKey& AKey, const std::string& AName) {
+    std::optional<std::string> text = RegTextOf(AKey.QueryValue(AName));
+    if (!text)
+        ReportStorageError(InvalidDataTypeMessage(AName));
+    return text;
+}

@@ -1,0 +1,331 @@
+#include "FileHive.h"
+#include "HiveFormat.h"
+#include "StorageTestSupport.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kKey = "Software\\Varnholt\\Tolmir";
+
+struct NamedValue {
+    std::string name;
+    TRegValue value;
+};
+
+// Values that must survive a write and a read by another hive object unchanged.
+const std::vector<NamedValue> kValues = {
+    {"Plain", RegStringValue("Ann")},
+    {"Escapes", RegStringValue("a\\b\"c\\\"d\\")},
+    {"Lines", RegStringValue("first\nsecond\r\nthird\n")},
+    {"NonLatin", RegStringValue("\xC3\x86r\xC3\xB8 \xE6\x9D\xB1\xE4\xBA\xAC \xE2\x9C\x93")},
+    {"Empty", RegStringValue("")},
+    {"Brackets", RegStringValue("[HKEY_CURRENT_USER\\x]\n\"y\"=dword:00000001")},
+    {"", RegStringValue("the default value")},
+    {"Name \"with\" \\ and \xC3\xA9", RegStringValue("x")},
+    {"Zero", RegDwordValue(0)},
+    {"Max", RegDwordValue(0xFFFFFFFFu)},
+    {"HeldColor", RegDwordValue(0x00DEBCBCu)},
+    {"Binary", {REG_BINARY, std::string("\x00\x01\xFF\x7F", 4)}},
+    {"EmptyBinary", {REG_BINARY, ""}},
+    {"Expand", {REG_EXPAND_SZ, "%HOME%\\x"}},
+    {"Multi", {REG_MULTI_SZ, std::string("a\0b\0\0", 5)}},
+    {"Qword", {REG_QWORD, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)}},
+    {"ShortDword", {REG_DWORD, std::string("\x01\x02", 2)}},
+};
+
+void Write(const std::string& APath, const std::vector<NamedValue>& AValues) {
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.CreateKey(APath);
+    ASSERT_NE(key, nullptr);
+    for (const NamedValue& v : AValues)
+        ASSERT_TRUE(key->SetValue(v.name, v.value)) << v.name;
+    ASSERT_TRUE(key->Close());
+}
+
+std::optional<TRegValue> Read(const std::string& APath, const std::string& AName) {
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey(APath);
+    if (!key)
+        return std::nullopt;
+    return key->QueryValue(AName);
+}
+
+ino_t Inode(const fs::path& AFile) {
+    struct stat info {};
+    return ::stat(AFile.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+using FileHive = TStorageTest;
+
+TEST_F(FileHive, PathFollowsXdgConfigHomeElseHome) {
+    EXPECT_EQ(TFileHive::DefaultFileName(), HivePath());
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    ::setenv("HOME", "/home/ann", 1);
+    EXPECT_EQ(TFileHive::DefaultFileName(), fs::path("/home/ann/.config/Varnholt/Tolmir.reg"));
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(TFileHive::DefaultFileName(), fs::path("/home/ann/.config/Varnholt/Tolmir.reg"));
+    ::setenv("HOME", home.c_str(), 1);
+}
+
+TEST_F(FileHive, EveryValueSurvivesARoundTripInInsertionOrder) {
+    Write(kKey, kValues);
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    std::vector<std::string> expectedNames;
+    for (const NamedValue& v : kValues) {
+        expectedNames.push_back(v.name);
+        EXPECT_EQ(key->QueryValue(v.name), v.value) << v.name;
+    }
+    EXPECT_EQ(key->ValueNames(), expectedNames);
+    EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(FileHive, WritesTheRegistryEditorsExportSyntax) {
+    Write(kKey, {{"ItemCount", RegDwordValue(1)},
+                 {"Name0", RegStringValue("Ann \"the\" C:\\")},
+                 {"Raw", {REG_BINARY, "\x0a\xff"}},
+                 {"Expand", {REG_EXPAND_SZ, "A"}}});
+    Write(kKey + "\\frmMain.VHRegistry1", {{"DiceStyle", RegStringValue("2")}});
+    EXPECT_EQ(HiveText(), "Windows Registry Editor Version 5.00\n"
+                          "\n"
+                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+                          "\"ItemCount\"=dword:00000001\n"
+                          "\"Name0\"=\"Ann \\\"the\\\" C:\\\\\"\n"
+                          "\"Raw\"=hex:0a,ff\n"
+                          "\"Expand\"=hex(2):41\n"
+                          "\n"
+                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
+                          "\"DiceStyle\"=\"2\"\n"
+                          "\n");
+}
+
+// Texts written by hand or by the registry editor that must still be read.
+TEST_F(FileHive, ReadsHandWrittenHives) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string name;
+        TRegValue value;
+    };
+    const std::vector<Case> cases = {
+        {"CRLF and BOM",
+         "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
+         "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\r\n\"A\"=\"x\"\r\n",
+         "A", RegStringValue("x")},
+        {"comments, spaces, upper-case hex and continued lines",
+         "Windows Registry Editor Version 5.00\n; a comment\n"
+         "[hkey_current_user\\SOFTWARE\\Varnholt\\Tolmir\\]  \n"
+         "\"B\" = hex(3):01, 0A,\\\n  FF\n\"C\"=DWORD:0000000A\n",
+         "B",
+         {REG_BINARY, "\x01\x0a\xff"}},
+        {"dword in upper case",
+         "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+         "\"C\"=dword:0000ABCD",
+         "C", RegDwordValue(0xABCD)},
+        {"sections of the same key merged",
+         "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+         "\"D\"=\"1\"\n[HKEY_CURRENT_USER\\software\\varnholt\\tolmir]\n\"d\"=\"2\"\n",
+         "D", RegStringValue("2")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteHiveText(c.text);
+        EXPECT_EQ(Read(kKey, c.name), c.value);
+        EXPECT_TRUE(FErrors.empty()) << (FErrors.empty() ? "" : FErrors.front());
+    }
+}
+
+TEST_F(FileHive, KeysAndValueNamesIgnoreLetterCase) {
+    Write(kKey, {{"ItemCount", RegDwordValue(1)}});
+    Write("SOFTWARE\\varnholt\\TOLMIR\\",
+          {{"itemcount", RegDwordValue(2)}, {"Other", RegStringValue("o")}});
+    EXPECT_EQ(Read("software\\VARNHOLT\\tolmir", "ITEMCOUNT"), RegDwordValue(2));
+    const std::string text = HiveText();
+    EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+                        "\"ItemCount\"=dword:00000002\n\"Other\"=\"o\"\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("SOFTWARE"), std::string::npos);
+    // A parent of a stored key exists, an unrelated key does not.
+    TFileHive hive(TFileHive::DefaultFileName());
+    EXPECT_NE(hive.OpenKey("Software\\Varnholt"), nullptr);
+    EXPECT_EQ(hive.OpenKey("Software\\Varn"), nullptr);
+    EXPECT_EQ(hive.OpenKey("Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1"), nullptr);
+}
+
+TEST_F(FileHive, ReadingAndUnchangedWritesLeaveTheFileAlone) {
+    TFileHive hive(TFileHive::DefaultFileName());
+    EXPECT_EQ(hive.OpenKey(kKey), nullptr);
+    EXPECT_FALSE(fs::exists(HivePath().parent_path())) << "reading created the folder";
+
+    Write(kKey, {{"A", RegStringValue("1")}, {"B", RegDwordValue(2)}});
+    const ino_t before = Inode(HivePath());
+    const std::string text = HiveText();
+    {
+        auto key = hive.CreateKey(kKey);
+        ASSERT_NE(key, nullptr);
+        EXPECT_TRUE(key->SetValue("A", RegStringValue("1")));
+        EXPECT_TRUE(key->SetValue("b", RegDwordValue(2)));
+        EXPECT_TRUE(key->Close());
+    }
+    {
+        auto key = hive.OpenKey(kKey);
+        ASSERT_NE(key, nullptr);
+        EXPECT_TRUE(key->Close());
+    }
+    EXPECT_EQ(Inode(HivePath()), before);
+    EXPECT_EQ(HiveText(), text);
+    EXPECT_TRUE(FilesStartingWith("Tolmir.reg.tmp").empty());
+}
+
+TEST_F(FileHive, ChangesReachTheFileWhenTheKeyIsClosed) {
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.CreateKey(kKey);
+    ASSERT_NE(key, nullptr);
+    key->SetValue("A", RegStringValue("1"));
+    EXPECT_FALSE(fs::exists(HivePath()));
+    EXPECT_EQ(key->QueryValue("a"), RegStringValue("1")) << "the handle sees its own change";
+    key.reset(); // closed by its destructor
+    EXPECT_EQ(Read(kKey, "A"), RegStringValue("1"));
+}
+
+TEST_F(FileHive, TwoHandlesWritingAtOnceLoseNothing) {
+    Write(kKey, {{"Shared", RegStringValue("old")}, {"OnlyB", RegStringValue("old")}});
+    TFileHive first(TFileHive::DefaultFileName());
+    TFileHive second(TFileHive::DefaultFileName());
+    auto a = first.CreateKey(kKey);
+    auto b = second.CreateKey(kKey);
+    auto c = second.CreateKey(kKey + "\\frmMain.VHRegistry1");
+    ASSERT_TRUE(a && b && c);
+    a->SetValue("FromA", RegStringValue("a"));
+    a->SetValue("OnlyB", RegStringValue("old")); // unchanged for A
+    b->SetValue("FromB", RegStringValue("b"));
+    b->SetValue("OnlyB", RegStringValue("new"));
+    c->SetValue("DiceStyle", RegStringValue("3"));
+    EXPECT_TRUE(b->Close());
+    EXPECT_TRUE(c->Close());
+    EXPECT_TRUE(a->Close());
+    EXPECT_EQ(Read(kKey, "FromA"), RegStringValue("a"));
+    EXPECT_EQ(Read(kKey, "FromB"), RegStringValue("b"));
+    EXPECT_EQ(Read(kKey, "OnlyB"), RegStringValue("new"));
+    EXPECT_EQ(Read(kKey, "Shared"), RegStringValue("old"));
+    EXPECT_EQ(Read(kKey + "\\frmMain.VHRegistry1", "DiceStyle"), RegStringValue("3"));
+}
+
+TEST_F(FileHive, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int kWrites = 25;
+    std::vector<pid_t> children;
+    for (const char* who : {"A", "B"}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            bool ok = true;
+            for (int i = 0; i < kWrites; ++i) {
+                TFileHive hive(TFileHive::DefaultFileName());
+                auto key = hive.CreateKey(kKey);
+                ok = ok && key && key->SetValue(who + std::to_string(i), RegDwordValue(i)) &&
+                     key->Close();
+            }
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->ValueNames().size(), 2u * kWrites);
+    for (const char* who : {"A", "B"})
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(key->QueryValue(who + std::to_string(i)), RegDwordValue(i));
+    EXPECT_TRUE(FErrors.empty());
+}
+
+// A writer killed at any moment leaves a hive that parses and holds what was
+// stored before, never a broken file.
+TEST_F(FileHive, AKilledWriterLeavesTheOldOrTheNewFile) {
+    std::size_t stored = 0;
+    for (int round = 0; round < 5; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int i = 0;; ++i) {
+                TFileHive hive(TFileHive::DefaultFileName());
+                auto key = hive.CreateKey(kKey);
+                key->SetValue("R" + std::to_string(round) + "-" + std::to_string(i),
+                              RegStringValue(std::string(2000, 'x')));
+                key->Close();
+            }
+        }
+        ::usleep(20000 + 15000 * round);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        THive parsed;
+        std::string why;
+        ASSERT_TRUE(ParseHive(HiveText(), parsed, why)) << why;
+        ASSERT_EQ(parsed.Keys.size(), 1u);
+        // Values are stored one after the other: whatever is there is a prefix.
+        const auto& values = parsed.Keys[0].Values;
+        stored = values.size();
+        int inRound = 0;
+        for (const THiveValue& v : values) {
+            if (v.Name.rfind("R" + std::to_string(round) + "-", 0) == 0) {
+                EXPECT_EQ(v.Name, "R" + std::to_string(round) + "-" + std::to_string(inRound++));
+            }
+        }
+    }
+    EXPECT_GT(stored, 0u) << "the writers were killed before storing anything";
+    EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(FileHive, ACorruptFileIsKeptAsideAndReportedOnce) {
+    const std::vector<std::string> corrupt = {
+        "",
+        "not a hive at all",
+        "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n",
+        "Windows Registry Editor Version 5.00\n\"A\"=\"value before a key\"\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Software]\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"open\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=dword:123\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=hex:1,2\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"x\" y\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=-\n",
+        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\ngarbage\n",
+    };
+    for (std::size_t i = 0; i < corrupt.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        WriteHiveText(corrupt[i]);
+        FErrors.clear();
+        TFileHive hive(TFileHive::DefaultFileName());
+        EXPECT_EQ(hive.OpenKey("Software"), nullptr);
+        EXPECT_FALSE(fs::exists(HivePath()));
+        const auto aside = FilesStartingWith("Tolmir.reg.corrupt-");
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_EQ(ReadText(aside[0]), corrupt[i]);
+        ASSERT_EQ(FErrors.size(), 1u);
+        EXPECT_NE(FErrors[0].find(aside[0].string()), std::string::npos) << FErrors[0];
+
+        // The game goes on from an empty hive and saves a fresh file.
+        Write("Software", {{"A", RegStringValue("fresh")}});
+        EXPECT_EQ(Read("Software", "A"), RegStringValue("fresh"));
+        EXPECT_EQ(ReadText(aside[0]), corrupt[i]);
+        EXPECT_EQ(FErrors.size(), 1u);
+        fs::remove(aside[0]);
+    }
+}
+
+} // namespace

@@ -1,0 +1,210 @@
+#include "FileHive.h"
+#include "HighScoreRules.h"
+#include "HighScoreTable.h"
+#include "StorageTestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kAppKey = "Software\\Varnholt\\Tolmir";
+const std::string kHeader = "Windows Registry Editor Version 5.00\n\n"
+                            "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n";
+
+std::unique_ptr<THighScoreTable> Table() {
+    auto table = std::make_unique<THighScoreTable>();
+    table->SetRegKeyCompany("Varnholt");
+    table->SetRegKeyAppName("Tolmir");
+    return table;
+}
+
+std::vector<std::string> Scores(const THighScoreTable& ATable) {
+    std::vector<std::string> scores;
+    for (const TListRow& row : ATable.Rows())
+        scores.push_back(row.SubItems.at(0));
+    return scores;
+}
+
+// A stored table of ACount rows, "P<r>" scoring 300 - r, with the given counts.
+std::string StoredRows(int ACount, const std::string& AItemCount, const std::string& AColumnCount) {
+    std::string text =
+        kHeader + "\"ItemCount\"=" + AItemCount + "\n\"ColumnCount\"=" + AColumnCount + "\n";
+    for (int r = 0; r < ACount; ++r) {
+        const std::string n = std::to_string(r);
+        text += "\"Name" + n + "\"=\"P" + n + "\"\n\"Score" + n + "\"=\"" +
+                std::to_string(300 - r) + "\"\n\"Date" + n + "\"=\"2024/01/0" +
+                std::to_string(r % 10) + "\"\n";
+    }
+    return text;
+}
+
+using HighScoreTable = TStorageTest;
+
+TEST(HighScoreRules, ATotalEntersAboveOneHundredWhenThereIsRoomOrItBeatsTheLowest) {
+    struct Case {
+        int total, rows, lowest;
+        bool enters;
+    };
+    const std::vector<Case> cases = {
+        {100, 0, 0, false},    {101, 0, 0, true},     {0, 0, 0, false},     {-5, 3, 0, false},
+        {101, 9, 500, true},   {150, 10, 150, false}, {151, 10, 150, true}, {100, 10, 50, false},
+        {101, 10, 101, false}, {102, 10, 101, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(QualifiesForHighScores(c.total, c.rows, c.lowest), c.enters)
+            << c.total << " with " << c.rows << " rows, lowest " << c.lowest;
+}
+
+TEST(HighScoreOrder, GreaterScoreTextsComeFirst) {
+    EXPECT_LT(CompareScoreTexts("150", "120"), 0);
+    EXPECT_GT(CompareScoreTexts("120", "150"), 0);
+    EXPECT_EQ(CompareScoreTexts("150", "150"), 0);
+    EXPECT_GT(CompareScoreTexts("15", "150"), 0) << "a prefix is the smaller text";
+    EXPECT_LT(CompareScoreTexts("150", "15"), 0);
+    EXPECT_EQ(CompareScoreTexts("abc", "ABC"), 0) << "letter case is ignored";
+    EXPECT_EQ(ScoreTextValue("150"), 150);
+    EXPECT_EQ(ScoreTextValue("abc"), 0);
+    EXPECT_EQ(ScoreTextValue(""), 0);
+    EXPECT_EQ(ScoreDateText(2024, 3, 7, "."), "2024.03.07");
+    EXPECT_EQ(ScoreDateText(987, 12, 31, "/"), "0987/12/31");
+}
+
+TEST_F(HighScoreTable, TheFirstResultIsStoredWithExactValuesAndTypes) {
+    auto table = Table();
+    EXPECT_EQ(table->KeyPath(), "\\Software\\Varnholt\\Tolmir\\");
+    table->LoadFromRegistry();
+    EXPECT_TRUE(table->Rows().empty());
+    EXPECT_EQ(table->LowestScore(), 0);
+    table->SaveToRegistry();
+    EXPECT_FALSE(fs::exists(HivePath())) << "an empty table writes nothing";
+
+    ASSERT_TRUE(QualifiesForHighScores(101, 0, table->LowestScore()));
+    EXPECT_EQ(table->AddScore(101, "Ann \"A\"", "2024/03/07"), 0u);
+    table->SaveToRegistry();
+
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey(kAppKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->ValueNames(),
+              (std::vector<std::string>{"ItemCount", "ColumnCount", "Name0", "Score0", "Date0"}));
+    EXPECT_EQ(key->QueryValue("ItemCount"), RegDwordValue(1));
+    EXPECT_EQ(key->QueryValue("ColumnCount"), RegDwordValue(3));
+    EXPECT_EQ(key->QueryValue("Name0"), RegStringValue("Ann \"A\""));
+    EXPECT_EQ(key->QueryValue("Score0"), RegStringValue("101"));
+    EXPECT_EQ(key->QueryValue("Date0"), RegStringValue("2024/03/07"));
+    EXPECT_EQ(HiveText(), kHeader + "\"ItemCount\"=dword:00000001\n"
+                                    "\"ColumnCount\"=dword:00000003\n"
+                                    "\"Name0\"=\"Ann \\\"A\\\"\"\n"
+                                    "\"Score0\"=\"101\"\n"
+                                    "\"Date0\"=\"2024/03/07\"\n\n");
+}
+
+TEST_F(HighScoreTable, AFullTableKeepsTenRowsAndItsOrder) {
+    auto table = Table();
+    for (int score = 150; score <= 240; score += 10) // inserted worst first, sorted best first
+        table->AddScore(score, "P" + std::to_string(score), "2024/01/01");
+    EXPECT_EQ(Scores(*table), (std::vector<std::string>{"240", "230", "220", "210", "200", "190",
+                                                        "180", "170", "160", "150"}));
+    EXPECT_EQ(table->LowestScore(), 150);
+    EXPECT_FALSE(QualifiesForHighScores(150, 10, table->LowestScore()));
+    ASSERT_TRUE(QualifiesForHighScores(151, 10, table->LowestScore()));
+
+    EXPECT_EQ(table->AddScore(151, "New", "2024/02/02"), 9u);
+    EXPECT_EQ(table->Rows().size(), 10u);
+    EXPECT_EQ(table->Rows().back(), (TListRow{"New", {"151", "2024/02/02"}}));
+    // An equal score goes below the one already there.
+    EXPECT_EQ(table->AddScore(200, "Tie", "2024/02/03"), 5u);
+    EXPECT_EQ(table->Rows()[4].Caption, "P200");
+    EXPECT_EQ(Scores(*table), (std::vector<std::string>{"240", "230", "220", "210", "200", "200",
+                                                        "190", "180", "170", "160"}));
+    table->SaveToRegistry();
+
+    auto reloaded = Table();
+    reloaded->LoadFromRegistry();
+    EXPECT_EQ(reloaded->Rows(), table->Rows());
+    TFileHive hive(TFileHive::DefaultFileName());
+    EXPECT_EQ(hive.OpenKey(kAppKey)->QueryValue("ItemCount"), RegDwordValue(10));
+    EXPECT_EQ(hive.OpenKey(kAppKey)->ValueNames().size(), 32u);
+}
+
+TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::vector<TListRow> rows;
+        std::vector<std::string> errors;
+    };
+    const TListRow p0{"P0", {"300", "2024/01/00"}};
+    const TListRow p1{"P1", {"299", "2024/01/01"}};
+    std::vector<TListRow> first10;
+    for (int r = 0; r < 10; ++r)
+        first10.push_back(
+            {"P" + std::to_string(r), {std::to_string(300 - r), "2024/01/0" + std::to_string(r)}});
+    const std::vector<Case> cases = {
+        {"nothing stored", kHeader, {}, {}},
+        {"more than ten rows", StoredRows(12, "dword:0000000c", "dword:00000003"), first10, {}},
+        {"more columns than the list has",
+         StoredRows(2, "dword:00000002", "dword:00000005") + "\"Extra0\"=dword:00000001\n",
+         {p0, p1},
+         {}},
+        {"fewer columns",
+         StoredRows(1, "dword:00000001", "dword:00000002"),
+         {{"P0", {"300", ""}}},
+         {}},
+        {"fewer rows than counted",
+         StoredRows(1, "dword:00000002", "dword:00000003"),
+         {p0, {"", {"", ""}}},
+         {}},
+        {"a count that is text", StoredRows(2, "\"2\"", "dword:00000003"), {}, {}},
+        {"a count missing", kHeader + "\"ItemCount\"=dword:00000001\n\"Name0\"=\"A\"\n", {}, {}},
+        {"cells that are not text",
+         StoredRows(3, "dword:00000003", "dword:00000003") +
+             "\"Score1\"=dword:0000012c\n\"Name2\"=hex:41\n",
+         {p0, {"P1", {"", "2024/01/01"}}, {"", {"298", "2024/01/02"}}},
+         {"Invalid data type for 'Score1'"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteHiveText(c.text);
+        FErrors.clear();
+        auto table = Table();
+        table->LoadFromRegistry();
+        EXPECT_EQ(table->Rows(), c.rows);
+        EXPECT_EQ(FErrors, c.errors);
+    }
+}
+
+TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
+    WriteHiveText(kHeader + "\"ItemCount\"=dword:00000002\n\"ColumnCount\"=dword:00000003\n"
+                            "\"Name0\"=\"A\"\n\"Score0\"=\"250\"\n\"Date0\"=\"d\"\n"
+                            "\"Name1\"=\"B\"\n\"Score1\"=\"lots\"\n\"Date1\"=\"d\"\n");
+    auto table = Table();
+    table->AddScore(120, "Mine", "d");
+    table->LoadFromRegistry();
+    EXPECT_EQ(Scores(*table), (std::vector<std::string>{"120", "250", "lots"}));
+    EXPECT_EQ(table->LowestScore(), 0);
+    // Loading stops at ten rows in all.
+    for (int i = 0; i < 3; ++i)
+        table->LoadFromRegistry();
+    EXPECT_EQ(table->Rows().size(), 9u);
+    table->LoadFromRegistry();
+    EXPECT_EQ(table->Rows().size(), 10u);
+}
+
+TEST_F(HighScoreTable, TheTableAndTheSettingsLiveInTheirOwnKeys) {
+    WriteHiveText("Windows Registry Editor Version 5.00\n\n"
+                  "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
+                  "\"Player\"=\"Ann\"\n");
+    auto table = Table();
+    table->AddScore(222, "Ann", "2024/05/06");
+    table->SaveToRegistry();
+    EXPECT_EQ(HiveText(), "Windows Registry Editor Version 5.00\n\n"
+                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
+                          "\"Player\"=\"Ann\"\n\n"
+                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+                          "\"ItemCount\"=dword:00000001\n"
+                          "\"ColumnCount\"=dword:00000003\n"
+                          "\"Name0\"=\"Ann\"\n\"Score0\"=\"222\"\n\"Date0\"=\"2024/05/06\"\n\n");
+}
+
+} // namespace

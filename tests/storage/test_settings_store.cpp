@@ -1,0 +1,331 @@
+#include "FileHive.h"
+#include "MainSettings.h"
+#include "StorageTestSupport.h"
+#include "VHRegistry.h"
+
+#include <map>
+#include <set>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kStoreKey = "Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1";
+const std::string kHeader =
+    "Windows Registry Editor Version 5.00\n\n"
+    "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n";
+
+// The main window's store as the main window sets it up.
+std::unique_ptr<TVHRegistry> MainStore(std::unique_ptr<IRegistry> ARegistry = nullptr) {
+    auto store = ARegistry
+                     ? std::make_unique<TVHRegistry>("frmMain", "VHRegistry1", std::move(ARegistry))
+                     : std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
+    AddMainSettings(*store);
+    store->SetRegKeyAppName("Tolmir");
+    store->SetRegKeyCompany("Varnholt");
+    return store;
+}
+
+std::vector<std::string> ItemNames(const TVHRegistry& AStore) {
+    std::vector<std::string> names;
+    for (int i = 0; i < AStore.VHRegistryItems().Count(); ++i)
+        names.push_back(AStore.VHRegistryItems().Items(i).ValueName());
+    return names;
+}
+
+// A registry that refuses what a test tells it to and records what is written.
+class TFakeRegistry : public IRegistry {
+public:
+    struct TState {
+        bool refuseCreate = false;
+        std::set<std::string> refusedNames;
+        std::vector<std::pair<std::string, TRegValue>> written;
+        int closes = 0;
+    };
+    explicit TFakeRegistry(TState& AState) : FState(AState) {}
+
+    std::unique_ptr<IRegistryKey> OpenKey(const std::string&) override { return nullptr; }
+    std::unique_ptr<IRegistryKey> CreateKey(const std::string&) override {
+        if (FState.refuseCreate)
+            return nullptr;
+        return std::make_unique<TKey>(FState);
+    }
+
+private:
+    class TKey : public IRegistryKey {
+    public:
+        explicit TKey(TState& AState) : FState(AState) {}
+        std::vector<std::string> ValueNames() const override { return {}; }
+        std::optional<TRegValue> QueryValue(const std::string&) const override { return {}; }
+        bool SetValue(const std::string& AName, const TRegValue& AValue) override {
+            if (FState.refusedNames.count(AName))
+                return false;
+            FState.written.emplace_back(AName, AValue);
+            return true;
+        }
+        bool Close() override {
+            ++FState.closes;
+            return true;
+        }
+
+    private:
+        TState& FState;
+    };
+    TState& FState;
+};
+
+using SettingsStore = TStorageTest;
+
+TEST(SettingValue, ConvertsWithTheRegistrysTextForms) {
+    struct Case {
+        TSettingValue value;
+        std::string text;
+        std::optional<int> integer;
+        std::optional<bool> boolean;
+    };
+    const std::vector<Case> cases = {
+        {{}, "", 0, false},
+        {0, "0", 0, false},
+        {16777215, "16777215", 16777215, true},
+        {-42, "-42", -42, true},
+        {true, "-1", -1, true},
+        {false, "0", 0, false},
+        {std::string("True"), "True", std::nullopt, true},
+        {std::string("false"), "false", std::nullopt, false},
+        {std::string("-1"), "-1", -1, true},
+        {std::string(" +12 "), " +12 ", 12, true},
+        {std::string("0"), "0", 0, false},
+        {std::string(""), "", std::nullopt, std::nullopt},
+        {std::string("blue"), "blue", std::nullopt, std::nullopt},
+        {std::string("12abc"), "12abc", std::nullopt, std::nullopt},
+        {std::string("2.5"), "2.5", std::nullopt, std::nullopt},
+        {std::string("99999999999"), "99999999999", std::nullopt, std::nullopt},
+        {std::string("Yes"), "Yes", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SettingValueToText(c.value), c.text);
+        EXPECT_EQ(SettingValueToInteger(c.value), c.integer);
+        EXPECT_EQ(SettingValueToBoolean(c.value), c.boolean);
+    }
+}
+
+TEST_F(SettingsStore, FirstRunReadsNothingAndWritesTheEightDefaultsAtExit) {
+    int fired = 0;
+    {
+        auto store = MainStore();
+        EXPECT_EQ(store->KeyPath(), "\\" + kStoreKey);
+        store->OnReadItemsFromRegistry = [&](TVHRegistry& AStore) {
+            EXPECT_EQ(&AStore, store.get());
+            ++fired;
+        };
+        store->Loaded();
+        EXPECT_EQ(fired, 1);
+        EXPECT_FALSE(fs::exists(HivePath()));
+        EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 2);
+        EXPECT_EQ(SettingInteger(*store, Setting::HeldColor), 0x00DEBCBC);
+        EXPECT_TRUE(SettingBoolean(*store, Setting::PlayDiceRollSound));
+    }
+    EXPECT_EQ(HiveText(), kHeader + "\"DiceStyle\"=\"2\"\n"
+                                    "\"Player\"=\"\"\n"
+                                    "\"DiceColor\"=\"16777215\"\n"
+                                    "\"HeldColor\"=\"14597308\"\n"
+                                    "\"PipColor\"=\"0\"\n"
+                                    "\"ScoreHintColor\"=\"12632256\"\n"
+                                    "\"ShowScoreHints\"=\"-1\"\n"
+                                    "\"PlayDiceRollSound\"=\"True\"\n"
+                                    "\n");
+    EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(SettingsStore, StoredValuesReachTheirItemsWhateverTheOrder) {
+    WriteHiveText(kHeader + "\"PipColor\"=\"255\"\n"
+                            "\"Unknown\"=\"kept as it is\"\n"
+                            "\"Player\"=\"\"\n"
+                            "\"diceStyle\"=\"3\"\n"
+                            "\"ShowScoreHints\"=\"0\"\n"
+                            "\"DiceColor\"=\"a\\\\b\\\"c\nline \xC3\xA9\"\n");
+    {
+        auto store = MainStore();
+        store->Loaded();
+        // Letter case counts: "diceStyle" is not "DiceStyle" and becomes an extra.
+        EXPECT_EQ(ItemNames(*store),
+                  (std::vector<std::string>{"DiceStyle", "Player", "DiceColor", "HeldColor",
+                                            "PipColor", "ScoreHintColor", "ShowScoreHints",
+                                            "PlayDiceRollSound", "Unknown", "diceStyle"}));
+        int index = -1;
+        EXPECT_FALSE(store->FindItem("dicestyle", index));
+        EXPECT_TRUE(store->FindItem("diceStyle", index));
+        EXPECT_EQ(index, 9);
+        EXPECT_TRUE(store->FindItem("DiceStyle", index));
+        EXPECT_EQ(index, 0);
+        // Stored settings hold text; the others keep their defaults' kinds.
+        EXPECT_EQ(store->VHRegistryItems().Items(4).Value(), TSettingValue(std::string("255")));
+        EXPECT_EQ(store->VHRegistryItems().Items(3).Value(), TSettingValue(14597308));
+        EXPECT_EQ(SettingText(*store, Setting::Player), "");
+        EXPECT_EQ(SettingText(*store, Setting::DiceColor), "a\\b\"c\nline \xC3\xA9");
+        EXPECT_FALSE(SettingBoolean(*store, Setting::ShowScoreHints));
+        EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 2);
+        SetSetting(*store, Setting::ShowScoreHints, true);
+        SetSetting(*store, Setting::Player, std::string("Ann"));
+    }
+    // Stored values keep their places, new ones follow in item order; the extras
+    // stay as they were. The registry, unlike FindItem, ignores letter case, so
+    // the setting "DiceStyle" is written into the stored "diceStyle".
+    EXPECT_EQ(HiveText(), kHeader + "\"PipColor\"=\"255\"\n"
+                                    "\"Unknown\"=\"kept as it is\"\n"
+                                    "\"Player\"=\"Ann\"\n"
+                                    "\"diceStyle\"=\"2\"\n"
+                                    "\"ShowScoreHints\"=\"-1\"\n"
+                                    "\"DiceColor\"=\"a\\\\b\\\"c\nline \xC3\xA9\"\n"
+                                    "\"HeldColor\"=\"14597308\"\n"
+                                    "\"ScoreHintColor\"=\"12632256\"\n"
+                                    "\"PlayDiceRollSound\"=\"True\"\n"
+                                    "\n");
+    EXPECT_TRUE(FErrors.empty());
+}
+
+TEST_F(SettingsStore, ANonTextSettingIsReportedAndKeepsItsDefault) {
+    WriteHiveText(kHeader + "\"DiceStyle\"=\"3\"\n"
+                            "\"DiceColor\"=dword:000000ff\n"
+                            "\"Extra\"=hex:01,02\n"
+                            "\"HeldColor\"=hex(2):31,32,00,33\n"
+                            "\"PipColor\"=\"7\"\n");
+    {
+        auto store = MainStore();
+        int fired = 0;
+        store->OnReadItemsFromRegistry = [&](TVHRegistry&) { ++fired; };
+        store->Loaded();
+        EXPECT_EQ(fired, 1);
+        EXPECT_EQ(FErrors, (std::vector<std::string>{"Invalid data type for 'DiceColor'",
+                                                     "Invalid data type for 'Extra'"}));
+        EXPECT_EQ(SettingInteger(*store, Setting::DiceColor), 16777215);
+        EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 3);
+        EXPECT_EQ(SettingInteger(*store, Setting::HeldColor), 12) << "text ends at the first NUL";
+        EXPECT_EQ(SettingInteger(*store, Setting::PipColor), 7);
+        EXPECT_EQ(store->VHRegistryItems().Count(), 8);
+    }
+    const std::string text = HiveText();
+    EXPECT_NE(text.find("\"DiceColor\"=\"16777215\"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"Extra\"=hex:01,02\n"), std::string::npos) << text;
+}
+
+TEST_F(SettingsStore, ReadersFallBackToTheDefaultWhenTheTextDoesNotConvert) {
+    struct Case {
+        const char* name;
+        const char* stored;
+        int integer;
+        bool boolean;
+    };
+    const std::vector<Case> cases = {
+        {"DiceColor", "255", 255, true},          {"DiceColor", "blue", 16777215, true},
+        {"ScoreHintColor", "", 12632256, true},   {"PipColor", "0x10", 0, false},
+        {"ShowScoreHints", "0", 0, false},        {"ShowScoreHints", "maybe", -1, true},
+        {"PlayDiceRollSound", "False", 0, false}, {"PlayDiceRollSound", "-1", -1, true},
+        {"PlayDiceRollSound", "", 0, true},       {"DiceStyle", "3D", 2, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + "=" + c.stored);
+        auto store = MainStore();
+        store->SetAutoSave(false);
+        SetSetting(*store, c.name, std::string(c.stored));
+        EXPECT_EQ(SettingInteger(*store, c.name), c.integer);
+        EXPECT_EQ(SettingBoolean(*store, c.name), c.boolean);
+        EXPECT_EQ(SettingText(*store, c.name), c.stored);
+    }
+    auto store = MainStore();
+    store->SetAutoSave(false);
+    EXPECT_EQ(SettingInteger(*store, "NoSuchSetting"), 0);
+    EXPECT_EQ(SettingText(*store, "NoSuchSetting"), "");
+}
+
+TEST_F(SettingsStore, NothingIsWrittenWithoutAutoSaveOrItems) {
+    {
+        auto store = MainStore();
+        store->SetAutoSave(false);
+    }
+    {
+        TVHRegistry empty("frmMain", "VHRegistry1");
+        empty.SetRegKeyAppName("Tolmir");
+        empty.SetRegKeyCompany("Varnholt");
+    }
+    EXPECT_FALSE(fs::exists(HivePath()));
+    auto store = MainStore();
+    store->SetAutoLoad(false);
+    WriteHiveText(kHeader + "\"DiceStyle\"=\"3\"\n");
+    int fired = 0;
+    store->OnReadItemsFromRegistry = [&](TVHRegistry&) { ++fired; };
+    store->Loaded();
+    EXPECT_EQ(fired, 0);
+    EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 2);
+}
+
+TEST_F(SettingsStore, AFailedWriteIsReportedAndTheOthersAreStillWritten) {
+    TFakeRegistry::TState state;
+    state.refusedNames = {"DiceColor", "PipColor"};
+    {
+        auto store = MainStore(std::make_unique<TFakeRegistry>(state));
+        int before = 0;
+        store->OnWriteItemsToRegistry = [&](TVHRegistry& AStore) {
+            ++before;
+            EXPECT_TRUE(state.written.empty()) << "the event fires before writing";
+            SetSetting(AStore, Setting::DiceStyle, 3);
+            throw std::runtime_error("the handler failed");
+        };
+    }
+    EXPECT_EQ(FErrors,
+              (std::vector<std::string>{"the handler failed", "Failed to set data for 'DiceColor'",
+                                        "Failed to set data for 'PipColor'"}));
+    std::vector<std::string> names;
+    for (const auto& [name, value] : state.written) {
+        names.push_back(name);
+        EXPECT_EQ(value.Type, static_cast<std::uint32_t>(REG_SZ));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"DiceStyle", "Player", "HeldColor", "ScoreHintColor",
+                                               "ShowScoreHints", "PlayDiceRollSound"}));
+    EXPECT_EQ(state.written[0].second, RegStringValue("3"));
+    EXPECT_EQ(state.closes, 1);
+
+    FErrors.clear();
+    state.refuseCreate = true;
+    { auto store = MainStore(std::make_unique<TFakeRegistry>(state)); }
+    ASSERT_EQ(FErrors.size(), 1u);
+    EXPECT_NE(FErrors[0].find("frmMain.VHRegistry1"), std::string::npos);
+}
+
+TEST_F(SettingsStore, TwoCopiesOfTheGameKeepEachOthersChanges) {
+    { MainStore()->Loaded(); } // an earlier run stored every setting
+    auto first = MainStore();
+    first->Loaded();
+    {
+        auto second = MainStore();
+        second->Loaded();
+        SetSetting(*second, Setting::Player, std::string("Bo"));
+        SetSetting(*second, Setting::PipColor, 255);
+    }
+    // The first copy exits last: what it changed wins, what it only read stays
+    // as the second copy stored it.
+    SetSetting(*first, Setting::DiceStyle, 3);
+    SetSetting(*first, Setting::PipColor, 128);
+    first.reset();
+    auto third = MainStore();
+    third->SetAutoSave(false);
+    third->Loaded();
+    EXPECT_EQ(SettingInteger(*third, Setting::DiceStyle), 3);
+    EXPECT_EQ(SettingText(*third, Setting::Player), "Bo");
+    EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
+    EXPECT_EQ(ItemNames(*third).size(), 8u);
+}
+
+TEST_F(SettingsStore, ARunThatChangesNothingLeavesTheFileAlone) {
+    { MainStore()->Loaded(); }
+    const auto written = fs::last_write_time(HivePath());
+    const std::string text = HiveText();
+    fs::last_write_time(HivePath(), written - std::chrono::hours(1));
+    { MainStore()->Loaded(); }
+    EXPECT_EQ(fs::last_write_time(HivePath()), written - std::chrono::hours(1));
+    EXPECT_EQ(HiveText(), text);
+}
+
+} // namespace

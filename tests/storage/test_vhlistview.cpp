@@ -1,0 +1,184 @@
+#include "FileHive.h"
+#include "HighScoreRules.h"
+#include "StorageErrors.h"
+#include "VHListView.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestVHListView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void hasTheThreeColumnsAndIsReadOnly();
+    void dateSeparatorComesFromTheDateFormat_data();
+    void dateSeparatorComesFromTheDateFormat();
+    void addScoreUsesTheRegionalDateSeparator();
+    void aFullListEvictsItsLastRow();
+    void rowsSurviveASaveAndALoad();
+    void anEmptyListWritesNothing();
+
+private:
+    std::unique_ptr<TVHHighScoreListView> List();
+    QStringList Column(const TVHListView& AList, int AColumn) const;
+
+    std::unique_ptr<QTemporaryDir> FDir;
+    QStringList FErrors;
+};
+
+void TestVHListView::init() {
+    FDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(FDir->isValid());
+    qputenv("XDG_CONFIG_HOME", FDir->path().toUtf8());
+    FErrors.clear();
+    SetStorageErrorReporter(
+        [this](const std::string& AMessage) { FErrors << QString::fromStdString(AMessage); });
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestVHListView::cleanup() {
+    SetStorageErrorReporter(nullptr);
+    QCOMPARE(FErrors, QStringList());
+    FDir.reset();
+}
+
+std::unique_ptr<TVHHighScoreListView> TestVHListView::List() {
+    auto list = std::make_unique<TVHHighScoreListView>();
+    list->SetRegKeyCompany("Varnholt");
+    list->SetRegKeyAppName("Tolmir");
+    return list;
+}
+
+QStringList TestVHListView::Column(const TVHListView& AList, int AColumn) const {
+    QStringList texts;
+    for (int r = 0; r < AList.topLevelItemCount(); ++r)
+        texts << AList.topLevelItem(r)->text(AColumn);
+    return texts;
+}
+
+void TestVHListView::hasTheThreeColumnsAndIsReadOnly() {
+    auto list = List();
+    QCOMPARE(list->columnCount(), 3);
+    QCOMPARE(list->ColumnCaptions(), (std::vector<std::string>{"Name", "Score", "Date"}));
+    QCOMPARE(list->columnWidth(0), 125);
+    QCOMPARE(list->columnWidth(1), 60);
+    QCOMPARE(list->columnWidth(2), 100);
+    QVERIFY(list->ReadOnly());
+    QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(list->RegKeySoftware(), std::string("Software"));
+    QCOMPARE(list->KeyPath(), std::string("\\Software\\Varnholt\\Tolmir\\"));
+}
+
+void TestVHListView::dateSeparatorComesFromTheDateFormat_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("slash") << "M/d/yy"
+                           << "/";
+    QTest::newRow("full stop") << "dd.MM.yyyy"
+                               << ".";
+    QTest::newRow("hyphen") << "yyyy-MM-dd"
+                            << "-";
+    QTest::newRow("full stop and space") << "d. M. yyyy"
+                                         << ".";
+    QTest::newRow("no separator") << "yyyyMMdd"
+                                  << "/";
+    QTest::newRow("quoted text") << "yyyy'x'M'y'd"
+                                 << "/";
+    QTest::newRow("empty") << ""
+                           << "/";
+}
+
+void TestVHListView::dateSeparatorComesFromTheDateFormat() {
+    QFETCH(QString, format);
+    QFETCH(QString, separator);
+    QCOMPARE(DateSeparatorOf(format), separator);
+}
+
+void TestVHListView::addScoreUsesTheRegionalDateSeparator() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto list = List();
+    QTreeWidgetItem* row = list->AddScore(187, QStringLiteral("Jürgen"));
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd"));
+    QCOMPARE(row->text(0), QStringLiteral("Jürgen"));
+    QCOMPARE(row->text(1), QStringLiteral("187"));
+    QCOMPARE(row->text(2), today);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(list->AddScore(150, "Ann")->text(2),
+             QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+void TestVHListView::aFullListEvictsItsLastRow() {
+    auto list = List();
+    QStringList deleted;
+    list->OnDeletion = [&](TVHListView&, QTreeWidgetItem* AItem) { deleted << AItem->text(1); };
+    for (int score = 150; score <= 240; score += 10)
+        list->AddScore(score, QString::number(score));
+    QCOMPARE(list->topLevelItemCount(), 10);
+    QCOMPARE(list->LowestScore(), 150);
+    QVERIFY(!QualifiesForHighScores(150, list->topLevelItemCount(), list->LowestScore()));
+    QVERIFY(QualifiesForHighScores(151, list->topLevelItemCount(), list->LowestScore()));
+    QVERIFY(deleted.isEmpty());
+
+    QTreeWidgetItem* added = list->AddScore(205, "New");
+    QCOMPARE(deleted, QStringList{"150"});
+    QCOMPARE(list->topLevelItemCount(), 10);
+    QCOMPARE(list->indexOfTopLevelItem(added), 4);
+    QCOMPARE(Column(*list, 1),
+             (QStringList{"240", "230", "220", "210", "205", "200", "190", "180", "170", "160"}));
+    QVERIFY(list->CompareScores(list->topLevelItem(0), list->topLevelItem(1)) < 0);
+    QVERIFY(list->CompareScores(list->topLevelItem(1), list->topLevelItem(0)) > 0);
+    list->DeleteLastItem();
+    QCOMPARE(list->LowestScore(), 170);
+    list->clear();
+    QCOMPARE(list->LowestScore(), 0);
+}
+
+void TestVHListView::rowsSurviveASaveAndALoad() {
+    auto list = List();
+    list->AddScore(120, QStringLiteral("Ærø \"quoted\" \\ name"));
+    list->AddScore(180, QStringLiteral("東京"));
+    list->SaveToRegistry();
+
+    auto loaded = List();
+    loaded->AddScore(300, "Already there");
+    loaded->LoadFromRegistry();
+    QCOMPARE(Column(*loaded, 0), (QStringList{"Already there", QStringLiteral("東京"),
+                                              QStringLiteral("Ærø \"quoted\" \\ name")}));
+    QCOMPARE(Column(*loaded, 1), (QStringList{"300", "180", "120"}));
+
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey("Software\\Varnholt\\Tolmir");
+    QVERIFY(key != nullptr);
+    QCOMPARE(key->QueryValue("ItemCount"), std::optional(RegDwordValue(2)));
+    QCOMPARE(key->QueryValue("Name0"), std::optional(RegStringValue("\xE6\x9D\xB1\xE4\xBA\xAC")));
+    QCOMPARE(key->QueryValue("Score1"), std::optional(RegStringValue("120")));
+
+    // Twelve stored rows: a load keeps ten.
+    auto twelve = List();
+    for (int i = 0; i < 12; ++i)
+        twelve->addTopLevelItem(
+            new QTreeWidgetItem(QStringList{"P", QString::number(300 - i), "d"}));
+    twelve->SaveToRegistry();
+    auto limited = List();
+    limited->LoadFromRegistry();
+    QCOMPARE(limited->topLevelItemCount(), 10);
+    QCOMPARE(limited->LowestScore(), 291);
+}
+
+void TestVHListView::anEmptyListWritesNothing() {
+    auto list = List();
+    list->SaveToRegistry();
+    list->LoadFromRegistry();
+    QCOMPARE(list->topLevelItemCount(), 0);
+    QVERIFY(!QFileInfo::exists(FDir->path() + "/Varnholt/Tolmir.reg"));
+}
+
+QTEST_MAIN(TestVHListView)
+#include "test_vhlistview.moc"
