@@ -1,0 +1,51 @@
+#include "uInputQuery.h"
+
+#include "Application.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
+    setWindowTitle(QStringLiteral("Caption"));
+    SetClientSize(256, 92);
+    SetHelpContext(400);
+
+    Label1 = new QLabel(QStringLiteral("Prompt:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->move(9, 7);
+    Label1->adjustSize();
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(9, 24, 237, 21);
+
+    btnOk->setGeometry(36, 57, 53, 25);
+    btnCancel->setGeometry(102, 57, 53, 25);
+    btnHelp->setGeometry(168, 57, 53, 25);
+    // Ok and Cancel come first, as on every dialog, then the field and Help.
+    setTabOrder(btnCancel, Edit1);
+    setTabOrder(Edit1, btnHelp);
+}
+
+void TfrmInputQuery::FormShow() {
+    Edit1->selectAll();
+    Edit1->setFocus();
+}
+
+bool ShowInputQuery(const QString& APrompt, QString& AValue, const QString& ACaption) {
+    const auto form = std::make_unique<TfrmInputQuery>();
+    form->Edit1->setText(AValue);
+    form->Label1->setText(APrompt);
+    form->Label1->adjustSize();
+    form->setWindowTitle(ACaption.isEmpty() ? Application::Title : ACaption);
+    form->exec();
+    if (form->ModalResult() != mrOk) {
+        return false;
+    }
+    AValue = form->Edit1->text();
+    return true;
+}

@@ -1,0 +1,140 @@
+// The About box: layout, the file date text, closing keys and the maker's notice.
+
+#include "Application.h"
+#include "ModalHelper.h"
+#include "OpenUrl.h"
+#include "uAboutBox.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Receives the addresses that the desktop would have opened.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> Urls;
+
+public slots:
+    void open(const QUrl& AUrl) { Urls.append(AUrl); }
+};
+
+class TestAboutBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void layout() {
+        TfrmAboutBox box;
+        QCOMPARE(box.windowTitle(), QStringLiteral("About..."));
+        QCOMPARE(box.size(), QSize(245, 207));
+        QCOMPARE(box.HelpContext(), 0);
+        QCOMPARE(box.btnOk->geometry(), QRect(85, 170, 75, 25));
+        QVERIFY(box.btnCancel->y() >= box.height());
+        QVERIFY(box.btnHelp->y() >= box.height());
+        QCOMPARE(box.Image1->geometry(), QRect(8, 8, 160, 120));
+        QCOMPARE(box.lblProductName->pos(), QPoint(176, 48));
+        QCOMPARE(box.lblProductName->text(), QStringLiteral("Tolmir"));
+        QCOMPARE(box.lblVersion->pos(), QPoint(176, 72));
+        QCOMPARE(box.lblVersion->text(), QStringLiteral("Version 1.0"));
+        QCOMPARE(box.Label1->geometry(), QRect(176, 96, 65, 41));
+        QVERIFY(box.Label1->wordWrap());
+        QVERIFY(!box.Label1->text().isEmpty());
+        QCOMPARE(box.lblMakerNotice->pos(), QPoint(8, 136));
+        QVERIFY(box.lblMakerNotice->font().underline());
+        QCOMPARE(box.lblMakerNotice->font().pixelSize(), 11);
+        QCOMPARE(box.lblMakerNotice->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(box.lblMakerNotice->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void dateText_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("expected");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const QDate day(2026, 3, 14);
+        QTest::newRow("afternoon")
+            << us << QDateTime(day, QTime(15, 4, 5)) << QStringLiteral("3/14/26 3:04:05 PM");
+        QTest::newRow("midnight") << us << QDateTime(day, QTime(0, 0)) << QStringLiteral("3/14/26");
+        QTest::newRow("one second past midnight")
+            << us << QDateTime(day, QTime(0, 0, 1)) << QStringLiteral("3/14/26 12:00:01 AM");
+        QTest::newRow("German") << de << QDateTime(day, QTime(9, 30, 0))
+                                << QStringLiteral("14.03.26 09:30:00");
+        QTest::newRow("invalid") << us << QDateTime() << QString();
+    }
+
+    void dateText() {
+        QFETCH(QLocale, locale);
+        QFETCH(QDateTime, when);
+        QFETCH(QString, expected);
+        QLocale::setDefault(locale);
+        const QString text = FileDateTimeText(when);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(text, expected);
+    }
+
+    void dateOfAFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Tolmir"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 58)),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(FileModifiedText(path), QStringLiteral("12/31/25 11:59:58 PM"));
+        QCOMPARE(FileModifiedText(dir.filePath(QStringLiteral("missing"))), QString());
+    }
+
+    void closingKeys_data() {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Escape") << Qt::Key_Escape << int(mrCancel);
+        QTest::newRow("Enter") << Qt::Key_Return << int(mrOk);
+    }
+
+    void closingKeys() {
+        QFETCH(Qt::Key, key);
+        QFETCH(int, result);
+        int hints = 0;
+        Application::SetScoreHintsHandler([&hints] { ++hints; });
+        {
+            TfrmAboutBox box;
+            WhenModal([key](QWidget* AModal) { QTest::keyClick(KeyTarget(AModal), key); });
+            box.exec();
+            QCOMPARE(int(box.ModalResult()), result);
+        }
+        Application::SetScoreHintsHandler({});
+        QCOMPARE(hints, 1);
+    }
+
+    void makerNoticeOpensHomePage() {
+        UrlRecorder recorder;
+        const QUrl home = QUrl::fromUserInput(HomePageUrl);
+        QDesktopServices::setUrlHandler(home.scheme(), &recorder, "open");
+        TfrmAboutBox box;
+        bool stayedOpen = false;
+        WhenModal([&](QWidget* AModal) {
+            QTest::mouseClick(box.lblMakerNotice, Qt::LeftButton);
+            stayedOpen = AModal->isVisible();
+            box.btnOk->click();
+        });
+        box.exec();
+        QDesktopServices::unsetUrlHandler(home.scheme());
+        QVERIFY(stayedOpen);
+        QCOMPARE(recorder.Urls, QList<QUrl>{home});
+    }
+};
+
+QTEST_MAIN(TestAboutBox)
+#include "test_about_box.moc"
