@@ -1,0 +1,11 @@
+#include "OpenUrl.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void OpenUrl(const QString& AUrl) {
+    const QUrl url = QUrl::fromUserInput(AUrl);
+    if (url.isValid()) {
+        QDesktopServices::openUrl(url);
+    }
+}
