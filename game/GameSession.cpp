@@ -1,0 +1,224 @@
+#include "GameSession.h"
+
+#include "HighScoreRules.h"
+#include "ScoreSheet.h"
+#include "TextNumbers.h"
+#include "TolmirError.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kGameOverBoxWidth = 321;
+constexpr int kNewGameBoxWidth = 269;
+constexpr int kQuestionBoxHeight = 122;
+constexpr int kJuboMin = 30;
+constexpr int kJuboMax = 35;
+
+} // namespace
+
+TGameSession::TGameSession(const TGameSessionParts& AParts) : FParts(AParts) {}
+
+void TGameSession::LabelSheet() {
+    for (int row = 0; row < kSheetRowCount; ++row) {
+        FParts.Sheet->SetCell(kLabelCol, row, RowLabel(row));
+    }
+    FFilledLines = 0;
+    FParts.Sheet->SetCell(kScoreCol, rowTotal, "0");
+}
+
+void TGameSession::btnBrasserClick() {
+    // The roll sound accompanies exactly the rolls that go ahead.
+    if (FParts.Settings->PlayDiceRollSound() && FFilledLines != kWritableLineCount &&
+        FRollCount != 3) {
+        FParts.Sound->PlayWaveResource("DiceRoll");
+    }
+    if (FFilledLines == kWritableLineCount) {
+        if (FParts.Prompter->AskYesNo(kMsgGameOver,
+                                      QuestionPos(kGameOverBoxWidth, kQuestionBoxHeight))) {
+            NewGame();
+        }
+        return;
+    }
+    if (FRollCount == 3) {
+        throw TolmirError(kMsgNoMoreRolls);
+    }
+    SeedFromClock(*FParts.Clock);
+    SaveDiceSnapshot();
+    for (IDie* die : FParts.Dice) {
+        die->Shuffle();
+    }
+    for (std::size_t i = 0; i < FParts.Dice.size(); ++i) {
+        FHand[i] = FParts.Dice[i]->DiceValue();
+    }
+    SortHand();
+    ++FRollCount;
+    FSavedRollCount = FRollCount;
+    UpdateTotals();
+    FParts.View->DrawScoreHints();
+    FParts.View->ProcessPendingMessages();
+    const int jubo = ScoreJubo(FRollCount, FHand);
+    if (jubo >= kJuboMin && jubo <= kJuboMax) {
+        FParts.Sound->PlayWaveResource("Tada");
+    }
+}
+
+void TGameSession::grdScoreMouseDown(int AX, int AY) {
+    if (FRollCount == 0) {
+        throw TolmirError(kMsgRollFirst);
+    }
+    int col = -1;
+    int row = -1;
+    if (FParts.Sheet->MouseToCell(AX, AY, col, row) && IsFreeLine(col, row)) {
+        SaveDiceSnapshot();
+        FParts.Sheet->SetCell(col, row, LineScore(row));
+        StartTurn();
+        UpdateTotals();
+        ++FFilledLines;
+        FLastCol = col;
+        FLastRow = row;
+    }
+    if (FFilledLines == kWritableLineCount) {
+        EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));
+    }
+}
+
+void TGameSession::DiceClick() {
+    if (FRollCount == 0) {
+        throw TolmirError(kMsgRollFirst);
+    }
+}
+
+void TGameSession::mniJeuClick(int ATag) {
+    if (ATag >= 1 && ATag <= 5) {
+        IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
+        die->SetHeld(!die->Held());
+    } else if (ATag >= 11 && ATag <= 21) {
+        grdScoreMouseDown(kWriteCommandX, kWriteCommandY[static_cast<std::size_t>(ATag - 11)]);
+    }
+}
+
+void TGameSession::mniUndoClick() {
+    if (!UndoPossible()) {
+        return;
+    }
+    --FFilledLines;
+    FParts.Sheet->SetCell(FLastCol, FLastRow, "");
+    RestoreDiceSnapshot();
+    UpdateTotals();
+    FParts.View->DrawScoreHints();
+}
+
+void TGameSession::mniNouvellePartieClick() {
+    if (FParts.Prompter->AskYesNo(kMsgNewGame, QuestionPos(kNewGameBoxWidth, kQuestionBoxHeight))) {
+        NewGame();
+    }
+}
+
+bool TGameSession::FormCloseQuery() {
+    if (!GameInProgress() || FFilledLines == kWritableLineCount) {
+        return true;
+    }
+    return FParts.Prompter->AskYesNo(kMsgCloseDuringGame, std::nullopt);
+}
+
+bool TGameSession::IsFreeLine(int ACol, int ARow) const {
+    return ACol == kScoreCol && IsWritableRow(ARow) && FParts.Sheet->Cell(ACol, ARow).empty();
+}
+
+std::string TGameSession::LineScore(int ARow) const {
+    return IntToText(ScoreOfLine(ARow, FHand, FRollCount, FParts.Sheet->Cell(kScoreCol, rowHigh),
+                                 FParts.Sheet->Cell(kScoreCol, rowLow)));
+}
+
+void TGameSession::SortHand() {
+    std::sort(FHand.begin(), FHand.end());
+}
+
+int TGameSession::SumOfRows(int AFirst, int ALast) const {
+    int sum = 0;
+    for (int row = AFirst; row <= ALast; ++row) {
+        const std::string text = FParts.Sheet->Cell(kScoreCol, row);
+        if (!text.empty()) {
+            sum += TextToIntOr(text, 0);
+        }
+    }
+    return sum;
+}
+
+int TGameSession::UpperSubTotal() const {
+    return SumOfRows(rowOnes, rowSixes);
+}
+
+int TGameSession::SheetTotal() const {
+    return SumOfRows(rowSubTotal, rowJubo);
+}
+
+void TGameSession::UpdateTotals() {
+    const int s = UpperSubTotal();
+    FParts.Sheet->SetCell(kScoreCol, rowBonus, s >= kBonusThreshold ? IntToText(kBonusValue) : "0");
+    FParts.Sheet->SetCell(kScoreCol, rowSubTotal, IntToText(s));
+    FParts.Sheet->SetCell(kScoreCol, rowTotal, IntToText(SheetTotal()));
+    FParts.View->SetTotalCountText(IntToText(SumOfDice(FHand)));
+    FParts.View->SetShuffleCountText(IntToText(FRollCount));
+}
+
+void TGameSession::StartTurn() {
+    for (IDie* die : FParts.Dice) {
+        die->SetDiceValue(6);
+        die->SetHeld(false);
+    }
+    FRollCount = 0;
+    FParts.View->SetShuffleCountText("0");
+    FParts.View->SetTotalCountText("0");
+    FParts.Sheet->Invalidate();
+}
+
+void TGameSession::ClearSheet() {
+    for (int row = 0; row < kSheetRowCount; ++row) {
+        FParts.Sheet->SetCell(kScoreCol, row, "");
+    }
+    FParts.Sheet->SetCell(kScoreCol, rowTotal, "0");
+    FFilledLines = 0;
+}
+
+void TGameSession::NewGame() {
+    StartTurn();
+    ClearSheet();
+    FFilledLines = 0;
+}
+
+void TGameSession::SaveDiceSnapshot() {
+    for (std::size_t i = 0; i < FParts.Dice.size(); ++i) {
+        FDiceSnapshot[i] = {FParts.Dice[i]->Held(), FParts.Dice[i]->DiceValue()};
+    }
+}
+
+void TGameSession::RestoreDiceSnapshot() {
+    for (std::size_t i = 0; i < FParts.Dice.size(); ++i) {
+        FParts.Dice[i]->SetDiceValue(FDiceSnapshot[i].Value);
+        FParts.Dice[i]->SetHeld(FDiceSnapshot[i].Held);
+    }
+    FRollCount = FSavedRollCount;
+}
+
+void TGameSession::EndGame(int ATotal) {
+    IHighScoreEntry& table = *FParts.HighScores;
+    table.ReloadTable();
+    if (!QualifiesForHighScores(ATotal, table.RowCount(), table.LowestScore())) {
+        return;
+    }
+    std::string name = FParts.Settings->Player();
+    if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "")) {
+        table.AddScoreAndSelect(ATotal, name);
+        FParts.Settings->SetPlayer(name);
+        table.ShowHighScores();
+    }
+    FParts.View->SetTotalCountText("0");
+    FParts.View->HideGridSelection();
+}
+
+TPoint TGameSession::QuestionPos(int AWidth, int AHeight) const {
+    const TFormBounds b = FParts.View->FormBounds();
+    return CenteredPos(b.Left, b.Top, b.Width, b.Height, AWidth, AHeight);
+}

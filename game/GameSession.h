@@ -1,0 +1,94 @@
+#pragma once
+// The state of one game and every operation that changes it: rolling, holding,
+// writing a line, undo, new game, the end of a game and the close question.
+// The main window owns one session and routes its handlers here; the session
+// reaches the dice, the sheet, the questions, the sound and the high-score table
+// only through the interfaces of GameInterfaces.h.
+
+#include "GameInterfaces.h"
+#include "Random.h"
+#include "uJuboUtils.h"
+
+#include <array>
+#include <string>
+
+struct TDiceSnapshotEntry {
+    bool Held = false;
+    int Value = 0;
+};
+
+struct TGameSessionParts {
+    std::array<IDie*, 5> Dice{}; // dice1..dice5, left to right
+    IScoreSheet* Sheet = nullptr;
+    IGameView* View = nullptr;
+    IPrompter* Prompter = nullptr;
+    ISoundPlayer* Sound = nullptr;
+    ISessionSettings* Settings = nullptr;
+    IHighScoreEntry* HighScores = nullptr;
+    const IClock* Clock = nullptr;
+};
+
+class TGameSession {
+public:
+    static constexpr const char* kMsgGameOver =
+        "This game is over. Do you wish to start a new one?";
+    static constexpr const char* kMsgNoMoreRolls = "You can't shuffle more than three times!";
+    static constexpr const char* kMsgRollFirst = "You have to shuffle at least once!";
+    static constexpr const char* kMsgNewGame = "Do you really want to start a new game?";
+    static constexpr const char* kMsgCloseDuringGame =
+        "You have an ongoing game. Do you want to close the program?";
+    static constexpr const char* kPlayerPrompt = "Player: ";
+
+    explicit TGameSession(const TGameSessionParts& AParts);
+
+    // Labels the sheet and sets Total to "0"; the window calls it from FormCreate.
+    void LabelSheet();
+
+    // Player actions. Refusals throw TolmirError before any state changes.
+    void btnBrasserClick();
+    void grdScoreMouseDown(int AX, int AY);
+    void DiceClick();
+    void mniJeuClick(int ATag);
+    void mniUndoClick();
+    void mniNouvellePartieClick();
+    bool FormCloseQuery();
+
+    // Routines the window's hint painter shares with writing.
+    bool IsFreeLine(int ACol, int ARow) const;
+    std::string LineScore(int ARow) const;
+    void SortHand();
+
+    int RollCount() const { return FRollCount; }
+    int FilledLines() const { return FFilledLines; }
+    const TDiceHand& Hand() const { return FHand; }
+    bool GameInProgress() const { return !(FFilledLines == 0 && FRollCount == 0); }
+    bool UndoPossible() const { return FFilledLines >= 1 && FFilledLines <= 10 && FRollCount == 0; }
+
+    // Fixed points inside column 1 through which the write commands reach the
+    // grid, for Tags 11 to 21.
+    static constexpr int kWriteCommandX = 91;
+    static constexpr std::array<int, 11> kWriteCommandY = {14,  42,  62,  86,  110, 136,
+                                                           211, 236, 260, 285, 310};
+
+private:
+    int UpperSubTotal() const;
+    int SheetTotal() const;
+    int SumOfRows(int AFirst, int ALast) const;
+    void UpdateTotals();
+    void StartTurn();
+    void ClearSheet();
+    void NewGame();
+    void SaveDiceSnapshot();
+    void RestoreDiceSnapshot();
+    void EndGame(int ATotal);
+    TPoint QuestionPos(int AWidth, int AHeight) const;
+
+    TGameSessionParts FParts;
+    TDiceHand FHand{};
+    int FRollCount = 0;
+    int FSavedRollCount = 0;
+    int FFilledLines = 0;
+    std::array<TDiceSnapshotEntry, 5> FDiceSnapshot{};
+    int FLastCol = 0;
+    int FLastRow = 0;
+};
