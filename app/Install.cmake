@@ -51,7 +51,7 @@ if(TARGET tolmir_assets AND DEFINED TOLMIR_ASSETS_DIR)
         OUTPUT ${TOLMIR_ICON_PNG}
         COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
                 $<TARGET_FILE:IconToPng> ${TOLMIR_ASSETS_DIR}/MAINICON.ico 48 ${TOLMIR_ICON_PNG}
-        DEPENDS IconToPng tolmir_assets
+        DEPENDS IconToPng tolmir_assets ${TOLMIR_ASSETS_DIR}/MAINICON.ico
         COMMENT "Exporting the 48x48 icon as PNG"
         VERBATIM)
     add_custom_target(tolmir_icon_png ALL DEPENDS ${TOLMIR_ICON_PNG})
