@@ -73,11 +73,11 @@ class TfrmMain::TSessionSettings : public ISessionSettings {
 public:
     explicit TSessionSettings(TVHRegistry& ASettings) : FSettings(ASettings) {}
     bool PlayDiceRollSound() const override {
-        return SettingBoolean(FSettings, kSettingPlayDiceRollSound);
+        return SettingBoolean(FSettings, Setting::PlayDiceRollSound);
     }
-    std::string Player() const override { return SettingText(FSettings, kSettingPlayer); }
+    std::string Player() const override { return SettingText(FSettings, Setting::Player); }
     void SetPlayer(const std::string& AName) override {
-        SetSetting(FSettings, kSettingPlayer, TSettingValue(AName));
+        SetSetting(FSettings, Setting::Player, TSettingValue(AName));
     }
 
 private:
@@ -200,7 +200,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     hintFont.setItalic(true);
     grdScore->HintFont = hintFont;
     grdScore->HintColor = [this] {
-        return TColorToQColor(static_cast<TColor>(SettingInteger(*VHRegistry1, kSettingScoreHintColor)));
+        return TColorToQColor(static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
     };
     grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
     grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
@@ -312,7 +312,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender) {
-    const int stored = SettingInteger(ASender, kSettingDiceStyle);
+    const int stored = SettingInteger(ASender, Setting::DiceStyle);
     // Only 2 and 3 name a style; anything else from a damaged store paints flat dice.
     const TDiceStyle style = (stored == 3) ? ds3D : ds2D;
     const auto color = [&](const char* AName) {
@@ -320,9 +320,9 @@ void TfrmMain::VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender) {
     };
     for (TVHDice* die : AllDice()) {
         die->SetDiceStyle(style);
-        die->SetDiceColor(color(kSettingDiceColor));
-        die->SetHeldColor(color(kSettingHeldColor));
-        die->SetPipColor(color(kSettingPipColor));
+        die->SetDiceColor(color(Setting::DiceColor));
+        die->SetHeldColor(color(Setting::HeldColor));
+        die->SetPipColor(color(Setting::PipColor));
     }
 }
 
@@ -369,10 +369,10 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    SetSetting(*VHRegistry1, kSettingDiceStyle, TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
-    SetSetting(*VHRegistry1, kSettingDiceColor, TSettingValue(static_cast<int>(dice1->DiceColor())));
-    SetSetting(*VHRegistry1, kSettingHeldColor, TSettingValue(static_cast<int>(dice1->HeldColor())));
-    SetSetting(*VHRegistry1, kSettingPipColor, TSettingValue(static_cast<int>(dice1->PipColor())));
+    SetSetting(*VHRegistry1, Setting::DiceStyle, TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
+    SetSetting(*VHRegistry1, Setting::DiceColor, TSettingValue(static_cast<int>(dice1->DiceColor())));
+    SetSetting(*VHRegistry1, Setting::HeldColor, TSettingValue(static_cast<int>(dice1->HeldColor())));
+    SetSetting(*VHRegistry1, Setting::PipColor, TSettingValue(static_cast<int>(dice1->PipColor())));
 }
 
 void TfrmMain::btnBrasserClick() {
@@ -431,7 +431,7 @@ void TfrmMain::mniGameOptionsClick() {
         TfrmDiceOptions dialog(this, AllDice(), *VHRegistry1);
         dialog.exec();
     }
-    if (SettingBoolean(*VHRegistry1, kSettingShowScoreHints)) {
+    if (SettingBoolean(*VHRegistry1, Setting::ShowScoreHints)) {
         DrawScoreHints();
     } else {
         grdScore->viewport()->repaint();
@@ -443,7 +443,7 @@ void TfrmMain::mniHelpClick() {
 }
 
 void TfrmMain::Varnholtontheweb1Click() {
-    OpenUrl(kHomePageUrl);
+    OpenUrl(HomePageUrl);
 }
 
 void TfrmMain::mniAProposClick() {
@@ -461,7 +461,7 @@ void TfrmMain::DrawScoreHints() {
 }
 
 std::optional<QString> TfrmMain::HintFor(int ACol, int ARow) const {
-    if (!SettingBoolean(*VHRegistry1, kSettingShowScoreHints) || FSession->RollCount() == 0 ||
+    if (!SettingBoolean(*VHRegistry1, Setting::ShowScoreHints) || FSession->RollCount() == 0 ||
         !FSession->IsFreeLine(ACol, ARow)) {
         return std::nullopt;
     }

@@ -217,7 +217,7 @@ private slots:
     void hintsForTheHandTwoToSix() {
         Rig rig;
         TfrmMain& w = rig.w();
-        SetSetting(w.Settings(), kSettingScoreHintColor, TSettingValue(int(0x000000FF)));
+        SetSetting(w.Settings(), Setting::ScoreHintColor, TSettingValue(int(0x000000FF)));
         for (int row = 0; row < 14; ++row) {
             QVERIFY(!w.HintFor(1, row));
         }
@@ -268,7 +268,7 @@ private slots:
 
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier); // second roll, all held
         QCOMPARE(*w.HintFor(1, 8), QStringLiteral("25"));
-        SetSetting(w.Settings(), kSettingShowScoreHints, TSettingValue(false));
+        SetSetting(w.Settings(), Setting::ShowScoreHints, TSettingValue(false));
         QVERIFY(!w.HintFor(1, 8));
     }
 

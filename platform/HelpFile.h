@@ -1,0 +1,31 @@
+#pragma once
+// The help file "Tolmir.hlp": plain UTF-8 text, one topic per context number.
+// A line "#topic <number> <title>" starts a topic; the lines up to the next such
+// line are its text, in Markdown. Lines before the first topic are comments.
+// A link "[text](#205)" leads to topic 205.
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+struct THelpTopic {
+    QString Title;
+    QString Body; // Markdown
+};
+
+struct THelpFile {
+    std::map<int, THelpTopic> Topics;
+    // Mistakes found while reading, one line each ("line 12: ..."); the topics
+    // they concern are left out or kept as the text says.
+    QStringList Problems;
+};
+
+THelpFile ParseHelpText(const QString& AText);
+
+// Reads and parses the file; nothing when it cannot be read.
+std::optional<THelpFile> LoadHelpFile(const QString& APath);
+
+// "Tolmir.hlp" in the directory of the running executable.
+QString DefaultHelpFilePath();
