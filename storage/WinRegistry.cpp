@@ -1,0 +1,138 @@
+// The real registry of Windows, current user, through the wide-character API so
+// that names and texts outside the ANSI code page survive. Texts cross this
+// interface as UTF-8.
+#if defined(_WIN32)
+
+#include "Registry.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::wstring Wide(const std::string& AText) {
+    if (AText.empty())
+        return {};
+    const int size = static_cast<int>(AText.size());
+    const int count = ::MultiByteToWideChar(CP_UTF8, 0, AText.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(count), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, AText.data(), size, wide.data(), count);
+    return wide;
+}
+
+std::string Utf8(const wchar_t* AText, std::size_t ALength) {
+    if (ALength == 0)
+        return {};
+    const int size = static_cast<int>(ALength);
+    const int count = ::WideCharToMultiByte(CP_UTF8, 0, AText, size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(count), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, AText, size, text.data(), count, nullptr, nullptr);
+    return text;
+}
+
+bool IsText(DWORD AType) {
+    return AType == REG_SZ || AType == REG_EXPAND_SZ;
+}
+
+class TWinRegistryKey : public IRegistryKey {
+public:
+    explicit TWinRegistryKey(HKEY AKey) : FKey(AKey) {}
+    ~TWinRegistryKey() override { Close(); }
+
+    std::vector<std::string> ValueNames() const override {
+        DWORD count = 0;
+        DWORD longest = 0;
+        std::vector<std::string> names;
+        if (::RegQueryInfoKeyW(FKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                               &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            return names;
+        std::vector<wchar_t> name(longest + 1);
+        for (DWORD i = 0; i < count; ++i) {
+            DWORD length = static_cast<DWORD>(name.size());
+            if (::RegEnumValueW(FKey, i, name.data(), &length, nullptr, nullptr, nullptr,
+                                nullptr) == ERROR_SUCCESS)
+                names.push_back(Utf8(name.data(), length));
+        }
+        return names;
+    }
+
+    std::optional<TRegValue> QueryValue(const std::string& AName) const override {
+        const std::wstring name = Wide(AName);
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        LSTATUS status = ::RegQueryValueExW(FKey, name.c_str(), nullptr, &type, nullptr, &size);
+        std::vector<BYTE> data;
+        while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+            data.resize(size);
+            status = ::RegQueryValueExW(FKey, name.c_str(), nullptr, &type, data.data(), &size);
+            if (status == ERROR_SUCCESS) {
+                data.resize(size);
+                break;
+            }
+        }
+        if (status != ERROR_SUCCESS)
+            return std::nullopt;
+        if (!IsText(type))
+            return TRegValue{type, std::string(data.begin(), data.end())};
+        std::size_t length = data.size() / sizeof(wchar_t);
+        std::wstring text(length, L'\0');
+        std::memcpy(text.data(), data.data(), length * sizeof(wchar_t));
+        if (!text.empty() && text.back() == L'\0')
+            text.pop_back(); // the terminator
+        return TRegValue{type, Utf8(text.data(), text.size())};
+    }
+
+    bool SetValue(const std::string& AName, const TRegValue& AValue) override {
+        if (FKey == nullptr)
+            return false;
+        const std::wstring name = Wide(AName);
+        if (IsText(AValue.Type)) {
+            const std::wstring text = Wide(AValue.Data);
+            return ::RegSetValueExW(FKey, name.c_str(), 0, AValue.Type,
+                                    reinterpret_cast<const BYTE*>(text.c_str()),
+                                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) ==
+                   ERROR_SUCCESS;
+        }
+        return ::RegSetValueExW(FKey, name.c_str(), 0, AValue.Type,
+                                reinterpret_cast<const BYTE*>(AValue.Data.data()),
+                                static_cast<DWORD>(AValue.Data.size())) == ERROR_SUCCESS;
+    }
+
+    bool Close() override {
+        if (FKey != nullptr)
+            ::RegCloseKey(FKey);
+        FKey = nullptr;
+        return true;
+    }
+
+private:
+    HKEY FKey;
+};
+
+class TWinRegistry : public IRegistry {
+public:
+    std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) override {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(APath).c_str(), 0, KEY_ALL_ACCESS, &key) !=
+            ERROR_SUCCESS)
+            return nullptr;
+        return std::make_unique<TWinRegistryKey>(key);
+    }
+
+    std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(APath).c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr) != ERROR_SUCCESS)
+            return nullptr;
+        return std::make_unique<TWinRegistryKey>(key);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<IRegistry> CreateCurrentUserRegistry() {
+    return std::make_unique<TWinRegistry>();
+}
+
+#endif
