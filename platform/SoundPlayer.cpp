@@ -47,20 +47,20 @@ void PlayWaveResource(const std::string& AName) {
     if (wave.isEmpty() || !AudioReady()) {
         return;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wanted{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     // SDL_LoadWAV_RW closes the reader (freesrc = 1) and fails on a null one.
     if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), 1,
-                       &spec, &buffer, &length) == nullptr) {
+                       &wanted, &buffer, &length) == nullptr) {
         return;
     }
     const std::unique_ptr<Uint8, TWaveDeleter> samples(buffer);
-    spec.samples = kBufferFrames;
+    wanted.samples = kBufferFrames;
     // The device is opened for each sound and closed after it, so that no audio
     // thread runs while the game is idle.
     SDL_AudioSpec device{};
-    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &spec, &device, 0);
+    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &device, 0);
     if (id == 0) {
         return;
     }
