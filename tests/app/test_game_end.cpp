@@ -7,13 +7,17 @@
 #include "Application.h"
 #include "MainSettings.h"
 #include "ScoreGrid.h"
+#include "VHDice.h"
 #include "VHListView.h"
 #include "VHRegistry.h"
+#include "uDiceOptions.h"
 #include "uHighScores.h"
 #include "uInputQuery.h"
 #include "uMain.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +39,15 @@ class TestGameEnd : public QObject {
     QString HiveText() const {
         QFile file(HivePath());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The high-score dialog goes before the main window, as at program end.
+    void EndRun() {
+        if (FMain) {
+            FMain->SetHighScoresForm(nullptr);
+        }
+        FHighScores.reset();
+        FMain.reset();
     }
 
     // Holds the five sixes and writes every line with them: a total of 125.
@@ -68,11 +81,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(FMain.get()));
     }
 
-    void cleanup() {
-        FMain->SetHighScoresForm(nullptr);
-        FHighScores.reset();
-        FMain.reset();
-    }
+    void cleanup() { EndRun(); }
 
     void qualifyingGameEndsWithPromptAndSelectedRow() {
         const QString name = QStringLiteral("Zoë \"Q\" Σ");
@@ -137,6 +146,28 @@ private slots:
         FMain->mniBestScores->trigger();
         QCOMPARE(rows, 0);
         QVERIFY(!QFile::exists(HivePath()));
+    }
+
+    void optionsReachTheGameAtOnceAndTheHiveAtExit() {
+        for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key) {
+            QTest::keyClick(FMain.get(), Qt::Key(key));
+        }
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QVERIFY(FMain->HintFor(1, 5).has_value());
+        AnswerNextModal<TfrmDiceOptions>([](TfrmDiceOptions* dialog) {
+            dialog->ckShowScoreHints->setChecked(false);
+            dialog->ckDiceRollSound->setChecked(false);
+            dialog->rbDiceStyle3D->click();
+            QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+        });
+        FMain->mniGameOptions->trigger();
+        QVERIFY(!FMain->HintFor(1, 5).has_value());
+        QCOMPARE(FMain->dice4->DiceStyle(), ds3D);
+        EndRun(); // the main window goes and its store writes the settings
+        const QString hive = HiveText();
+        QVERIFY2(hive.contains("\"ShowScoreHints\"=\"0\""), qPrintable(hive));
+        QVERIFY(hive.contains("\"PlayDiceRollSound\"=\"0\""));
+        QVERIFY(hive.contains("\"DiceStyle\"=\"3\""));
     }
 };
 
