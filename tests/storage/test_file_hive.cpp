@@ -220,6 +220,9 @@ TEST_F(FileHive, AKilledWriterLeavesTheOldOrTheNewFile) {
         ::usleep(20000 + 15000 * round);
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
+        if (!fs::exists(HivePath())) {
+            continue; // killed before its first save: the old state is no file at all
+        }
         THive parsed;
         std::string why;
         ASSERT_TRUE(ParseHive(HiveText(), parsed, why)) << why;
