@@ -4,7 +4,11 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+BENCH_BUILD ?= build-bench
+# Passed to the benchmark executable; for example --benchmark_filter=Roll.
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -24,5 +28,12 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 		ctest --output-on-failure -j $(JOBS)
 
+# Release build of the benchmarks in their own folder; prints each figure beside its budget.
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOLMIR_BENCH=ON $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench
+	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD)
