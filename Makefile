@@ -28,11 +28,12 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 		ctest --output-on-failure -j $(JOBS)
 
-# Release build of the benchmarks in their own folder; prints each figure beside its budget.
+# Release build of the benchmarks (and of the game, for tools/measure-*) in their own
+# folder; prints each figure beside its budget and fails when one is missed.
 bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOLMIR_BENCH=ON $(CMAKE_ARGS)
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench Tolmir
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
 
 clean:
