@@ -5,7 +5,11 @@ WINDOWS_BUILD ?= build-windows
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test windows-test clean
+BENCH_BUILD ?= build-bench
+# Passed to the benchmark executable; for example --benchmark_filter=Roll.
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+.PHONY: all deps configure build run test bench windows-test clean
 
 all: build
 
@@ -34,5 +38,13 @@ windows-test:
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	scripts/windows-ctest $(WINDOWS_BUILD) -j $(JOBS)
 
+# Release build of the benchmarks (and of the game, for tools/measure-*) in their own
+# folder; prints each figure beside its budget and fails when one is missed.
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOLMIR_BENCH=ON $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench Tolmir
+	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
+
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD)
