@@ -119,7 +119,7 @@ THighScoreTable::THighScoreTable(std::unique_ptr<IRegistry> ARegistry)
     : FRegistry(std::move(ARegistry)) {}
 
 std::string THighScoreTable::KeyPath() const {
-    return AppKeyPath(FRegKeySoftware, FRegKeyCompany, FRegKeyAppName);
+    return AppKey();
 }
 
 void THighScoreTable::LoadFromRegistry() {

@@ -9,6 +9,7 @@
 // column 0, sub-item c - 1 the cell of column c.
 
 #include "Registry.h"
+#include "RegistryKeyPath.h"
 
 #include <cstddef>
 #include <memory>
@@ -53,16 +54,10 @@ int ScoreTextValue(const std::string& AText);
 std::string ScoreDateText(int AYear, int AMonth, int ADay, const std::string& ASeparator);
 
 // A high-score table kept in memory: at most ten rows, best first.
-class THighScoreTable {
+class THighScoreTable : public TRegKeyParts {
 public:
     explicit THighScoreTable(std::unique_ptr<IRegistry> ARegistry = CreateCurrentUserRegistry());
 
-    const std::string& RegKeyAppName() const { return FRegKeyAppName; }
-    void SetRegKeyAppName(std::string AValue) { FRegKeyAppName = std::move(AValue); }
-    const std::string& RegKeyCompany() const { return FRegKeyCompany; }
-    void SetRegKeyCompany(std::string AValue) { FRegKeyCompany = std::move(AValue); }
-    const std::string& RegKeySoftware() const { return FRegKeySoftware; }
-    void SetRegKeySoftware(std::string AValue) { FRegKeySoftware = std::move(AValue); }
     // "\Software\<company>\<application>\"
     std::string KeyPath() const;
 
@@ -78,8 +73,5 @@ public:
 
 private:
     std::unique_ptr<IRegistry> FRegistry;
-    std::string FRegKeyAppName;
-    std::string FRegKeyCompany;
-    std::string FRegKeySoftware = "Software";
     std::vector<TListRow> FRows;
 };

@@ -44,7 +44,7 @@ void TVHListView::SetReadOnly(bool AValue) {
 }
 
 std::string TVHListView::KeyPath() const {
-    return AppKeyPath(FRegKeySoftware, FRegKeyCompany, FRegKeyAppName);
+    return AppKey();
 }
 
 void TVHListView::AddColumn(const QString& ACaption, int AWidth) {

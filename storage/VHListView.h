@@ -6,6 +6,7 @@
 
 #include "HighScoreTable.h"
 #include "Registry.h"
+#include "RegistryKeyPath.h"
 
 #include <QString>
 #include <QTreeWidget>
@@ -15,7 +16,7 @@
 #include <string>
 #include <vector>
 
-class TVHListView : public QTreeWidget {
+class TVHListView : public QTreeWidget, public TRegKeyParts {
 public:
     explicit TVHListView(QWidget* AParent = nullptr);
     // A list on another registry (tests).
@@ -29,12 +30,6 @@ public:
 
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool AValue);
-    const std::string& RegKeyAppName() const { return FRegKeyAppName; }
-    void SetRegKeyAppName(std::string AValue) { FRegKeyAppName = std::move(AValue); }
-    const std::string& RegKeyCompany() const { return FRegKeyCompany; }
-    void SetRegKeyCompany(std::string AValue) { FRegKeyCompany = std::move(AValue); }
-    const std::string& RegKeySoftware() const { return FRegKeySoftware; }
-    void SetRegKeySoftware(std::string AValue) { FRegKeySoftware = std::move(AValue); }
     // "\Software\<company>\<application>\"
     std::string KeyPath() const;
 
@@ -50,9 +45,6 @@ public:
 
 private:
     std::unique_ptr<IRegistry> FRegistry;
-    std::string FRegKeyAppName;
-    std::string FRegKeyCompany;
-    std::string FRegKeySoftware = "Software";
     bool FReadOnly = false;
     std::size_t FMaxLoadedRows = static_cast<std::size_t>(-1);
 };

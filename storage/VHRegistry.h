@@ -5,6 +5,7 @@
 // when it is destroyed.
 
 #include "Registry.h"
+#include "RegistryKeyPath.h"
 #include "SettingValue.h"
 
 #include <functional>
@@ -60,7 +61,7 @@ private:
     std::vector<std::unique_ptr<TVHRegistryItem>> FItems;
 };
 
-class TVHRegistry {
+class TVHRegistry : public TRegKeyParts {
 public:
     // A store on the current user's registry.
     TVHRegistry(std::string AOwnerName, std::string AName);
@@ -81,12 +82,6 @@ public:
     void SetAutoSave(bool AValue) { FAutoSave = AValue; }
     TVHRegistryItems& VHRegistryItems() { return FVHRegistryItems; }
     const TVHRegistryItems& VHRegistryItems() const { return FVHRegistryItems; }
-    const std::string& RegKeyAppName() const { return FRegKeyAppName; }
-    void SetRegKeyAppName(std::string AValue) { FRegKeyAppName = std::move(AValue); }
-    const std::string& RegKeyCompany() const { return FRegKeyCompany; }
-    void SetRegKeyCompany(std::string AValue) { FRegKeyCompany = std::move(AValue); }
-    const std::string& RegKeySoftware() const { return FRegKeySoftware; }
-    void SetRegKeySoftware(std::string AValue) { FRegKeySoftware = std::move(AValue); }
 
     // Fired after every load, also when nothing was stored.
     std::function<void(TVHRegistry&)> OnReadItemsFromRegistry;
@@ -118,9 +113,6 @@ private:
     TVHRegistryItems FVHRegistryItems;
     std::string FOwnerName;
     std::string FName;
-    std::string FRegKeyCompany;
-    std::string FRegKeyAppName;
-    std::string FRegKeySoftware = "Software";
     bool FAutoSave = true;
     bool FAutoLoad = true;
 };
