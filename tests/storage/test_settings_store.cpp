@@ -172,11 +172,12 @@ TEST_F(SettingsStore, StoredValuesReachTheirItemsWhateverTheOrder) {
     }
     // Stored values keep their places, new ones follow in item order; the extras
     // stay as they were. The registry, unlike FindItem, ignores letter case, so
-    // the setting "DiceStyle" is written into the stored "diceStyle".
+    // it holds a value for the setting "DiceStyle": the stored "diceStyle",
+    // which the setting's unchanged default does not replace.
     EXPECT_EQ(HiveText(), kHeader + "\"PipColor\"=\"255\"\n"
                                     "\"Unknown\"=\"kept as it is\"\n"
                                     "\"Player\"=\"Ann\"\n"
-                                    "\"diceStyle\"=\"2\"\n"
+                                    "\"diceStyle\"=\"3\"\n"
                                     "\"ShowScoreHints\"=\"-1\"\n"
                                     "\"DiceColor\"=\"a\\\\b\\\"c\nline \xC3\xA9\"\n"
                                     "\"HeldColor\"=\"14597308\"\n"
@@ -316,6 +317,30 @@ TEST_F(SettingsStore, TwoCopiesOfTheGameKeepEachOthersChanges) {
     EXPECT_EQ(SettingText(*third, Setting::Player), "Bo");
     EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
     EXPECT_EQ(ItemNames(*third).size(), 8u);
+}
+
+// Both copies start before anything is stored: the one that exits last must
+// not overwrite the other's changes with the defaults it never changed.
+TEST_F(SettingsStore, TwoCopiesOfAFirstRunKeepEachOthersChanges) {
+    auto first = MainStore();
+    first->Loaded();
+    {
+        auto second = MainStore();
+        second->Loaded();
+        SetSetting(*second, Setting::Player, std::string("Bo"));
+        SetSetting(*second, Setting::DiceColor, 255);
+    }
+    SetSetting(*first, Setting::PipColor, 128);
+    first.reset();
+    auto third = MainStore();
+    third->SetAutoSave(false);
+    third->Loaded();
+    EXPECT_EQ(SettingText(*third, Setting::Player), "Bo");
+    EXPECT_EQ(SettingInteger(*third, Setting::DiceColor), 255);
+    EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
+    EXPECT_EQ(SettingInteger(*third, Setting::HeldColor), 14597308);
+    EXPECT_EQ(ItemNames(*third), ItemNames(*MainStore()));
+    EXPECT_TRUE(FErrors.empty());
 }
 
 TEST_F(SettingsStore, ARunThatChangesNothingLeavesTheFileAlone) {
