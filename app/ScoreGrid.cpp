@@ -21,7 +21,8 @@ public:
         const int row = AIndex.row();
         const QPalette& pal = FGrid->palette();
         const bool selected = FGrid->CellSelected(col, row);
-        QColor background = col == kLabelCol ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
+        QColor background =
+            col == kLabelCol ? pal.color(QPalette::Button) : pal.color(QPalette::Base);
         QColor foreground = pal.color(QPalette::WindowText);
         if (selected && col != kLabelCol) {
             background = pal.color(QPalette::Highlight);

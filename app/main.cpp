@@ -39,8 +39,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(Application::Title);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/MAINICON")));
     InstallFontSubstitutes();
-    SetStorageErrorReporter(
-        [](const std::string& AMessage) { Application::ShowErrorBox(QString::fromStdString(AMessage)); });
+    SetStorageErrorReporter([](const std::string& AMessage) {
+        Application::ShowErrorBox(QString::fromStdString(AMessage));
+    });
     THelpSystem help;
 
     auto frmMain = std::make_unique<TfrmMain>();

@@ -35,7 +35,8 @@ QFont PixelFont(const QString& AFamily, int APixels) {
     return font;
 }
 
-QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaption, QRect AGeometry) {
+QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaption,
+                  QRect AGeometry) {
     auto* label = new QLabel(ACaption, AParent);
     label->setObjectName(AName);
     label->setTextFormat(Qt::PlainText);
@@ -95,8 +96,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
 
     // The settings store exists with its defaults while the form is built.
     VHRegistry1 = std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
-    VHRegistry1->RegKeyCompany = "Varnholt";
-    VHRegistry1->RegKeyAppName = "Tolmir";
+    VHRegistry1->SetRegKeyCompany("Varnholt");
+    VHRegistry1->SetRegKeyAppName("Tolmir");
     AddMainSettings(*VHRegistry1);
     VHRegistry1->OnReadItemsFromRegistry = [this](TVHRegistry& s) {
         VHRegistry1ReadItemsFromRegistry(s);
@@ -200,7 +201,8 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     hintFont.setItalic(true);
     grdScore->HintFont = hintFont;
     grdScore->HintColor = [this] {
-        return TColorToQColor(static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
+        return TColorToQColor(
+            static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
     };
     grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
     grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
@@ -211,8 +213,8 @@ void TfrmMain::BuildControls(QWidget* AClient) {
                                 QStringLiteral("Hand Total:"), QRect(66, 162, 108, 19));
     lblTotalCount = MakeLabel(AClient, QStringLiteral("lblTotalCount"), QStringLiteral("0"),
                               QRect(144, 162, 26, 19));
-    lblCoupsCaption = MakeLabel(AClient, QStringLiteral("lblCoupsCaption"), QStringLiteral("Rolls:"),
-                                QRect(170, 162, 36, 19));
+    lblCoupsCaption = MakeLabel(AClient, QStringLiteral("lblCoupsCaption"),
+                                QStringLiteral("Rolls:"), QRect(170, 162, 36, 19));
     lblShuffleCount = MakeLabel(AClient, QStringLiteral("lblShuffleCount"), QStringLiteral("0"),
                                 QRect(208, 162, 26, 19));
     for (QLabel* label : {lblTotalCaption, lblTotalCount, lblCoupsCaption, lblShuffleCount}) {
@@ -232,18 +234,20 @@ void TfrmMain::BuildMenus() {
         item->setShortcut(AShortcut);
         // Menu shortcuts win over everything else in the window, F1 included.
         item->setShortcutContext(Qt::WindowShortcut);
-        connect(item, &QAction::triggered, this,
-                [this, AHandler] { Application::Guarded([this, AHandler] { (this->*AHandler)(); }); });
+        connect(item, &QAction::triggered, this, [this, AHandler] {
+            Application::Guarded([this, AHandler] { (this->*AHandler)(); });
+        });
         return item;
     };
 
     mniFichier = menuBar()->addMenu(QStringLiteral("File"));
     mniFichier->setObjectName(QStringLiteral("mniFichier"));
-    mniNouvellePartie = action(mniFichier, QStringLiteral("mniNouvellePartie"),
-                               QStringLiteral("New Game"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                               &TfrmMain::mniNouvellePartieClick);
-    mniBestScores = action(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
-                           QKeySequence(), &TfrmMain::mniBestScoresClick);
+    mniNouvellePartie =
+        action(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
+               QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
+    mniBestScores =
+        action(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
+               QKeySequence(), &TfrmMain::mniBestScoresClick);
     mniQuitter = action(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
                         QKeySequence(), &TfrmMain::mniQuitterClick);
 
@@ -291,17 +295,17 @@ void TfrmMain::BuildMenus() {
 
     mniOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mniOptions->setObjectName(QStringLiteral("mniOptions"));
-    mniGameOptions = action(mniOptions, QStringLiteral("mniGameOptions"),
-                            QStringLiteral("Game Options"), QKeySequence(),
-                            &TfrmMain::mniGameOptionsClick);
+    mniGameOptions =
+        action(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
+               QKeySequence(), &TfrmMain::mniGameOptionsClick);
 
     mniAide = menuBar()->addMenu(QStringLiteral("Help"));
     mniAide->setObjectName(QStringLiteral("mniAide"));
     mniHelp = action(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"), QKeySequence(),
                      &TfrmMain::mniHelpClick);
-    Varnholtontheweb1 = action(mniAide, QStringLiteral("Varnholtontheweb1"),
-                               QStringLiteral("Varnholt Home Page"), QKeySequence(),
-                               &TfrmMain::Varnholtontheweb1Click);
+    Varnholtontheweb1 =
+        action(mniAide, QStringLiteral("Varnholtontheweb1"), QStringLiteral("Varnholt Home Page"),
+               QKeySequence(), &TfrmMain::Varnholtontheweb1Click);
     mniAPropos = action(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
                         QKeySequence(), &TfrmMain::mniAProposClick);
 }
@@ -369,9 +373,12 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    SetSetting(*VHRegistry1, Setting::DiceStyle, TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
-    SetSetting(*VHRegistry1, Setting::DiceColor, TSettingValue(static_cast<int>(dice1->DiceColor())));
-    SetSetting(*VHRegistry1, Setting::HeldColor, TSettingValue(static_cast<int>(dice1->HeldColor())));
+    SetSetting(*VHRegistry1, Setting::DiceStyle,
+               TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
+    SetSetting(*VHRegistry1, Setting::DiceColor,
+               TSettingValue(static_cast<int>(dice1->DiceColor())));
+    SetSetting(*VHRegistry1, Setting::HeldColor,
+               TSettingValue(static_cast<int>(dice1->HeldColor())));
     SetSetting(*VHRegistry1, Setting::PipColor, TSettingValue(static_cast<int>(dice1->PipColor())));
 }
 

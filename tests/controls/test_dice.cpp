@@ -1,9 +1,9 @@
 #include "Application.h"
 #include "Random.h"
+#include "Resources.h"
 #include "VHDice.h"
 
 #include <QImage>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -276,10 +276,57 @@ private slots:
             dice->SetDiceStyle(style);
             QCOMPARE(board.grab().toImage(), empty);
         }
-        // This executable embeds no die pictures.
+        // Without the embedded pictures a 3D die shows only the parent.
         dice->SetDiceStyle(ds3D);
-        QCOMPARE(board.grab().toImage(), empty);
+        Q_CLEANUP_RESOURCE(tolmir_assets_qrc);
+        const QImage withoutPictures = board.grab().toImage();
+        Q_INIT_RESOURCE(tolmir_assets_qrc);
+        QCOMPARE(withoutPictures, empty);
+        QVERIFY(board.grab().toImage() != empty);
         QVERIFY(FErrors.empty());
+    }
+
+    void paints3DPictures_data() { paints2DFaces_data(); }
+
+    void paints3DPictures() {
+        QFETCH(int, value);
+        QFETCH(bool, held);
+        Board board;
+        auto* dice = new TVHDice(&board);
+        dice->resize(70, 73);
+        dice->SetDiceStyle(ds3D);
+        dice->SetDiceValue(value);
+        dice->SetHeld(held);
+        const QImage image = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        const QString name = QStringLiteral("%1DICE%2").arg(held ? "HELD" : "").arg(value);
+        const QImage picture = QImage::fromData(LoadResourceData(name));
+        QCOMPARE(picture.size(), QSize(70, 70));
+        QCOMPARE(image.copy(0, 0, 70, 70), picture.convertToFormat(QImage::Format_RGB32));
+
+        // The picture fills its square: navy behind a free die, black behind a held one.
+        const QColor background = held ? QColor(0, 0, 0) : QColor(32, 32, 64);
+        for (const QPoint p : {QPoint(0, 0), QPoint(69, 0), QPoint(0, 69), QPoint(69, 69)}) {
+            QCOMPARE(image.pixelColor(p), background);
+        }
+        QCOMPARE(image.pixelColor(35, 70), kParent);
+        QCOMPARE(image.pixelColor(70, 35), kParent);
+    }
+
+    void eachValueHasItsOwnPicture() {
+        Board board;
+        auto* dice = new TVHDice(&board);
+        dice->SetDiceStyle(ds3D);
+        QList<QImage> seen;
+        for (const bool held : {false, true}) {
+            dice->SetHeld(held);
+            for (int v = 1; v <= 6; ++v) {
+                dice->SetDiceValue(v);
+                const QImage image = board.grab().toImage().copy(0, 0, 70, 70);
+                QVERIFY2(!seen.contains(image), qPrintable(QString::number(v)));
+                seen.append(image);
+            }
+        }
     }
 
     void disabledDieLooksTheSame() {

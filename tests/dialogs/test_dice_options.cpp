@@ -1,0 +1,463 @@
+// The game options dialog: what it opens with, how picks change the samples and
+// swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
+
+#include "Application.h"
+#include "MainSettings.h"
+#include "ModalHelper.h"
+#include "VHColorButton.h"
+#include "VHDice.h"
+#include "VHRegistry.h"
+#include "uDiceOptions.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <variant>
+
+namespace {
+
+constexpr TColor kWhite = 0x00FFFFFF;
+constexpr TColor kLavender = 0x00DEBCBC;
+constexpr TColor kBlack = 0x00000000;
+constexpr TColor kRed = 0x000000FF;
+constexpr TColor kGreen = 0x0000FF00;
+constexpr TColor kBlue = 0x00FF0000;
+constexpr TColor kTeal = 0x00808000;
+
+// The main window's side: five dice and a settings store that writes nothing.
+struct MainSide {
+    QWidget Owner;
+    std::vector<TVHDice*> Dice;
+    TVHRegistry Settings{"frmMain", "VHRegistry1"};
+
+    explicit MainSide(TDiceStyle AStyle) {
+        Settings.SetAutoSave(false);
+        AddMainSettings(Settings);
+        for (int i = 0; i < 5; ++i) {
+            auto* dice = new TVHDice(&Owner);
+            dice->SetDiceStyle(AStyle);
+            dice->SetDiceColor(kWhite);
+            dice->SetHeldColor(kLavender);
+            dice->SetPipColor(kBlack);
+            Dice.push_back(dice);
+        }
+        SetSetting(Settings, Setting::ScoreHintColor, static_cast<int>(kTeal));
+        SetSetting(Settings, Setting::ShowScoreHints, false);
+        SetSetting(Settings, Setting::PlayDiceRollSound, true);
+    }
+
+    const TSettingValue& Value(const char* AName) const {
+        int index = 0;
+        if (!Settings.FindItem(AName, index)) {
+            static const TSettingValue none;
+            return none;
+        }
+        return Settings.VHRegistryItems().Items(index).Value();
+    }
+};
+
+// Stands in for the colour picker: hands out queued answers and records the
+// colours it was opened with.
+struct PickerStandIn {
+    std::deque<std::optional<QColor>> Answers;
+    QList<QColor> Opened;
+
+    PickerStandIn() {
+        TfrmDiceOptions::ColorDialog1 = [this](const QColor& AInitial, QWidget*) {
+            Opened.append(AInitial);
+            std::optional<QColor> answer;
+            if (!Answers.empty()) {
+                answer = Answers.front();
+                Answers.pop_front();
+            }
+            return answer;
+        };
+    }
+    ~PickerStandIn() { TfrmDiceOptions::ColorDialog1 = &TfrmDiceOptions::SystemColorPicker; }
+};
+
+void Click(QWidget* AWidget) {
+    QTest::mouseClick(AWidget, Qt::LeftButton);
+}
+
+QColor SampleTextColor(const TfrmDiceOptions& AForm) {
+    return AForm.lblScoreHintSample->palette().color(QPalette::Text);
+}
+
+} // namespace
+
+class TestDiceOptions : public QObject {
+    Q_OBJECT
+
+private:
+    std::vector<int> FHelp;
+
+private slots:
+    void initTestCase() {
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+        Application::SetHelpHandler([this](int AContext) { FHelp.push_back(AContext); });
+    }
+
+    void init() { FHelp.clear(); }
+
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void form() {
+        MainSide main(ds2D);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Game Options"));
+        QCOMPARE(form.size(), QSize(299, 291));
+        QCOMPARE(form.HelpContext(), 200);
+        QCOMPARE(form.PageControl1->count(), 3);
+        QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Dice Options"));
+        QCOMPARE(form.PageControl1->tabText(1), QStringLiteral("Grid Options"));
+        QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Sound"));
+        QCOMPARE(form.PageControl1->currentIndex(), 0);
+        QCOMPARE(form.btnOk->geometry(), QRect(23, 255, 75, 25));
+        QCOMPARE(form.btnCancel->geometry(), QRect(109, 255, 75, 25));
+        QCOMPARE(form.btnHelp->geometry(), QRect(195, 255, 75, 25));
+        QCOMPARE(form.rgpDiceStyle->title(), QStringLiteral(" Type of dice "));
+        QCOMPARE(form.rbDiceStyle2D->text(), QStringLiteral("2 Dimensions"));
+        QCOMPARE(form.rbDiceStyle3D->text(), QStringLiteral("3 Dimensions"));
+        QCOMPARE(form.ckShowScoreHints->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(form.ckDiceRollSound->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(form.lblScoreHintSample->text(), QStringLiteral("25"));
+        QCOMPARE(form.lblScoreHintSample->font().family(), QStringLiteral("Comic Sans MS"));
+        QVERIFY(form.lblScoreHintSample->font().italic());
+        QCOMPARE(form.lblScoreHintSample->font().pixelSize(), 16);
+        QCOMPARE(form.btnDiceColor->Tag(), 0);
+        QCOMPARE(form.btnHeldColor->Tag(), 1);
+        QCOMPARE(form.btnPipColor->Tag(), 2);
+        QVERIFY(!form.diceDemoNotHeld->isEnabled());
+        QVERIFY(!form.diceDemoHeld->isEnabled());
+        QVERIFY(!form.diceDemoNotHeld->Held());
+        QVERIFY(form.diceDemoHeld->Held());
+    }
+
+    // Every control of the layout under its name, with its parent and place.
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<int>("help");
+        const auto row = [](const char* AName, const char* AParent, QRect AGeometry, int AHelp) {
+            QTest::newRow(AName) << QString::fromLatin1(AName) << QString::fromLatin1(AParent)
+                                 << AGeometry << AHelp;
+        };
+        row("PageControl1", "", QRect(0, 0, 299, 244), 0);
+        row("GroupBox2", "tbsDiceOptions", QRect(184, 2, 101, 209), 0);
+        row("diceDemoNotHeld", "GroupBox2", QRect(17, 32, 70, 73), 0);
+        row("diceDemoHeld", "GroupBox2", QRect(17, 123, 70, 70), 0);
+        row("rgpDiceStyle", "tbsDiceOptions", QRect(8, 2, 163, 89), 205);
+        row("rgpDiceColors", "tbsDiceOptions", QRect(8, 98, 163, 113), 0);
+        row("Label1", "rgpDiceColors", QRect(8, 18, 88, 26), 0);
+        row("Label2", "rgpDiceColors", QRect(8, 49, 88, 26), 0);
+        row("btnDiceColor", "rgpDiceColors", QRect(99, 21, 56, 20), 210);
+        row("btnHeldColor", "rgpDiceColors", QRect(99, 52, 56, 20), 215);
+        row("btnPipColor", "rgpDiceColors", QRect(99, 84, 56, 20), 220);
+        row("ckShowScoreHints", "tbsGridOptions", QRect(12, 16, 144, 17), 250);
+        row("lblScoreHintSample", "tbsGridOptions", QRect(224, 41, 47, 28), 260);
+        row("btnScoreHintColor", "tbsGridOptions", QRect(112, 43, 46, 20), 255);
+        row("ckDiceRollSound", "TabSheet1", QRect(12, 16, 165, 17), 0);
+        row("btnOk", "", QRect(23, 255, 75, 25), 235);
+        row("btnCancel", "", QRect(109, 255, 75, 25), 240);
+    }
+
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, geometry);
+        QFETCH(int, help);
+        MainSide main(ds2D);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        auto* widget = form.findChild<QWidget*>(name);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->parentWidget()->objectName(),
+                 parent.isEmpty() ? form.objectName() : parent);
+        if (qobject_cast<QCheckBox*>(widget) != nullptr) {
+            // A check box grows to the right when its caption needs more room.
+            QCOMPARE(widget->pos(), geometry.topLeft());
+            QCOMPARE(widget->height(), geometry.height());
+            QVERIFY(widget->width() >= geometry.width());
+            QVERIFY(widget->width() >= widget->sizeHint().width());
+        } else {
+            QCOMPARE(widget->geometry(), geometry);
+        }
+        QCOMPARE(HelpContextOf(widget), help);
+    }
+
+    void opensFromTheDiceAndTheStore_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("2D") << int(ds2D) << 0;
+        QTest::newRow("3D") << int(ds3D) << 1;
+        QTest::newRow("style beyond the last item") << 7 << 1;
+    }
+
+    void opensFromTheDiceAndTheStore() {
+        QFETCH(int, style);
+        QFETCH(int, selected);
+        MainSide main(static_cast<TDiceStyle>(style));
+        main.Dice[0]->SetDiceColor(kRed);
+        main.Dice[0]->SetHeldColor(kGreen);
+        main.Dice[0]->SetPipColor(kBlue);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+
+        QCOMPARE(form.DiceStyleIndex(), selected);
+        QCOMPARE(form.rbDiceStyle3D->isChecked(), selected == 1);
+        const TDiceStyle sampleStyle = selected == 1 ? ds3D : ds2D;
+        QCOMPARE(form.diceDemoNotHeld->DiceStyle(), sampleStyle);
+        QCOMPARE(form.diceDemoHeld->DiceStyle(), sampleStyle);
+        QCOMPARE(form.diceDemoNotHeld->DiceValue(), 6);
+        QCOMPARE(form.diceDemoHeld->DiceValue(), 6);
+        QVERIFY(form.diceDemoHeld->Held());
+        // The swatches show the current colours also while they do not apply.
+        QCOMPARE(form.diceDemoNotHeld->DiceColor(), kRed);
+        QCOMPARE(form.diceDemoHeld->HeldColor(), kGreen);
+        QCOMPARE(form.diceDemoNotHeld->PipColor(), kBlue);
+        QCOMPARE(form.diceDemoHeld->PipColor(), kBlue);
+        QCOMPARE(form.btnDiceColor->Color(), kRed);
+        QCOMPARE(form.btnHeldColor->Color(), kGreen);
+        QCOMPARE(form.btnPipColor->Color(), kBlue);
+        for (QWidget* child :
+             {static_cast<QWidget*>(form.Label1), static_cast<QWidget*>(form.Label2),
+              static_cast<QWidget*>(form.Label3), static_cast<QWidget*>(form.btnDiceColor),
+              static_cast<QWidget*>(form.btnHeldColor), static_cast<QWidget*>(form.btnPipColor)}) {
+            QCOMPARE(child->isEnabled(), selected == 0);
+        }
+        QVERIFY(form.rgpDiceColors->isEnabled());
+
+        QCOMPARE(form.btnScoreHintColor->Color(), kTeal);
+        QCOMPARE(SampleTextColor(form), TColorToQColor(kTeal));
+        QVERIFY(!form.ckShowScoreHints->isChecked());
+        QVERIFY(form.ckDiceRollSound->isChecked());
+    }
+
+    // The store's default for the roll sound is the text "True".
+    void soundDefaultReadsAsChecked() {
+        MainSide main(ds2D);
+        SetSetting(main.Settings, Setting::PlayDiceRollSound, std::string("True"));
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        QVERIFY(form.ckDiceRollSound->isChecked());
+    }
+
+    void picksUpdateTheirSampleAndSwatch() {
+        MainSide main(ds2D);
+        PickerStandIn picker;
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        form.show();
+
+        picker.Answers = {TColorToQColor(kRed)};
+        Click(form.btnDiceColor);
+        QCOMPARE(form.diceDemoNotHeld->DiceColor(), kRed);
+        QCOMPARE(form.btnDiceColor->Color(), kRed);
+        QCOMPARE(form.diceDemoHeld->HeldColor(), kLavender);
+
+        picker.Answers = {TColorToQColor(kGreen)};
+        Click(form.btnHeldColor);
+        QCOMPARE(form.diceDemoHeld->HeldColor(), kGreen);
+        QCOMPARE(form.btnHeldColor->Color(), kGreen);
+        QCOMPARE(form.diceDemoNotHeld->DiceColor(), kRed);
+
+        picker.Answers = {TColorToQColor(kBlue)};
+        Click(form.btnPipColor);
+        QCOMPARE(form.diceDemoNotHeld->PipColor(), kBlue);
+        QCOMPARE(form.diceDemoHeld->PipColor(), kBlue);
+        QCOMPARE(form.btnPipColor->Color(), kBlue);
+
+        // A cancelled pick changes nothing.
+        picker.Answers = {std::nullopt};
+        Click(form.btnDiceColor);
+        QCOMPARE(form.diceDemoNotHeld->DiceColor(), kRed);
+        QCOMPARE(form.btnDiceColor->Color(), kRed);
+
+        form.PageControl1->setCurrentIndex(1);
+        picker.Answers = {TColorToQColor(kRed)};
+        Click(form.btnScoreHintColor);
+        QCOMPARE(form.btnScoreHintColor->Color(), kRed);
+        QCOMPARE(SampleTextColor(form), TColorToQColor(kRed));
+
+        // The picker opens on the swatch's colour each time.
+        QCOMPARE(picker.Opened, (QList<QColor>{TColorToQColor(kWhite), TColorToQColor(kLavender),
+                                               TColorToQColor(kBlack), TColorToQColor(kRed),
+                                               TColorToQColor(kTeal)}));
+        // Nothing has reached the game yet.
+        QCOMPARE(main.Dice[0]->DiceColor(), kWhite);
+        QCOMPARE(SettingInteger(main.Settings, Setting::ScoreHintColor), int(kTeal));
+        form.hide();
+    }
+
+    void choosingTheStyleTogglesTheColourGroup() {
+        MainSide main(ds2D);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        form.show();
+        Click(form.rbDiceStyle3D);
+        QCOMPARE(form.diceDemoNotHeld->DiceStyle(), ds3D);
+        QVERIFY(!form.btnPipColor->isEnabled());
+        QVERIFY(!form.Label1->isEnabled());
+        Click(form.rbDiceStyle2D);
+        QCOMPARE(form.diceDemoHeld->DiceStyle(), ds2D);
+        QVERIFY(form.btnPipColor->isEnabled());
+        QVERIFY(form.Label1->isEnabled());
+        form.hide();
+    }
+
+    void okIn2DAppliesEverything() {
+        MainSide main(ds3D);
+        PickerStandIn picker;
+        auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
+        WhenModal([&](QWidget*) {
+            form->rbDiceStyle2D->click();
+            picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen), TColorToQColor(kBlue),
+                              TColorToQColor(kBlue)};
+            Click(form->btnDiceColor);
+            Click(form->btnHeldColor);
+            Click(form->btnPipColor);
+            Click(form->btnScoreHintColor);
+            form->ckShowScoreHints->setChecked(true);
+            form->ckDiceRollSound->setChecked(false);
+            form->lblScoreHintSample->setText(QStringLiteral("99"));
+            QTest::keyClick(KeyTarget(form), Qt::Key_Return);
+        });
+        form->exec();
+        QCOMPARE(form->ModalResult(), mrOk);
+        delete form;
+
+        for (const TVHDice* dice : main.Dice) {
+            QCOMPARE(dice->DiceStyle(), ds2D);
+            QCOMPARE(dice->DiceColor(), kRed);
+            QCOMPARE(dice->HeldColor(), kGreen);
+            QCOMPARE(dice->PipColor(), kBlue);
+        }
+        QCOMPARE(main.Value(Setting::ScoreHintColor), TSettingValue(static_cast<int>(kBlue)));
+        QCOMPARE(main.Value(Setting::ShowScoreHints), TSettingValue(true));
+        QCOMPARE(main.Value(Setting::PlayDiceRollSound), TSettingValue(false));
+        QCOMPARE(main.Value(Setting::DiceStyle), TSettingValue(2));
+    }
+
+    // Colours picked before choosing 3D are lost; the dice keep theirs.
+    void okIn3DKeepsTheDiceColours() {
+        MainSide main(ds2D);
+        PickerStandIn picker;
+        auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
+        WhenModal([&](QWidget*) {
+            picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
+            Click(form->btnDiceColor);
+            Click(form->btnPipColor);
+            form->rbDiceStyle3D->click();
+            form->btnOk->click();
+        });
+        form->exec();
+        delete form;
+        for (const TVHDice* dice : main.Dice) {
+            QCOMPARE(dice->DiceStyle(), ds3D);
+            QCOMPARE(dice->DiceColor(), kWhite);
+            QCOMPARE(dice->PipColor(), kBlack);
+        }
+        QCOMPARE(main.Value(Setting::DiceStyle), TSettingValue(3));
+        QCOMPARE(main.Value(Setting::ShowScoreHints), TSettingValue(false));
+        QCOMPARE(main.Value(Setting::PlayDiceRollSound), TSettingValue(true));
+    }
+
+    void cancelAppliesNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel button") << "button";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("close box") << "close";
+    }
+
+    void cancelAppliesNothing() {
+        QFETCH(QString, how);
+        MainSide main(ds2D);
+        PickerStandIn picker;
+        int hints = 0;
+        Application::SetScoreHintsHandler([&hints] { ++hints; });
+        auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
+        WhenModal([&](QWidget* AModal) {
+            picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
+            Click(form->btnDiceColor);
+            Click(form->btnScoreHintColor);
+            form->rbDiceStyle3D->click();
+            form->ckShowScoreHints->setChecked(true);
+            form->ckDiceRollSound->setChecked(false);
+            if (how == "button") {
+                form->btnCancel->click();
+            } else if (how == "escape") {
+                QTest::keyClick(KeyTarget(AModal), Qt::Key_Escape);
+            } else {
+                AModal->close();
+            }
+        });
+        form->exec();
+        QCOMPARE(form->ModalResult(), mrCancel);
+        delete form;
+        Application::SetScoreHintsHandler({});
+        QCOMPARE(hints, 1);
+        for (const TVHDice* dice : main.Dice) {
+            QCOMPARE(dice->DiceStyle(), ds2D);
+            QCOMPARE(dice->DiceColor(), kWhite);
+        }
+        QCOMPARE(main.Value(Setting::ScoreHintColor), TSettingValue(static_cast<int>(kTeal)));
+        QCOMPARE(main.Value(Setting::ShowScoreHints), TSettingValue(false));
+        QCOMPARE(main.Value(Setting::PlayDiceRollSound), TSettingValue(true));
+        QCOMPARE(main.Value(Setting::DiceStyle), TSettingValue(2));
+    }
+
+    void helpNumbers() {
+        MainSide main(ds2D);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        WhenModal([&](QWidget* AModal) {
+            const auto f1 = [&](QWidget* AFocus) {
+                AFocus->setFocus();
+                QTest::keyClick(KeyTarget(AModal), Qt::Key_F1);
+            };
+            f1(form.rbDiceStyle3D);
+            f1(form.btnOk);
+            f1(form.btnCancel);
+            f1(form.btnHelp);
+            form.PageControl1->setCurrentIndex(1);
+            f1(form.ckShowScoreHints);
+            f1(form.lblScoreHintSample);
+            form.PageControl1->setCurrentIndex(2);
+            f1(form.ckDiceRollSound);
+            form.btnHelp->click();
+            form.btnCancel->click();
+        });
+        form.exec();
+        QCOMPARE(FHelp, (std::vector<int>{205, 235, 240, 200, 250, 260, 200, 200}));
+    }
+
+    // The real picker carries a Help button for the dialog's topic.
+    void systemPickerHasHelp() {
+        QWidget owner;
+        bool hadHelp = false;
+        WhenModal([&](QWidget* AModal) {
+            auto* buttons = AModal->findChild<QDialogButtonBox*>();
+            QPushButton* help =
+                buttons != nullptr ? buttons->button(QDialogButtonBox::Help) : nullptr;
+            hadHelp = help != nullptr;
+            if (help != nullptr) {
+                help->click();
+            }
+            static_cast<QDialog*>(AModal)->reject();
+        });
+        QCOMPARE(TfrmDiceOptions::SystemColorPicker(Qt::red, &owner), std::nullopt);
+        QVERIFY(hadHelp);
+        QCOMPARE(FHelp, std::vector<int>{200});
+    }
+};
+
+QTEST_MAIN(TestDiceOptions)
+#include "test_dice_options.moc"

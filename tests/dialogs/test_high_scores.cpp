@@ -1,0 +1,146 @@
+// The high scores dialog: layout, focus, and that every closing stores the table.
+
+#include "Application.h"
+#include "ModalHelper.h"
+#include "VHListView.h"
+#include "uHighScores.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestHighScores : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> FConfig;
+
+    QString HivePath() const { return FConfig->filePath(QStringLiteral("Varnholt/Tolmir.reg")); }
+
+    QString HiveText() const {
+        QFile file(HivePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The rows a fresh list reads back from the registry, as "name|score" texts.
+    static QStringList StoredRows() {
+        TVHHighScoreListView list;
+        list.SetRegKeyCompany("Varnholt");
+        list.SetRegKeyAppName("Tolmir");
+        list.LoadFromRegistry();
+        QStringList rows;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            rows << list.topLevelItem(i)->text(0) + QLatin1Char('|') +
+                        list.topLevelItem(i)->text(1);
+        }
+        return rows;
+    }
+
+private slots:
+    void initTestCase() {
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    }
+
+    // Each test gets an empty registry of its own.
+    void init() {
+        FConfig = std::make_unique<QTemporaryDir>();
+        QVERIFY(FConfig->isValid());
+        qputenv("XDG_CONFIG_HOME", FConfig->path().toLocal8Bit());
+    }
+
+    void cleanup() {
+        FConfig.reset();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void layoutAndFocus() {
+        TfrmHighScores form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("High Scores"));
+        QCOMPARE(form.size(), QSize(353, 249));
+        QCOMPARE(form.HelpContext(), 300);
+        QCOMPARE(form.lvwHighScores->geometry(), QRect(8, 8, 337, 193));
+        QCOMPARE(form.lvwHighScores->columnCount(), 3);
+        const QTreeWidgetItem* header = form.lvwHighScores->headerItem();
+        QCOMPARE(header->text(0), QStringLiteral("Name"));
+        QCOMPARE(header->text(1), QStringLiteral("Score"));
+        QCOMPARE(header->text(2), QStringLiteral("Date"));
+        QVERIFY(form.lvwHighScores->ReadOnly());
+        QCOMPARE(form.btnOk->geometry(), QRect(91, 216, 75, 25));
+        QCOMPARE(form.btnHelp->geometry(), QRect(183, 216, 75, 25));
+        QVERIFY(form.btnCancel->isHidden());
+
+        // The list has the focus when the dialog opens; Tab goes on to Help, then Ok.
+        QList<QWidget*> focused;
+        WhenModal([&](QWidget* AModal) {
+            focused << QApplication::focusWidget();
+            for (int i = 0; i < 2; ++i) {
+                QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
+                focused << QApplication::focusWidget();
+            }
+            AModal->close();
+        });
+        form.exec();
+        QCOMPARE(focused, (QList<QWidget*>{form.lvwHighScores, form.btnHelp, form.btnOk}));
+    }
+
+    // Opening before any game shows an empty table; closing it writes nothing.
+    void emptyTableWritesNothing() {
+        TfrmHighScores form;
+        WhenModal([&](QWidget*) { form.btnOk->click(); });
+        form.exec();
+        QVERIFY(!QFile::exists(HivePath()));
+    }
+
+    void closingStoresTheTable_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Ok") << "ok";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("close box") << "close";
+    }
+
+    void closingStoresTheTable() {
+        QFETCH(QString, how);
+        TfrmHighScores form;
+        form.lvwHighScores->AddScore(150, QStringLiteral("Ann"));
+        form.lvwHighScores->AddScore(230, QString());
+        bool escapeKeptItOpen = false;
+        WhenModal([&](QWidget* AModal) {
+            // Escape does nothing while there is no Cancel button.
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_Escape);
+            escapeKeptItOpen = AModal->isVisible();
+            if (how == "ok") {
+                form.btnOk->click();
+            } else if (how == "enter") {
+                QTest::keyClick(KeyTarget(AModal), Qt::Key_Return);
+            } else {
+                AModal->close();
+            }
+        });
+        form.exec();
+        QVERIFY(escapeKeptItOpen);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(StoredRows(), (QStringList{QStringLiteral("|230"), QStringLiteral("Ann|150")}));
+        QVERIFY(HiveText().contains(QStringLiteral("\"Name0\"=\"\"")));
+    }
+
+    // The one dialog of the run is shown again and again; each closing stores
+    // what the list holds then.
+    void repeatedShowing() {
+        TfrmHighScores form;
+        for (int score : {120, 140}) {
+            form.lvwHighScores->clear();
+            form.lvwHighScores->LoadFromRegistry();
+            form.lvwHighScores->AddScore(score, QStringLiteral("Bo"));
+            WhenModal([](QWidget* AModal) { AModal->close(); });
+            form.exec();
+        }
+        QCOMPARE(StoredRows(), (QStringList{QStringLiteral("Bo|140"), QStringLiteral("Bo|120")}));
+    }
+};
+
+QTEST_MAIN(TestHighScores)
+#include "test_high_scores.moc"
