@@ -1,10 +1,15 @@
 # Thin wrapper around CMake. `make run` and `make test` install what is missing first.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
+WINDOWS_BUILD ?= build-windows
 CMAKE_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz trials clean
+BENCH_BUILD ?= build-bench
+# Passed to the benchmark executable; for example --benchmark_filter=Roll.
+BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+.PHONY: all deps configure build run test fuzz trials bench windows-test clean
 
 all: build
 
@@ -24,6 +29,23 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 		ctest --output-on-failure -j $(JOBS)
 
+# The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
+# and run under Wine in a throw-away prefix.
+windows-test:
+	scripts/install-deps windows
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DTOLMIR_WITH_QT=OFF -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	scripts/windows-ctest $(WINDOWS_BUILD) -j $(JOBS)
+
+# Release build of the benchmarks (and of the game, for tools/measure-*) in their own
+# folder; prints each figure beside its budget and fails when one is missed.
+bench:
+	scripts/install-deps bench
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOLMIR_BENCH=ON $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench Tolmir
+	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
+
 # The hive reader under libFuzzer, in its own clang configuration.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
@@ -41,4 +63,4 @@ trials: build
 	./$(BUILD)/tests/reliability/tolmir_trials copies $(TRIALS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)

@@ -123,12 +123,6 @@ QRect TScoreGrid::HintRect(int ACol, int ARow) const {
 
 void TScoreGrid::mousePressEvent(QMouseEvent* AEvent) {
     const QPoint p = AEvent->position().toPoint();
-    const int col = columnAt(p.x());
-    const int row = rowAt(p.y());
-    // Pressing a cell of the score column selects it, as a grid does.
-    if (col == kScoreCol && row >= 0) {
-        SetSelection(col, row, col, row);
-    }
     Application::Guarded([&] {
         if (OnMouseDown) {
             OnMouseDown(AEvent->button(), p.x(), p.y());

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -24,7 +25,8 @@ TfrmSplash::TfrmSplash(QWidget* AParent)
 
     Image1 = new QLabel(this);
     Image1->setGeometry(0, 0, kWidth, kHeight);
-    Image1->setPixmap(QPixmap(ResourcePath(QStringLiteral("SPLASH"))));
+    // Decoded without QPixmapCache, which would keep the picture for the whole run.
+    Image1->setPixmap(QPixmap::fromImage(QImage(ResourcePath(QStringLiteral("SPLASH")))));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {

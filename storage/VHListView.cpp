@@ -172,7 +172,9 @@ QString DateSeparatorOf(const QString& AFormat) {
         ++i;
     while (i < AFormat.size() && AFormat[i].isLetter())
         ++i;
-    if (i >= AFormat.size() || AFormat[i] == u'\'')
+    // A quoted literal or a space (formats that spell the month out, as the C
+    // locale's does) is no date separator.
+    if (i >= AFormat.size() || AFormat[i] == u'\'' || AFormat[i].isSpace())
         return QStringLiteral("/");
     return AFormat.mid(i, 1);
 }

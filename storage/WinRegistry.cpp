@@ -3,6 +3,7 @@
 // interface as UTF-8.
 #if defined(_WIN32)
 
+#include "HiveFormat.h"
 #include "Registry.h"
 
 #include <cstring>
@@ -30,6 +31,9 @@ std::string Utf8(const wchar_t* AText, std::size_t ALength) {
     return text;
 }
 
+// The longest value name the registry allows, with its terminator.
+constexpr std::size_t kMaxValueName = 16384;
+
 bool IsText(DWORD AType) {
     return AType == REG_SZ || AType == REG_EXPAND_SZ;
 }
@@ -40,20 +44,26 @@ public:
     ~TWinRegistryKey() override { Close(); }
 
     std::vector<std::string> ValueNames() const override {
-        DWORD count = 0;
-        DWORD longest = 0;
         std::vector<std::string> names;
-        if (::RegQueryInfoKeyW(FKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+        DWORD longest = 0;
+        if (::RegQueryInfoKeyW(FKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             return names;
+        // Another process may add a longer name while we list: grow and retry.
         std::vector<wchar_t> name(longest + 1);
-        for (DWORD i = 0; i < count; ++i) {
+        for (DWORD i = 0;;) {
             DWORD length = static_cast<DWORD>(name.size());
-            if (::RegEnumValueW(FKey, i, name.data(), &length, nullptr, nullptr, nullptr,
-                                nullptr) == ERROR_SUCCESS)
-                names.push_back(Utf8(name.data(), length));
+            const LSTATUS status =
+                ::RegEnumValueW(FKey, i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            if (status == ERROR_MORE_DATA && name.size() < kMaxValueName) {
+                name.resize(kMaxValueName);
+                continue;
+            }
+            if (status != ERROR_SUCCESS)
+                return names;
+            names.push_back(Utf8(name.data(), length));
+            ++i;
         }
-        return names;
     }
 
     std::optional<TRegValue> QueryValue(const std::string& AName) const override {
@@ -109,19 +119,21 @@ private:
     HKEY FKey;
 };
 
+// Paths are matched as the file hive matches them: empty parts, as an empty
+// company name gives, are dropped.
 class TWinRegistry : public IRegistry {
 public:
     std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) override {
         HKEY key = nullptr;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(APath).c_str(), 0, KEY_ALL_ACCESS, &key) !=
-            ERROR_SUCCESS)
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(NormalizeKeyPath(APath)).c_str(), 0,
+                            KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
             return nullptr;
         return std::make_unique<TWinRegistryKey>(key);
     }
 
     std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override {
         HKEY key = nullptr;
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(APath).c_str(), 0, nullptr,
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(NormalizeKeyPath(APath)).c_str(), 0, nullptr,
                               REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                               nullptr) != ERROR_SUCCESS)
             return nullptr;

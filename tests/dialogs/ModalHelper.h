@@ -16,7 +16,11 @@ inline void WhenModal(std::function<void(QWidget*)> AAction) {
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, ticks, AAction = std::move(AAction)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
+        const bool shown = modal != nullptr && modal->isVisible();
+        ++*ticks;
+        // Keys go to the focused control, so wait until the window system has
+        // activated the dialog; act anyway after two seconds, give up after five.
+        if (shown && (modal->isActiveWindow() || *ticks > 200)) {
             timer->stop();
             timer->deleteLater();
             const QPointer<QWidget> guard(modal);
@@ -26,8 +30,7 @@ inline void WhenModal(std::function<void(QWidget*)> AAction) {
                 guard == QApplication::activeModalWidget()) {
                 guard->close();
             }
-        } else if (++*ticks > 500) {
-            // Nothing showed up within five seconds: give up rather than hang.
+        } else if (*ticks > 500) {
             timer->stop();
             timer->deleteLater();
         }

@@ -34,29 +34,6 @@ private slots:
 
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void layout() {
-        TfrmAboutBox box;
-        QCOMPARE(box.windowTitle(), QStringLiteral("About..."));
-        QCOMPARE(box.size(), QSize(245, 207));
-        QCOMPARE(box.HelpContext(), 0);
-        QCOMPARE(box.btnOk->geometry(), QRect(85, 170, 75, 25));
-        QVERIFY(box.btnCancel->y() >= box.height());
-        QVERIFY(box.btnHelp->y() >= box.height());
-        QCOMPARE(box.Image1->geometry(), QRect(8, 8, 160, 120));
-        QCOMPARE(box.lblProductName->pos(), QPoint(176, 48));
-        QCOMPARE(box.lblProductName->text(), QStringLiteral("Tolmir"));
-        QCOMPARE(box.lblVersion->pos(), QPoint(176, 72));
-        QCOMPARE(box.lblVersion->text(), QStringLiteral("Version 1.0"));
-        QCOMPARE(box.Label1->geometry(), QRect(176, 96, 65, 41));
-        QVERIFY(box.Label1->wordWrap());
-        QVERIFY(!box.Label1->text().isEmpty());
-        QCOMPARE(box.lblMakerNotice->pos(), QPoint(8, 136));
-        QVERIFY(box.lblMakerNotice->font().underline());
-        QCOMPARE(box.lblMakerNotice->font().pixelSize(), 11);
-        QCOMPARE(box.lblMakerNotice->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QCOMPARE(box.lblMakerNotice->cursor().shape(), Qt::PointingHandCursor);
-    }
-
     void dateText_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QDateTime>("when");

@@ -10,7 +10,6 @@
 #include "uDiceOptions.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,90 +113,6 @@ private slots:
 
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void form() {
-        MainSide main(ds2D);
-        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
-        QCOMPARE(form.windowTitle(), QStringLiteral("Game Options"));
-        QCOMPARE(form.size(), QSize(299, 291));
-        QCOMPARE(form.HelpContext(), 200);
-        QCOMPARE(form.PageControl1->count(), 3);
-        QCOMPARE(form.PageControl1->tabText(0), QStringLiteral("Dice Options"));
-        QCOMPARE(form.PageControl1->tabText(1), QStringLiteral("Grid Options"));
-        QCOMPARE(form.PageControl1->tabText(2), QStringLiteral("Sound"));
-        QCOMPARE(form.PageControl1->currentIndex(), 0);
-        QCOMPARE(form.btnOk->geometry(), QRect(23, 255, 75, 25));
-        QCOMPARE(form.btnCancel->geometry(), QRect(109, 255, 75, 25));
-        QCOMPARE(form.btnHelp->geometry(), QRect(195, 255, 75, 25));
-        QCOMPARE(form.rgpDiceStyle->title(), QStringLiteral(" Type of dice "));
-        QCOMPARE(form.rbDiceStyle2D->text(), QStringLiteral("2 Dimensions"));
-        QCOMPARE(form.rbDiceStyle3D->text(), QStringLiteral("3 Dimensions"));
-        QCOMPARE(form.ckShowScoreHints->layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(form.ckDiceRollSound->layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(form.lblScoreHintSample->text(), QStringLiteral("25"));
-        QCOMPARE(form.lblScoreHintSample->font().family(), QStringLiteral("Comic Sans MS"));
-        QVERIFY(form.lblScoreHintSample->font().italic());
-        QCOMPARE(form.lblScoreHintSample->font().pixelSize(), 16);
-        QCOMPARE(form.btnDiceColor->Tag(), 0);
-        QCOMPARE(form.btnHeldColor->Tag(), 1);
-        QCOMPARE(form.btnPipColor->Tag(), 2);
-        QVERIFY(!form.diceDemoNotHeld->isEnabled());
-        QVERIFY(!form.diceDemoHeld->isEnabled());
-        QVERIFY(!form.diceDemoNotHeld->Held());
-        QVERIFY(form.diceDemoHeld->Held());
-    }
-
-    // Every control of the layout under its name, with its parent and place.
-    void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("parent");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<int>("help");
-        const auto row = [](const char* AName, const char* AParent, QRect AGeometry, int AHelp) {
-            QTest::newRow(AName) << QString::fromLatin1(AName) << QString::fromLatin1(AParent)
-                                 << AGeometry << AHelp;
-        };
-        row("PageControl1", "", QRect(0, 0, 299, 244), 0);
-        row("GroupBox2", "tbsDiceOptions", QRect(184, 2, 101, 209), 0);
-        row("diceDemoNotHeld", "GroupBox2", QRect(17, 32, 70, 73), 0);
-        row("diceDemoHeld", "GroupBox2", QRect(17, 123, 70, 70), 0);
-        row("rgpDiceStyle", "tbsDiceOptions", QRect(8, 2, 163, 89), 205);
-        row("rgpDiceColors", "tbsDiceOptions", QRect(8, 98, 163, 113), 0);
-        row("Label1", "rgpDiceColors", QRect(8, 18, 88, 26), 0);
-        row("Label2", "rgpDiceColors", QRect(8, 49, 88, 26), 0);
-        row("btnDiceColor", "rgpDiceColors", QRect(99, 21, 56, 20), 210);
-        row("btnHeldColor", "rgpDiceColors", QRect(99, 52, 56, 20), 215);
-        row("btnPipColor", "rgpDiceColors", QRect(99, 84, 56, 20), 220);
-        row("ckShowScoreHints", "tbsGridOptions", QRect(12, 16, 144, 17), 250);
-        row("lblScoreHintSample", "tbsGridOptions", QRect(224, 41, 47, 28), 260);
-        row("btnScoreHintColor", "tbsGridOptions", QRect(112, 43, 46, 20), 255);
-        row("ckDiceRollSound", "TabSheet1", QRect(12, 16, 165, 17), 0);
-        row("btnOk", "", QRect(23, 255, 75, 25), 235);
-        row("btnCancel", "", QRect(109, 255, 75, 25), 240);
-    }
-
-    void controls() {
-        QFETCH(QString, name);
-        QFETCH(QString, parent);
-        QFETCH(QRect, geometry);
-        QFETCH(int, help);
-        MainSide main(ds2D);
-        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
-        auto* widget = form.findChild<QWidget*>(name);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(),
-                 parent.isEmpty() ? form.objectName() : parent);
-        if (qobject_cast<QCheckBox*>(widget) != nullptr) {
-            // A check box grows to the right when its caption needs more room.
-            QCOMPARE(widget->pos(), geometry.topLeft());
-            QCOMPARE(widget->height(), geometry.height());
-            QVERIFY(widget->width() >= geometry.width());
-            QVERIFY(widget->width() >= widget->sizeHint().width());
-        } else {
-            QCOMPARE(widget->geometry(), geometry);
-        }
-        QCOMPARE(HelpContextOf(widget), help);
-    }
-
     void opensFromTheDiceAndTheStore_data() {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("selected");
@@ -245,14 +160,6 @@ private slots:
         QVERIFY(form.ckDiceRollSound->isChecked());
     }
 
-    // The store's default for the roll sound is the text "True".
-    void soundDefaultReadsAsChecked() {
-        MainSide main(ds2D);
-        SetSetting(main.Settings, Setting::PlayDiceRollSound, std::string("True"));
-        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
-        QVERIFY(form.ckDiceRollSound->isChecked());
-    }
-
     void picksUpdateTheirSampleAndSwatch() {
         MainSide main(ds2D);
         PickerStandIn picker;
@@ -296,21 +203,6 @@ private slots:
         // Nothing has reached the game yet.
         QCOMPARE(main.Dice[0]->DiceColor(), kWhite);
         QCOMPARE(SettingInteger(main.Settings, Setting::ScoreHintColor), int(kTeal));
-        form.hide();
-    }
-
-    void choosingTheStyleTogglesTheColourGroup() {
-        MainSide main(ds2D);
-        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
-        form.show();
-        Click(form.rbDiceStyle3D);
-        QCOMPARE(form.diceDemoNotHeld->DiceStyle(), ds3D);
-        QVERIFY(!form.btnPipColor->isEnabled());
-        QVERIFY(!form.Label1->isEnabled());
-        Click(form.rbDiceStyle2D);
-        QCOMPARE(form.diceDemoHeld->DiceStyle(), ds2D);
-        QVERIFY(form.btnPipColor->isEnabled());
-        QVERIFY(form.Label1->isEnabled());
         form.hide();
     }
 
@@ -413,30 +305,6 @@ private slots:
         QCOMPARE(main.Value(Setting::ShowScoreHints), TSettingValue(false));
         QCOMPARE(main.Value(Setting::PlayDiceRollSound), TSettingValue(true));
         QCOMPARE(main.Value(Setting::DiceStyle), TSettingValue(2));
-    }
-
-    void helpNumbers() {
-        MainSide main(ds2D);
-        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget* AModal) {
-            const auto f1 = [&](QWidget* AFocus) {
-                AFocus->setFocus();
-                QTest::keyClick(KeyTarget(AModal), Qt::Key_F1);
-            };
-            f1(form.rbDiceStyle3D);
-            f1(form.btnOk);
-            f1(form.btnCancel);
-            f1(form.btnHelp);
-            form.PageControl1->setCurrentIndex(1);
-            f1(form.ckShowScoreHints);
-            f1(form.lblScoreHintSample);
-            form.PageControl1->setCurrentIndex(2);
-            f1(form.ckDiceRollSound);
-            form.btnHelp->click();
-            form.btnCancel->click();
-        });
-        form.exec();
-        QCOMPARE(FHelp, (std::vector<int>{205, 235, 240, 200, 250, 260, 200, 200}));
     }
 
     // The real picker carries a Help button for the dialog's topic.

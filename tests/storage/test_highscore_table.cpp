@@ -1,22 +1,11 @@
-#include "FileHive.h"
 #include "HighScoreRules.h"
-#include "HighScoreTable.h"
 #include "StorageTestSupport.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kAppKey = "Software\\Varnholt\\Tolmir";
 const std::string kHeader = "Windows Registry Editor Version 5.00\n\n"
                             "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n";
-
-std::unique_ptr<THighScoreTable> Table() {
-    auto table = std::make_unique<THighScoreTable>();
-    table->SetRegKeyCompany("Varnholt");
-    table->SetRegKeyAppName("Tolmir");
-    return table;
-}
 
 std::vector<std::string> Scores(const THighScoreTable& ATable) {
     std::vector<std::string> scores;
@@ -70,37 +59,31 @@ TEST(HighScoreOrder, GreaterScoreTextsComeFirst) {
 }
 
 TEST_F(HighScoreTable, TheFirstResultIsStoredWithExactValuesAndTypes) {
-    auto table = Table();
+    auto table = MainTable();
     EXPECT_EQ(table->KeyPath(), "\\Software\\Varnholt\\Tolmir\\");
     table->LoadFromRegistry();
     EXPECT_TRUE(table->Rows().empty());
     EXPECT_EQ(table->LowestScore(), 0);
     table->SaveToRegistry();
-    EXPECT_FALSE(fs::exists(HivePath())) << "an empty table writes nothing";
+    EXPECT_FALSE(KeyExists("Software")) << "an empty table writes nothing";
 
     ASSERT_TRUE(QualifiesForHighScores(101, 0, table->LowestScore()));
     EXPECT_EQ(table->AddScore(101, "Ann \"A\"", "2024/03/07"), 0u);
     table->SaveToRegistry();
 
-    TFileHive hive(TFileHive::DefaultFileName());
-    auto key = hive.OpenKey(kAppKey);
+    auto key = CreateCurrentUserRegistry()->OpenKey(kAppKey);
     ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->ValueNames(),
-              (std::vector<std::string>{"ItemCount", "ColumnCount", "Name0", "Score0", "Date0"}));
+    EXPECT_TRUE(InEnumerationOrder(key->ValueNames(),
+                                   {"ItemCount", "ColumnCount", "Name0", "Score0", "Date0"}));
     EXPECT_EQ(key->QueryValue("ItemCount"), RegDwordValue(1));
     EXPECT_EQ(key->QueryValue("ColumnCount"), RegDwordValue(3));
     EXPECT_EQ(key->QueryValue("Name0"), RegStringValue("Ann \"A\""));
     EXPECT_EQ(key->QueryValue("Score0"), RegStringValue("101"));
     EXPECT_EQ(key->QueryValue("Date0"), RegStringValue("2024/03/07"));
-    EXPECT_EQ(HiveText(), kHeader + "\"ItemCount\"=dword:00000001\n"
-                                    "\"ColumnCount\"=dword:00000003\n"
-                                    "\"Name0\"=\"Ann \\\"A\\\"\"\n"
-                                    "\"Score0\"=\"101\"\n"
-                                    "\"Date0\"=\"2024/03/07\"\n\n");
 }
 
 TEST_F(HighScoreTable, AFullTableKeepsTenRowsAndItsOrder) {
-    auto table = Table();
+    auto table = MainTable();
     for (int score = 150; score <= 240; score += 10) // inserted worst first, sorted best first
         table->AddScore(score, "P" + std::to_string(score), "2024/01/01");
     EXPECT_EQ(Scores(*table), (std::vector<std::string>{"240", "230", "220", "210", "200", "190",
@@ -119,12 +102,11 @@ TEST_F(HighScoreTable, AFullTableKeepsTenRowsAndItsOrder) {
                                                         "190", "180", "170", "160"}));
     table->SaveToRegistry();
 
-    auto reloaded = Table();
+    auto reloaded = MainTable();
     reloaded->LoadFromRegistry();
     EXPECT_EQ(reloaded->Rows(), table->Rows());
-    TFileHive hive(TFileHive::DefaultFileName());
-    EXPECT_EQ(hive.OpenKey(kAppKey)->QueryValue("ItemCount"), RegDwordValue(10));
-    EXPECT_EQ(hive.OpenKey(kAppKey)->ValueNames().size(), 32u);
+    EXPECT_EQ(StoredValue(kAppKey, "ItemCount"), RegDwordValue(10));
+    EXPECT_EQ(CreateCurrentUserRegistry()->OpenKey(kAppKey)->ValueNames().size(), 32u);
 }
 
 TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
@@ -168,9 +150,9 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteHiveText(c.text);
+        StoreHive(c.text);
         FErrors.clear();
-        auto table = Table();
+        auto table = MainTable();
         table->LoadFromRegistry();
         EXPECT_EQ(table->Rows(), c.rows);
         EXPECT_EQ(FErrors, c.errors);
@@ -178,10 +160,10 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
 }
 
 TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
-    WriteHiveText(kHeader + "\"ItemCount\"=dword:00000002\n\"ColumnCount\"=dword:00000003\n"
-                            "\"Name0\"=\"A\"\n\"Score0\"=\"250\"\n\"Date0\"=\"d\"\n"
-                            "\"Name1\"=\"B\"\n\"Score1\"=\"lots\"\n\"Date1\"=\"d\"\n");
-    auto table = Table();
+    StoreHive(kHeader + "\"ItemCount\"=dword:00000002\n\"ColumnCount\"=dword:00000003\n"
+                        "\"Name0\"=\"A\"\n\"Score0\"=\"250\"\n\"Date0\"=\"d\"\n"
+                        "\"Name1\"=\"B\"\n\"Score1\"=\"lots\"\n\"Date1\"=\"d\"\n");
+    auto table = MainTable();
     table->AddScore(120, "Mine", "d");
     table->LoadFromRegistry();
     EXPECT_EQ(Scores(*table), (std::vector<std::string>{"120", "250", "lots"}));
@@ -195,19 +177,32 @@ TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
 }
 
 TEST_F(HighScoreTable, TheTableAndTheSettingsLiveInTheirOwnKeys) {
-    WriteHiveText("Windows Registry Editor Version 5.00\n\n"
-                  "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
-                  "\"Player\"=\"Ann\"\n");
-    auto table = Table();
+    StoreHive("Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
+              "\"Player\"=\"Ann\"\n");
+    auto table = MainTable();
     table->AddScore(222, "Ann", "2024/05/06");
     table->SaveToRegistry();
-    EXPECT_EQ(HiveText(), "Windows Registry Editor Version 5.00\n\n"
-                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
-                          "\"Player\"=\"Ann\"\n\n"
-                          "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
-                          "\"ItemCount\"=dword:00000001\n"
-                          "\"ColumnCount\"=dword:00000003\n"
-                          "\"Name0\"=\"Ann\"\n\"Score0\"=\"222\"\n\"Date0\"=\"2024/05/06\"\n\n");
+    EXPECT_EQ(RegistryDump(kAppKey),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
+              "\"ColumnCount\"=dword:00000003\n\"Date0\"=\"2024/05/06\"\n"
+              "\"ItemCount\"=dword:00000001\n\"Name0\"=\"Ann\"\n\"Score0\"=\"222\"\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n"
+              "\"Player\"=\"Ann\"\n\n");
 }
+
+#if defined(_WIN32)
+TEST_F(HighScoreTable, AValueTheRegistryRefusesIsReportedByName) {
+    auto table = MainTable(CreateRegistryWithVanishingKeys());
+    table->AddScore(150, "Ann", "2024/05/06");
+    table->SaveToRegistry();
+    EXPECT_EQ(FErrors, (std::vector<std::string>{
+                           "Failed to set data for 'ItemCount'",
+                           "Failed to set data for 'ColumnCount'", "Failed to set data for 'Name0'",
+                           "Failed to set data for 'Score0'", "Failed to set data for 'Date0'"}));
+    EXPECT_FALSE(KeyExists(kAppKey));
+}
+#endif
 
 } // namespace

@@ -94,6 +94,8 @@ void TestVHListView::dateSeparatorComesFromTheDateFormat_data() {
                                  << "/";
     QTest::newRow("empty") << ""
                            << "/";
+    QTest::newRow("month spelled out") << "d MMM yyyy"
+                                       << "/";
 }
 
 void TestVHListView::dateSeparatorComesFromTheDateFormat() {

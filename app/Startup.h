@@ -1,0 +1,30 @@
+#pragma once
+// The program's start-up and shut-down sequence, callable from main() and from
+// the tests.
+
+#include "uMain.h"
+
+#include <QString>
+
+#include <chrono>
+#include <functional>
+
+class QApplication;
+class TfrmSplash;
+
+struct TStartupOptions {
+    std::chrono::milliseconds SplashTime{2000};
+    TfrmMainServices Services;
+    // Called just before the splash wait, while only the splash is on screen.
+    std::function<void(TfrmMain&, TfrmSplash&)> BeforeSplashWait;
+};
+
+// Turns off Qt's high-DPI scaling; must run before the application object exists.
+void DisableHighDpiScaling();
+
+// Title, icon, font substitutes and the storage error box.
+void PrepareApplication(QApplication& AApp);
+
+// Builds the main window, shows the splash while the high-score dialog is
+// created, waits, then runs the message loop until the main window closes.
+int RunTolmir(const TStartupOptions& AOptions = {});

@@ -1,0 +1,175 @@
+// Whole games in the real window with the real name prompt and high-score
+// dialog, answered as a player would, and what reaches the hive.
+
+#include "../game/SessionFakes.h"
+#include "ModalHelper.h"
+
+#include "Application.h"
+#include "MainSettings.h"
+#include "ScoreGrid.h"
+#include "VHDice.h"
+#include "VHListView.h"
+#include "VHRegistry.h"
+#include "uDiceOptions.h"
+#include "uHighScores.h"
+#include "uInputQuery.h"
+#include "uMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestGameEnd : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir FHome;
+    EventLog FLog;
+    FakeSound FSound{FLog};
+    FakeClock FClock;
+    std::unique_ptr<TfrmMain> FMain;
+    std::unique_ptr<TfrmHighScores> FHighScores;
+
+    QString HivePath() const { return FHome.path() + QStringLiteral("/Varnholt/Tolmir.reg"); }
+    QString HiveText() const {
+        QFile file(HivePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The high-score dialog goes before the main window, as at program end.
+    void EndRun() {
+        if (FMain) {
+            FMain->SetHighScoresForm(nullptr);
+        }
+        FHighScores.reset();
+        FMain.reset();
+    }
+
+    // Holds the five sixes and writes every line with them: a total of 125.
+    void PlayAllSixes() {
+        for (int tag = 11; tag <= 21; ++tag) {
+            for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key) {
+                QTest::keyClick(FMain.get(), Qt::Key(key));
+            }
+            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+            for (QAction* item : FMain->FGameItems) {
+                if (item->data().toInt() == tag) {
+                    item->trigger();
+                }
+            }
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(FHome.isValid());
+        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
+    }
+
+    void init() {
+        QFile::remove(HivePath());
+        FMain = std::make_unique<TfrmMain>(TfrmMainServices{nullptr, &FSound, &FClock});
+        FHighScores = std::make_unique<TfrmHighScores>(FMain.get());
+        FMain->SetHighScoresForm(FHighScores.get());
+        FMain->show();
+        FMain->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FMain.get()));
+    }
+
+    void cleanup() { EndRun(); }
+
+    void qualifyingGameEndsWithPromptAndSelectedRow() {
+        const QString name = QStringLiteral("Zoë \"Q\" Σ");
+        QString promptCaption, promptLabel, promptValue;
+        bool selectedAll = false;
+        AnswerNextModal<TfrmInputQuery>([&](TfrmInputQuery* prompt) {
+            promptCaption = prompt->windowTitle();
+            promptLabel = prompt->Label1->text();
+            promptValue = prompt->Edit1->text();
+            selectedAll = prompt->Edit1->selectedText() == prompt->Edit1->text();
+            prompt->Edit1->setText(name);
+            QTest::keyClick(prompt->Edit1, Qt::Key_Return);
+        });
+        QString selectedName, selectedScore;
+        AnswerNextModal<TfrmHighScores>([&](TfrmHighScores* dialog) {
+            if (QTreeWidgetItem* row = dialog->lvwHighScores->currentItem();
+                row && row->isSelected()) {
+                selectedName = row->text(0);
+                selectedScore = row->text(1);
+            }
+            dialog->close(); // the close box stores the table like Ok
+        });
+        PlayAllSixes();
+        QCOMPARE(QString::fromStdString(FMain->grdScore->Cell(1, 13)), QStringLiteral("125"));
+        QCOMPARE(promptCaption, QStringLiteral("Tolmir"));
+        QCOMPARE(promptLabel, QStringLiteral("Player: "));
+        QCOMPARE(promptValue, QString());
+        QVERIFY(selectedAll);
+        QCOMPARE(selectedName, name);
+        QCOMPARE(selectedScore, QStringLiteral("125"));
+        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)), name);
+
+        const QString hive = HiveText();
+        QVERIFY2(hive.contains("\"ItemCount\"=dword:00000001"), qPrintable(hive));
+        QVERIFY(hive.contains("\"ColumnCount\"=dword:00000003"));
+        QVERIFY(hive.contains("\"Name0\"=\"Zoë \\\"Q\\\" Σ\""));
+        QVERIFY(hive.contains("\"Score0\"=\"125\""));
+    }
+
+    void cancelledPromptChangesNothing() {
+        SetSetting(FMain->Settings(), Setting::Player, TSettingValue(std::string("Ann")));
+        QString proposed;
+        AnswerNextModal<TfrmInputQuery>([&](TfrmInputQuery* prompt) {
+            proposed = prompt->Edit1->text();
+            QTest::keyClick(prompt, Qt::Key_Escape);
+        });
+        PlayAllSixes();
+        QCOMPARE(proposed, QStringLiteral("Ann"));
+        QVERIFY(!QFile::exists(HivePath()));
+        QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
+                 QStringLiteral("Ann"));
+        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+    }
+
+    void highScoresMenuShowsTheStoredTableAndAnEmptyOneWritesNothing() {
+        int rows = -1;
+        AnswerNextModal<TfrmHighScores>([&](TfrmHighScores* dialog) {
+            rows = dialog->lvwHighScores->topLevelItemCount();
+            QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+        });
+        FMain->mniBestScores->trigger();
+        QCOMPARE(rows, 0);
+        QVERIFY(!QFile::exists(HivePath()));
+    }
+
+    void optionsReachTheGameAtOnceAndTheHiveAtExit() {
+        for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key) {
+            QTest::keyClick(FMain.get(), Qt::Key(key));
+        }
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QVERIFY(FMain->HintFor(1, 5).has_value());
+        AnswerNextModal<TfrmDiceOptions>([](TfrmDiceOptions* dialog) {
+            dialog->ckShowScoreHints->setChecked(false);
+            dialog->ckDiceRollSound->setChecked(false);
+            dialog->rbDiceStyle3D->click();
+            QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
+        });
+        FMain->mniGameOptions->trigger();
+        QVERIFY(!FMain->HintFor(1, 5).has_value());
+        QCOMPARE(FMain->dice4->DiceStyle(), ds3D);
+        EndRun(); // the main window goes and its store writes the settings
+        const QString hive = HiveText();
+        QVERIFY2(hive.contains("\"ShowScoreHints\"=\"0\""), qPrintable(hive));
+        QVERIFY(hive.contains("\"PlayDiceRollSound\"=\"0\""));
+        QVERIFY(hive.contains("\"DiceStyle\"=\"3\""));
+    }
+};
+
+QTEST_MAIN(TestGameEnd)
+#include "test_game_end.moc"

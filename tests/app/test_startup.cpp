@@ -1,0 +1,83 @@
+// The start-up sequence: the splash alone on screen during the wait, the main
+// window afterwards with the stored dice look, and the settings written at exit.
+
+#include "../game/SessionFakes.h"
+
+#include "Startup.h"
+#include "VHDice.h"
+#include "uSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splashAloneThenMainWindowWithStoredLook() {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        QDir().mkpath(home.path() + "/Varnholt");
+        QFile hive(home.path() + "/Varnholt/Tolmir.reg");
+        QVERIFY(hive.open(QIODevice::WriteOnly));
+        hive.write("Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
+                   "\"DiceStyle\"=\"3\"\r\n\"PipColor\"=\"255\"\r\n");
+        hive.close();
+
+        EventLog log;
+        FakeSound sound(log);
+        FakePrompter prompter(log);
+        TStartupOptions options;
+        options.SplashTime = std::chrono::milliseconds(50);
+        options.Services = {&prompter, &sound, nullptr};
+        QStringList visibleDuringWait;
+        TDiceStyle styleDuringWait = ds2D;
+        options.BeforeSplashWait = [&](TfrmMain& AMain, TfrmSplash& ASplash) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->isVisible()) {
+                    visibleDuringWait << w->metaObject()->className();
+                }
+            }
+            QVERIFY(ASplash.isVisible());
+            styleDuringWait = AMain.dice1->DiceStyle();
+        };
+        bool mainShown = false;
+        TColor pipsShown = 0;
+        // Once the message loop shows the main window, look at it and close it.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* main = qobject_cast<TfrmMain*>(w); main && main->isVisible()) {
+                    poll.stop();
+                    mainShown = true;
+                    pipsShown = main->dice5->PipColor();
+                    main->dice5->SetPipColor(0x00FF00);
+                    main->close();
+                }
+            }
+        });
+        poll.start(10);
+        QCOMPARE(RunTolmir(options), 0);
+        QCOMPARE(visibleDuringWait, QStringList{"TfrmSplash"});
+        QCOMPARE(styleDuringWait, ds3D);
+        QVERIFY(mainShown);
+        QCOMPARE(pipsShown, TColor(255));
+
+        // At exit the main window handed the first die's look to the store.
+        QVERIFY(hive.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(hive.readAll());
+        QVERIFY2(text.contains("\"DiceStyle\"=\"3\""), qPrintable(text));
+        QVERIFY(text.contains("\"PipColor\"=\"255\""));
+        QVERIFY(text.contains("\"ShowScoreHints\"=\"-1\""));
+        QVERIFY(text.contains("\"PlayDiceRollSound\"=\"True\""));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
