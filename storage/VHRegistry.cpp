@@ -115,9 +115,12 @@ void TVHRegistry::WriteItems() {
         else
             ReportStorageError(FailedToSetDataMessage(item.ValueName()));
     }
-    if (key->Close())
-        for (TVHRegistryItem* item : written)
+    if (key->Close()) {
+        for (TVHRegistryItem* item : written) {
             item->FStoredText = SettingValueToText(item->Value());
+            item->FDefaultText.reset(); // from now on a change is this store's own
+        }
+    }
 }
 
 bool TVHRegistry::FindItem(const std::string& AValueName, int& AIndex) const {

@@ -343,6 +343,20 @@ TEST_F(SettingsStore, TwoCopiesOfAFirstRunKeepEachOthersChanges) {
     EXPECT_TRUE(FErrors.empty());
 }
 
+// Once written, a setting set back to its default is a change like any other.
+TEST_F(SettingsStore, ASettingSetBackToItsDefaultAfterASaveIsWritten) {
+    auto store = MainStore();
+    store->Loaded();
+    SetSetting(*store, Setting::DiceStyle, 3);
+    store->WriteItemsToRegistry();
+    SetSetting(*store, Setting::DiceStyle, 2);
+    store->WriteItemsToRegistry();
+    auto check = MainStore();
+    check->SetAutoSave(false);
+    check->Loaded();
+    EXPECT_EQ(SettingInteger(*check, Setting::DiceStyle), 2);
+}
+
 #if defined(_WIN32)
 TEST_F(SettingsStore, AValueTheRegistryRefusesIsReportedByName) {
     { auto store = MainStore(CreateRegistryWithVanishingKeys()); }
