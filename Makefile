@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test bench windows-test clean
+.PHONY: all deps configure build run test fuzz trials bench windows-test clean
 
 all: build
 
@@ -46,5 +46,21 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench Tolmir
 	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
 
+# The hive reader under libFuzzer, in its own clang configuration.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+fuzz:
+	scripts/install-deps fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DTOLMIR_WITH_QT=OFF -DTOLMIR_FUZZ=ON $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_hive_reader
+	scripts/fuzz-hive $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Killed writers and two running copies, with the full counts.
+TRIALS ?= 200
+trials: build
+	./$(BUILD)/tests/reliability/tolmir_trials kills $(TRIALS)
+	./$(BUILD)/tests/reliability/tolmir_trials copies $(TRIALS)
+
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD) $(FUZZ_BUILD)

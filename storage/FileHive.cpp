@@ -91,12 +91,21 @@ bool WriteAll(int AFd, const std::string& AText) {
     return true;
 }
 
-// Problems with one hive file are reported once per run, not at every read.
+// Problems with one hive file are reported once per run, not at every read or save.
 bool FirstReportFor(const fs::path& AFile, const std::string& AWhat) {
     static std::mutex FMutex;
     static std::set<std::string> FReported;
     std::lock_guard lock(FMutex);
     return FReported.insert(AFile.string() + '\n' + AWhat).second;
+}
+
+// A file or folder that exists and has no write permission for anyone, or none
+// for this process.
+bool ReadOnly(const fs::path& APath) {
+    struct stat info {};
+    if (::stat(APath.c_str(), &info) != 0)
+        return false;
+    return (info.st_mode & 0222) == 0 || ::access(APath.c_str(), W_OK) != 0;
 }
 
 std::string Timestamp() {
@@ -107,6 +116,13 @@ std::string Timestamp() {
     std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     return text;
 }
+
+// A value a key handle changed; IfMissing: only when the hive holds none of
+// that name when the change is stored.
+struct THiveChange {
+    THiveValue Value;
+    bool IfMissing = false;
+};
 
 class THiveFile {
 public:
@@ -123,9 +139,10 @@ public:
         case TReadResult::Missing:
             return true;
         case TReadResult::Failed:
-            if (FirstReportFor(FFile, "read"))
+            if (FirstReportFor(FFile, "unsaved"))
                 ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                                   " could not be read: " + ErrnoText(error) + ".");
+                                   " could not be read: " + ErrnoText(error) +
+                                   ". The game starts from the defaults and does not save.");
             return false;
         case TReadResult::Ok:
             break;
@@ -145,12 +162,19 @@ public:
     }
 
     // Lays AChanges over the key APath of the hive on disk and replaces the file.
-    bool Store(const std::string& APath, const std::vector<THiveValue>& AChanges) {
+    bool Store(const std::string& APath, const std::vector<THiveChange>& AChanges) {
         std::error_code code;
         fs::create_directories(FFile.parent_path(), code);
         if (code)
             return Failed("the folder " + FFile.parent_path().string() +
                           " could not be created: " + code.message());
+        // Renaming over a read-only hive works in a writable folder, and root
+        // writes anywhere: a hive or folder without write permission is left
+        // as the player made it.
+        if (ReadOnly(FFile.parent_path()))
+            return Failed("the folder " + FFile.parent_path().string() + " is read-only");
+        if (ReadOnly(FFile))
+            return Failed("the file is read-only");
         TFd lock;
         if (!Lock(lock))
             return false;
@@ -158,8 +182,9 @@ public:
         if (!Load(hive, true))
             return false;
         THiveKey& key = AddHiveKey(hive, APath);
-        for (const THiveValue& change : AChanges)
-            SetHiveValue(key, change.Name, change.Value);
+        for (const THiveChange& change : AChanges)
+            if (!change.IfMissing || FindHiveValue(key, change.Value.Name) == nullptr)
+                SetHiveValue(key, change.Value.Name, change.Value.Value);
         return Replace(FormatHive(hive));
     }
 
@@ -183,11 +208,17 @@ private:
         fs::path aside = FFile.string() + ".corrupt-" + Timestamp();
         for (int n = 1; fs::exists(aside); ++n)
             aside = FFile.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
-        if (::rename(FFile.c_str(), aside.c_str()) != 0) {
-            if (FirstReportFor(FFile, "corrupt"))
+        const fs::path folder = FFile.parent_path();
+        std::string failure;
+        if (ReadOnly(folder))
+            failure = "the folder " + folder.string() + " is read-only";
+        else if (::rename(FFile.c_str(), aside.c_str()) != 0)
+            failure = ErrnoText(errno);
+        if (!failure.empty()) {
+            if (FirstReportFor(FFile, "unsaved"))
                 ReportStorageError("The saved settings and high scores in " + FFile.string() +
                                    " are damaged (" + AWhy +
-                                   ") and could not be set aside: " + ErrnoText(errno) +
+                                   ") and could not be set aside: " + failure +
                                    ". The game starts from the defaults and does not save.");
             return false;
         }
@@ -221,9 +252,12 @@ private:
         return true;
     }
 
+    // The game saves several times (each high score, the settings at exit):
+    // that it cannot save to this file is said once per run.
     bool Failed(const std::string& AWhy) {
-        ReportStorageError("The settings and high scores could not be saved to " + FFile.string() +
-                           ": " + AWhy + ".");
+        if (FirstReportFor(FFile, "unsaved"))
+            ReportStorageError("The settings and high scores could not be saved to " +
+                               FFile.string() + ": " + AWhy + ".");
         return false;
     }
 
@@ -255,10 +289,20 @@ public:
         if (FClosed)
             return false;
         const THiveValue* old = FindHiveValue(FValues, AName);
-        if (old != nullptr && old->Value == AValue)
+        if (old != nullptr && old->Value == AValue && FindChange(AName) == nullptr)
             return true; // unchanged: nothing to store
         SetHiveValue(FValues, AName, AValue);
-        SetHiveValue(FChanges, AName, AValue);
+        Change(AName, AValue, false);
+        return true;
+    }
+
+    bool SetValueIfMissing(const std::string& AName, const TRegValue& AValue) override {
+        if (FClosed)
+            return false;
+        if (FindHiveValue(FValues, AName) == nullptr) {
+            SetHiveValue(FValues, AName, AValue);
+            Change(AName, AValue, true);
+        }
         return true;
     }
 
@@ -266,10 +310,10 @@ public:
         if (FClosed)
             return true;
         FClosed = true;
-        if (FChanges.Values.empty() && !FCreated)
+        if (FChanges.empty() && !FCreated)
             return true;
         try {
-            return THiveFile(FFile).Store(FPath, FChanges.Values);
+            return THiveFile(FFile).Store(FPath, FChanges);
         } catch (const std::exception& e) {
             ReportStorageError("The settings and high scores could not be saved to " +
                                FFile.string() + ": " + e.what() + ".");
@@ -278,11 +322,26 @@ public:
     }
 
 private:
+    THiveChange* FindChange(const std::string& AName) {
+        for (THiveChange& change : FChanges)
+            if (SameRegistryName(change.Value.Name, AName))
+                return &change;
+        return nullptr;
+    }
+
+    // A later change of the same value replaces the earlier one in its place.
+    void Change(const std::string& AName, const TRegValue& AValue, bool AIfMissing) {
+        if (THiveChange* change = FindChange(AName))
+            *change = {{change->Value.Name, AValue}, AIfMissing};
+        else
+            FChanges.push_back({{AName, AValue}, AIfMissing});
+    }
+
     fs::path FFile;
     std::string FPath;
-    THiveKey FValues;      // what the key holds for this handle
-    THiveKey FChanges;     // the values this handle changed, in order of change
-    bool FCreated = false; // the key did not exist before this handle
+    THiveKey FValues;                  // what the key holds for this handle
+    std::vector<THiveChange> FChanges; // what this handle changed, in order of change
+    bool FCreated = false;             // the key did not exist before this handle
     bool FClosed = false;
 };
 

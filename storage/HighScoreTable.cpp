@@ -27,11 +27,25 @@ void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
     auto key = ARegistry.OpenKey(AKeyPath);
     if (!key)
         return;
-    const auto itemCount = RegDwordOf(key->QueryValue(kItemCount).value_or(TRegValue()));
-    const auto columnCount = RegDwordOf(key->QueryValue(kColumnCount).value_or(TRegValue()));
+    // A count of another type hides stored rows that the next save would
+    // overwrite, so it is reported; a missing count just means no table.
+    const auto count = [&](const char* AName) -> std::optional<std::uint32_t> {
+        const std::optional<TRegValue> value = key->QueryValue(AName);
+        if (!value)
+            return std::nullopt;
+        const std::optional<std::uint32_t> number = RegDwordOf(*value);
+        if (!number)
+            ReportStorageError(InvalidDataTypeMessage(AName));
+        return number;
+    };
+    const auto itemCount = count(kItemCount);
+    const auto columnCount = count(kColumnCount);
     if (!itemCount || !columnCount)
         return;
-    const std::size_t columns = std::min<std::size_t>(*columnCount, AColumns.size());
+    // Every column of the list is read, also beyond a smaller "ColumnCount": a
+    // cell that is stored survives the next save instead of being overwritten
+    // with an empty text. A missing cell reads as empty anyway.
+    const std::size_t columns = AColumns.size();
     bool reported = false;
     const auto cell = [&](std::size_t AColumn, std::uint32_t ARow) {
         const std::string name = AColumns[AColumn] + std::to_string(ARow);

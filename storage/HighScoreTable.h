@@ -24,9 +24,10 @@ struct TListRow {
 };
 
 // Appends the rows stored under AKeyPath (below the root) to ARows, up to
-// AMaxRows rows in all. Missing counts or a missing key add nothing; a
-// "ColumnCount" beyond AColumns is ignored; a missing cell reads as empty; a
-// cell that is not text reads as empty and is reported once per load.
+// AMaxRows rows in all. Missing counts or a missing key add nothing; a count
+// that is not a REG_DWORD adds nothing and is reported; every one of AColumns is
+// read whatever "ColumnCount" says; a missing cell reads as empty; a cell that
+// is not text reads as empty and is reported once per load.
 void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, std::vector<TListRow>& ARows,
                   std::size_t AMaxRows);

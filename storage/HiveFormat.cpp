@@ -35,6 +35,8 @@ public:
         if (FText.substr(0, 3) == "\xEF\xBB\xBF")
             FPos = 3;
         SkipBlank();
+        if (AtEnd())
+            return Fail("the file is empty", AError);
         if (!TakeLine(kHeader))
             return Fail("the first line is not \"" + std::string(kHeader) + "\"", AError);
         THiveKey* key = nullptr;

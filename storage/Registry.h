@@ -61,6 +61,12 @@ public:
     virtual std::optional<TRegValue> QueryValue(const std::string& AName) const = 0;
     // Writes a value, replacing one of the same name; false when refused.
     virtual bool SetValue(const std::string& AName, const TRegValue& AValue) = 0;
+    // Writes a value only when the key holds none of that name at the moment the
+    // change is stored: a default must not replace what another running copy of
+    // the game stored meanwhile. False when refused.
+    virtual bool SetValueIfMissing(const std::string& AName, const TRegValue& AValue) {
+        return QueryValue(AName).has_value() || SetValue(AName, AValue);
+    }
     // Stores the changes. False when they could not be stored; the backend has
     // then reported why. Closing twice does nothing the second time.
     virtual bool Close() = 0;

@@ -18,6 +18,29 @@ QString FromUtf8(const std::string& AText) {
     return QString::fromStdString(AText);
 }
 
+// A stored cell that is not valid UTF-8 is shown with replacement characters;
+// its bytes are kept with the cell so that saving the list writes them back
+// unchanged instead of the replacement characters.
+constexpr int kStoredBytesRole = Qt::UserRole + 1;
+
+void SetCellText(QTreeWidgetItem* AItem, int AColumn, const std::string& AText) {
+    const QString text = FromUtf8(AText);
+    AItem->setText(AColumn, text);
+    if (Utf8(text) != AText)
+        AItem->setData(AColumn, kStoredBytesRole, QByteArray::fromStdString(AText));
+}
+
+std::string CellText(const QTreeWidgetItem* AItem, int AColumn) {
+    const QString text = AItem->text(AColumn);
+    const QVariant stored = AItem->data(AColumn, kStoredBytesRole);
+    if (stored.isValid()) {
+        std::string bytes = stored.toByteArray().toStdString();
+        if (FromUtf8(bytes) == text)
+            return bytes;
+    }
+    return Utf8(text);
+}
+
 } // namespace
 
 TVHListView::TVHListView(QWidget* AParent) : TVHListView(AParent, CreateCurrentUserRegistry()) {}
@@ -66,9 +89,9 @@ void TVHListView::LoadFromRegistry() {
     LoadListRows(*FRegistry, PathBelowRoot(KeyPath()), ColumnCaptions(), rows, FMaxLoadedRows);
     for (std::size_t r = static_cast<std::size_t>(topLevelItemCount()); r < rows.size(); ++r) {
         auto* item = new QTreeWidgetItem(this);
-        item->setText(0, FromUtf8(rows[r].Caption));
+        SetCellText(item, 0, rows[r].Caption);
         for (std::size_t s = 0; s < rows[r].SubItems.size(); ++s)
-            item->setText(static_cast<int>(s) + 1, FromUtf8(rows[r].SubItems[s]));
+            SetCellText(item, static_cast<int>(s) + 1, rows[r].SubItems[s]);
     }
 }
 
@@ -77,9 +100,9 @@ void TVHListView::SaveToRegistry() {
     std::vector<TListRow> rows;
     for (int r = 0; r < topLevelItemCount(); ++r) {
         const QTreeWidgetItem* item = topLevelItem(r);
-        TListRow row{Utf8(item->text(0)), {}};
+        TListRow row{CellText(item, 0), {}};
         for (int c = 1; c < columns; ++c)
-            row.SubItems.push_back(Utf8(item->text(c)));
+            row.SubItems.push_back(CellText(item, c));
         rows.push_back(std::move(row));
     }
     SaveListRows(*FRegistry, PathBelowRoot(KeyPath()), ColumnCaptions(), rows);

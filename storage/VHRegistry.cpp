@@ -56,12 +56,22 @@ std::string TVHRegistry::KeyPath() const {
 }
 
 void TVHRegistry::ReadItemsFromRegistry() {
+    for (int i = 0; i < FVHRegistryItems.Count(); ++i) {
+        TVHRegistryItem& item = FVHRegistryItems.Items(i);
+        if (!item.FStoredText)
+            item.FDefaultText = SettingValueToText(item.Value());
+    }
     if (auto key = FRegistry->OpenKey(PathBelowRoot(KeyPath()))) {
         for (const std::string& name : key->ValueNames()) {
             const std::optional<std::string> text = ReadRegistryText(*key, name);
-            if (!text)
-                continue; // reported; the setting keeps its value
             int index = 0;
+            if (!text) {
+                // Reported; the setting keeps its value, which replaces the
+                // unreadable one when the settings are written.
+                if (FindItem(name, index))
+                    FVHRegistryItems.Items(index).FDefaultText.reset();
+                continue;
+            }
             TVHRegistryItem* item = nullptr;
             if (FindItem(name, index)) {
                 item = &FVHRegistryItems.Items(index);
@@ -71,6 +81,7 @@ void TVHRegistry::ReadItemsFromRegistry() {
             }
             item->SetValue(*text);
             item->FStoredText = *text;
+            item->FDefaultText.reset();
         }
     }
     if (OnReadItemsFromRegistry)
@@ -97,14 +108,19 @@ void TVHRegistry::WriteItems() {
         const std::string text = SettingValueToText(item.Value());
         if (item.FStoredText == text)
             continue;
-        if (key->SetValue(item.ValueName(), RegStringValue(text)))
+        const bool unchangedDefault = item.FDefaultText == text;
+        if (unchangedDefault ? key->SetValueIfMissing(item.ValueName(), RegStringValue(text))
+                             : key->SetValue(item.ValueName(), RegStringValue(text)))
             written.push_back(&item);
         else
             ReportStorageError(FailedToSetDataMessage(item.ValueName()));
     }
-    if (key->Close())
-        for (TVHRegistryItem* item : written)
+    if (key->Close()) {
+        for (TVHRegistryItem* item : written) {
             item->FStoredText = SettingValueToText(item->Value());
+            item->FDefaultText.reset(); // from now on a change is this store's own
+        }
+    }
 }
 
 bool TVHRegistry::FindItem(const std::string& AValueName, int& AIndex) const {

@@ -24,6 +24,7 @@ public:
     void SetValueName(std::string AValueName) {
         FValueName = std::move(AValueName);
         FStoredText.reset();
+        FDefaultText.reset();
     }
     const TSettingValue& Value() const { return FValue; }
     void SetValue(TSettingValue AValue) { FValue = std::move(AValue); }
@@ -42,6 +43,8 @@ private:
     TSettingValue FValue;
     // The text the registry held for this item when it was last read or written.
     std::optional<std::string> FStoredText;
+    // The text of an item that the registry did not hold when it was read.
+    std::optional<std::string> FDefaultText;
 };
 
 class TVHRegistryItems {
@@ -96,7 +99,9 @@ public:
     void ReadItemsFromRegistry();
     // Fires OnWriteItemsToRegistry, then writes the items as REG_SZ in item order.
     // An item that still holds the text read from the registry is not written
-    // again, so that a change another copy of the game stored meanwhile survives.
+    // again, and one that was not stored and still holds its text from then is
+    // written only where the registry has no value of its name yet, so that a
+    // change another copy of the game stored meanwhile survives.
     // A value that cannot be written is reported and the others are still written.
     void WriteItemsToRegistry();
 

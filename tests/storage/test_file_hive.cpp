@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -275,6 +277,66 @@ TEST_F(FileHive, ACorruptFileIsKeptAsideAndReportedOnce) {
         EXPECT_EQ(ReadText(aside[0]), corrupt[i]);
         EXPECT_EQ(FErrors.size(), 1u);
         fs::remove(aside[0]);
+    }
+}
+
+// A hive the game cannot save to is read as far as possible, left as it is, and
+// the player is told once per run, however often the game tries to save.
+TEST_F(FileHive, AHiveThatCannotBeWrittenIsLeftAloneAndReportedOnce) {
+    using fs::perms;
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make, undo;
+        bool readable;
+    };
+    const std::vector<Case> cases = {
+        {"read-only file", [](const fs::path& AHive) { fs::permissions(AHive, perms::owner_read); },
+         [](const fs::path& AHive) { fs::permissions(AHive, perms::owner_all); }, true},
+        {"read-only folder",
+         [](const fs::path& AHive) {
+             fs::permissions(AHive.parent_path(), perms::owner_read | perms::owner_exec);
+         },
+         [](const fs::path& AHive) { fs::permissions(AHive.parent_path(), perms::owner_all); },
+         true},
+        {"folder in place of the file",
+         [](const fs::path& AHive) {
+             fs::remove(AHive);
+             fs::create_directory(AHive);
+         },
+         [](const fs::path& AHive) { fs::remove(AHive); }, false},
+    };
+    const std::string stored = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" +
+                               kKey + "]\n\"A\"=\"stored\"\n\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path hivePath = FDir / c.what / "Varnholt" / "Tolmir.reg";
+        fs::create_directories(hivePath.parent_path());
+        std::ofstream(hivePath) << stored;
+        c.make(hivePath);
+        FErrors.clear();
+        for (int save = 0; save < 3; ++save) {
+            TFileHive hive(hivePath);
+            auto read = hive.OpenKey(kKey);
+            EXPECT_EQ(read ? RegTextOf(read->QueryValue("A")) : std::nullopt,
+                      c.readable ? std::optional<std::string>("stored") : std::nullopt);
+            auto key = hive.CreateKey(kKey);
+            ASSERT_NE(key, nullptr);
+            key->SetValue("A", RegStringValue("new " + std::to_string(save)));
+            EXPECT_FALSE(key->Close());
+        }
+        ASSERT_EQ(FErrors.size(), 1u);
+        EXPECT_NE(FErrors[0].find(hivePath.string()), std::string::npos) << FErrors[0];
+        EXPECT_NE(FErrors[0].find("save"), std::string::npos) << FErrors[0];
+        c.undo(hivePath);
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(hivePath.parent_path()))
+            names.push_back(entry.path().filename().string());
+        if (c.readable) {
+            EXPECT_EQ(ReadText(hivePath), stored);
+            EXPECT_EQ(names, std::vector<std::string>{"Tolmir.reg"});
+        } else {
+            EXPECT_EQ(names, std::vector<std::string>{"Tolmir.reg.lock"});
+        }
     }
 }
 

@@ -168,9 +168,10 @@ TEST_F(SettingsStore, StoredValuesReachTheirItemsWhateverTheOrder) {
         SetSetting(*store, Setting::Player, std::string("Ann"));
     }
     // The extras stay as they were. The registry, unlike FindItem, ignores letter
-    // case, so the setting "DiceStyle" is written into the stored "diceStyle".
+    // case, so it holds a value for the setting "DiceStyle": the stored
+    // "diceStyle", which the setting's unchanged default does not replace.
     EXPECT_EQ(RegistryDump(kStoreKey), kHeader + "\"DiceColor\"=\"a\\\\b\\\"c\nline \xC3\xA9\"\n"
-                                                 "\"diceStyle\"=\"2\"\n"
+                                                 "\"diceStyle\"=\"3\"\n"
                                                  "\"HeldColor\"=\"14597308\"\n"
                                                  "\"PipColor\"=\"255\"\n"
                                                  "\"PlayDiceRollSound\"=\"True\"\n"
@@ -316,6 +317,44 @@ TEST_F(SettingsStore, TwoCopiesOfTheGameKeepEachOthersChanges) {
     EXPECT_EQ(SettingText(*third, Setting::Player), "Bo");
     EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
     EXPECT_EQ(ItemNames(*third).size(), 8u);
+}
+
+// Both copies start before anything is stored: the one that exits last must
+// not overwrite the other's changes with the defaults it never changed.
+TEST_F(SettingsStore, TwoCopiesOfAFirstRunKeepEachOthersChanges) {
+    auto first = MainStore();
+    first->Loaded();
+    {
+        auto second = MainStore();
+        second->Loaded();
+        SetSetting(*second, Setting::Player, std::string("Bo"));
+        SetSetting(*second, Setting::DiceColor, 255);
+    }
+    SetSetting(*first, Setting::PipColor, 128);
+    first.reset();
+    auto third = MainStore();
+    third->SetAutoSave(false);
+    third->Loaded();
+    EXPECT_EQ(SettingText(*third, Setting::Player), "Bo");
+    EXPECT_EQ(SettingInteger(*third, Setting::DiceColor), 255);
+    EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
+    EXPECT_EQ(SettingInteger(*third, Setting::HeldColor), 14597308);
+    EXPECT_EQ(ItemNames(*third), ItemNames(*MainStore()));
+    EXPECT_TRUE(FErrors.empty());
+}
+
+// Once written, a setting set back to its default is a change like any other.
+TEST_F(SettingsStore, ASettingSetBackToItsDefaultAfterASaveIsWritten) {
+    auto store = MainStore();
+    store->Loaded();
+    SetSetting(*store, Setting::DiceStyle, 3);
+    store->WriteItemsToRegistry();
+    SetSetting(*store, Setting::DiceStyle, 2);
+    store->WriteItemsToRegistry();
+    auto check = MainStore();
+    check->SetAutoSave(false);
+    check->Loaded();
+    EXPECT_EQ(SettingInteger(*check, Setting::DiceStyle), 2);
 }
 
 #if defined(_WIN32)

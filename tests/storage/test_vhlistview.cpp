@@ -24,6 +24,7 @@ private slots:
     void aFullListEvictsItsLastRow();
     void rowsSurviveASaveAndALoad();
     void anEmptyListWritesNothing();
+    void storedBytesThatAreNotUtf8SurviveASave();
 
 private:
     std::unique_ptr<TVHHighScoreListView> List();
@@ -180,6 +181,35 @@ void TestVHListView::anEmptyListWritesNothing() {
     list->LoadFromRegistry();
     QCOMPARE(list->topLevelItemCount(), 0);
     QVERIFY(!QFileInfo::exists(FDir->path() + "/Varnholt/Tolmir.reg"));
+}
+
+// The list shows such a name with replacement characters; saving the list (each
+// time the dialog closes) must not replace the stored bytes with them.
+void TestVHListView::storedBytesThatAreNotUtf8SurviveASave() {
+    const std::string broken = "Bo\xFF\xC3(";
+    {
+        TFileHive hive(TFileHive::DefaultFileName());
+        auto key = hive.CreateKey("Software\\Varnholt\\Tolmir");
+        key->SetValue("ItemCount", RegDwordValue(2));
+        key->SetValue("ColumnCount", RegDwordValue(3));
+        key->SetValue("Name0", RegStringValue(broken));
+        key->SetValue("Score0", RegStringValue("200"));
+        key->SetValue("Name1", RegStringValue("Ann\xE9"));
+        key->SetValue("Score1", RegStringValue("150"));
+        QVERIFY(key->Close());
+    }
+    auto list = List();
+    list->LoadFromRegistry();
+    QVERIFY(list->topLevelItem(0)->text(0).startsWith("Bo"));
+    list->topLevelItem(1)->setText(0, "Cy"); // an edited cell is written as shown
+    list->AddScore(250, "New");
+    list->SaveToRegistry();
+    TFileHive hive(TFileHive::DefaultFileName());
+    auto key = hive.OpenKey("Software\\Varnholt\\Tolmir");
+    QVERIFY(key != nullptr);
+    QCOMPARE(key->QueryValue("Name1"), std::optional(RegStringValue(broken)));
+    QCOMPARE(key->QueryValue("Name2"), std::optional(RegStringValue("Cy")));
+    QCOMPARE(key->QueryValue("Name0"), std::optional(RegStringValue("New")));
 }
 
 QTEST_MAIN(TestVHListView)
