@@ -256,21 +256,31 @@ bool LockIsFree(const fs::path& AHive) {
     return free;
 }
 
+// The settings store and the high-score table at the game's own keys, the
+// settings loaded as at start; the store writes only when asked.
+struct TGameStorage {
+    TGameStorage() {
+        Store.SetRegKeyCompany("Varnholt");
+        Store.SetRegKeyAppName("Tolmir");
+        Store.SetAutoSave(false);
+        AddMainSettings(Store);
+        Store.Loaded();
+        Table.SetRegKeyCompany("Varnholt");
+        Table.SetRegKeyAppName("Tolmir");
+    }
+    TVHRegistry Store{"frmMain", "VHRegistry1"};
+    THighScoreTable Table;
+};
+
 // ---------------------------------------------------------------- children
 
 // Saves the settings and the full table again and again, as the game does when
 // it closes: "B g" before generation g is saved, "D g" when both are stored.
 int RunWriter(long AFirstGeneration) {
     ExitOnStorageError();
-    TVHRegistry store("frmMain", "VHRegistry1");
-    store.SetRegKeyCompany("Varnholt");
-    store.SetRegKeyAppName("Tolmir");
-    store.SetAutoSave(false);
-    AddMainSettings(store);
-    store.Loaded();
-    THighScoreTable table;
-    table.SetRegKeyCompany("Varnholt");
-    table.SetRegKeyAppName("Tolmir");
+    TGameStorage storage;
+    TVHRegistry& store = storage.Store;
+    THighScoreTable& table = storage.Table;
     for (long g = AFirstGeneration;; ++g) {
         Say("B " + std::to_string(g));
         for (const auto& [name, value] : GenerationSettings(g))
@@ -309,15 +319,9 @@ int ScoreOfRound(int ARound) {
 // says "T start end" with the moments (monotonic ns) around the stores.
 int RunCopy(int ARound, char AWho) {
     ExitOnStorageError();
-    TVHRegistry store("frmMain", "VHRegistry1");
-    store.SetRegKeyCompany("Varnholt");
-    store.SetRegKeyAppName("Tolmir");
-    store.SetAutoSave(false);
-    AddMainSettings(store);
-    store.Loaded();
-    THighScoreTable table;
-    table.SetRegKeyCompany("Varnholt");
-    table.SetRegKeyAppName("Tolmir");
+    TGameStorage storage;
+    TVHRegistry& store = storage.Store;
+    THighScoreTable& table = storage.Table;
     table.LoadFromRegistry();
     for (const auto& [name, value] : CopySettings(ARound, AWho))
         SetSetting(store, name, value);
