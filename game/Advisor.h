@@ -1,0 +1,86 @@
+#pragma once
+// The advisor: the greatest expected final Total under optimal play from any
+// position of a game, and the choices that reach it. The table behind it is
+// computed once on a worker thread, kept in memory and cached in a file.
+// Toolkit-free: the window, the worker thread and the cache folder live above.
+
+#include "ScoreSheet.h"
+#include "uJuboUtils.h"
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The written part of a sheet: the column-1 texts of rows 0..13, "" for a free
+// line. Only the writable rows are read; the computed rows may hold anything.
+struct TSheetPosition {
+    std::array<std::string, kSheetRowCount> Cells{};
+};
+
+// A position within a turn, as the window shows it.
+struct TTurnPosition {
+    TSheetPosition Sheet;
+    std::array<int, 5> Dice{6, 6, 6, 6, 6}; // die 1..5, left to right
+    std::array<bool, 5> Held{};
+    int RollCount = 0; // rolls made this turn, 0..3
+};
+
+enum class TAdviceKind {
+    Roll,  // hold exactly the dice in Keep, then roll
+    Write, // write the hand into Row
+};
+
+struct TAdviceOption {
+    TAdviceKind Kind = TAdviceKind::Write;
+    std::array<bool, 5> Keep{}; // Roll: the dice (by position) to hold
+    int Row = -1;               // Write: the sheet row
+    int Score = 0;              // Write: what the line scores now
+    double Expected = 0.0;      // expected final Total after this choice, then optimal play
+};
+
+struct TAdvice {
+    // Every choice the rules allow now, best first. Holds that keep the same
+    // values appear once (the positions of the first such dice). Before the
+    // first roll only rolls; after the third only writes.
+    std::vector<TAdviceOption> Options;
+    const TAdviceOption& Best() const { return Options.front(); }
+};
+
+class TAdvisorTable {
+public:
+    TAdvisorTable();
+    ~TAdvisorTable();
+    TAdvisorTable(TAdvisorTable&&) noexcept;
+    TAdvisorTable& operator=(TAdvisorTable&&) noexcept;
+
+    // Computes the whole table. AProgress (may be empty) is called now and then
+    // with the share done, 0..1, from the computing thread. Returns false when
+    // ACancel became true; the table is then not ready.
+    bool Compute(const std::function<void(double)>& AProgress = {},
+                 const std::atomic<bool>* ACancel = nullptr);
+    bool Ready() const;
+
+    // Expected final Total of a new game under optimal play.
+    double NewGameExpectation() const;
+    // Expected final Total from the start of a turn (dice all 6, none held, no roll yet).
+    double TurnStartExpectation(const TSheetPosition& ASheet) const;
+    // The choices at APosition with their expected final Totals. Under 1 ms.
+    TAdvice Advise(const TTurnPosition& APosition) const;
+
+    // The cache file: a format version and a checksum guard it. Load returns false
+    // for a missing, damaged or foreign file and leaves the table as it was. Save
+    // writes a temporary file of its own and renames it into place, so copies
+    // saving at once never leave a damaged file.
+    bool Load(const std::string& APath);
+    bool Save(const std::string& APath) const;
+
+    std::size_t MemoryBytes() const;
+
+private:
+    struct TData;
+    std::unique_ptr<TData> FData;
+};
