@@ -191,7 +191,6 @@ void THighScoreTable::SaveToRegistry() {
     const bool stored = FRegistry->UpdateKey(PathBelowRoot(KeyPath()), [&](IRegistryKey& AKey) {
         // Problems of the stored table were reported when it was loaded for
         // this game: read it again quietly.
-        merged.clear();
         LoadListRowsFrom(AKey, columns, merged, kHighScoreMaxRows, false);
         for (const TListRow& row : FAdded)
             InsertRanked(merged, row);
