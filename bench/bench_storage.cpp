@@ -15,7 +15,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <array>
 #include <filesystem>
 #include <memory>
 
@@ -71,13 +70,18 @@ void SetAllSettings(TVHRegistry& AStore, int AVariant) {
 
 void BM_HiveSaveTable(benchmark::State& AState) {
     TBenchHive hive;
-    const std::array<std::unique_ptr<THighScoreTable>, 2> tables = {FullTable(hive, "Ann", 300),
-                                                                    FullTable(hive, "Bob", 400)};
-    std::size_t next = 0;
+    const std::unique_ptr<THighScoreTable> table = FullTable(hive, "Ann", 300);
+    table->SaveToRegistry();
+    // Each save merges a new best row into the full stored table: the table is
+    // read under the lock and all ten rows move down and are written again. Nine
+    // digits starting with 9 keep every new score above the ones before.
+    int score = 900000000;
     for (auto _ : AState) {
-        tables[next]->SaveToRegistry();
-        next ^= 1;
+        table->AddScore(++score, "Bob", "2024-05-20");
+        table->SaveToRegistry();
     }
+    if (table->Rows().size() != kFullTable || table->Rows()[0].SubItems[0] != std::to_string(score))
+        AState.SkipWithError("the new row was not stored");
 }
 
 void BM_HiveLoadTable(benchmark::State& AState) {

@@ -1,6 +1,7 @@
 #pragma once
-// The high scores dialog: shows the stored table and stores it again whenever it
-// closes. One instance lives for the whole run and is shown again and again.
+// The high scores dialog: shows the stored table; whenever it closes, the rows
+// this run added are merged into the table as stored, which the list then shows.
+// One instance lives for the whole run and is shown again and again.
 
 #include "VHListView.h"
 #include "uDialogAncestor.h"

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <sys/file.h>
@@ -161,8 +162,10 @@ public:
         return SetAside(why);
     }
 
-    // Lays AChanges over the key APath of the hive on disk and replaces the file.
-    bool Store(const std::string& APath, const std::vector<THiveChange>& AChanges) {
+    // Under the lock: reads the hive as it is on disk, lets AEdit change the key
+    // APath (true when it changed something) and replaces the file when the key
+    // is new or was changed.
+    bool Update(const std::string& APath, const std::function<bool(THiveKey&)>& AEdit) {
         std::error_code code;
         fs::create_directories(FFile.parent_path(), code);
         if (code)
@@ -181,11 +184,24 @@ public:
         THive hive;
         if (!Load(hive, true))
             return false;
-        THiveKey& key = AddHiveKey(hive, APath);
-        for (const THiveChange& change : AChanges)
-            if (!change.IfMissing || FindHiveValue(key, change.Value.Name) == nullptr)
-                SetHiveValue(key, change.Value.Name, change.Value.Value);
+        const bool existed = HiveKeyExists(hive, APath);
+        if (!AEdit(AddHiveKey(hive, APath)) && existed)
+            return true;
         return Replace(FormatHive(hive));
+    }
+
+    // Lays AChanges over the key APath of the hive on disk and replaces the file.
+    bool Store(const std::string& APath, const std::vector<THiveChange>& AChanges) {
+        return Update(APath, [&](THiveKey& AKey) {
+            bool changed = false;
+            for (const THiveChange& change : AChanges) {
+                if (!change.IfMissing || FindHiveValue(AKey, change.Value.Name) == nullptr) {
+                    SetHiveValue(AKey, change.Value.Name, change.Value.Value);
+                    changed = true;
+                }
+            }
+            return changed;
+        });
     }
 
 private:
@@ -264,26 +280,57 @@ private:
     fs::path FFile;
 };
 
-class TFileHiveKey : public IRegistryKey {
+// The values of one key of a parsed hive, read through the registry interface.
+class THiveKeyReader : public IRegistryKey {
 public:
-    TFileHiveKey(fs::path AFile, std::string APath, std::vector<THiveValue> AValues, bool ACreated)
-        : FFile(std::move(AFile)), FPath(std::move(APath)), FValues{{}, std::move(AValues)},
-          FCreated(ACreated) {}
-    ~TFileHiveKey() override { Close(); }
+    explicit THiveKeyReader(const THiveKey& AValues) : FRead(AValues) {}
 
     std::vector<std::string> ValueNames() const override {
         std::vector<std::string> names;
-        names.reserve(FValues.Values.size());
-        for (const THiveValue& value : FValues.Values)
+        names.reserve(FRead.Values.size());
+        for (const THiveValue& value : FRead.Values)
             names.push_back(value.Name);
         return names;
     }
 
     std::optional<TRegValue> QueryValue(const std::string& AName) const override {
-        if (const THiveValue* value = FindHiveValue(FValues, AName))
+        if (const THiveValue* value = FindHiveValue(FRead, AName))
             return value->Value;
         return std::nullopt;
     }
+
+private:
+    const THiveKey& FRead;
+};
+
+// A key of the hive read under the lock: changes go straight into it, and the
+// update that made it writes the file once the edit is done.
+class THiveKeyEditor : public THiveKeyReader {
+public:
+    explicit THiveKeyEditor(THiveKey& AKey) : THiveKeyReader(AKey), FKey(AKey) {}
+
+    bool SetValue(const std::string& AName, const TRegValue& AValue) override {
+        const THiveValue* old = FindHiveValue(FKey, AName);
+        if (old == nullptr || !(old->Value == AValue)) {
+            SetHiveValue(FKey, AName, AValue);
+            FChanged = true;
+        }
+        return true;
+    }
+    bool Close() override { return true; }
+    bool Changed() const { return FChanged; }
+
+private:
+    THiveKey& FKey;
+    bool FChanged = false;
+};
+
+class TFileHiveKey : public THiveKeyReader {
+public:
+    TFileHiveKey(fs::path AFile, std::string APath, std::vector<THiveValue> AValues, bool ACreated)
+        : THiveKeyReader(FValues), FFile(std::move(AFile)),
+          FPath(std::move(APath)), FValues{{}, std::move(AValues)}, FCreated(ACreated) {}
+    ~TFileHiveKey() override { Close(); }
 
     bool SetValue(const std::string& AName, const TRegValue& AValue) override {
         if (FClosed)
@@ -382,6 +429,21 @@ std::unique_ptr<IRegistryKey> TFileHive::CreateKey(const std::string& APath) {
     if (key != nullptr)
         values = key->Values;
     return std::make_unique<TFileHiveKey>(FFileName, path, values, !HiveKeyExists(hive, APath));
+}
+
+bool TFileHive::UpdateKey(const std::string& APath,
+                          const std::function<void(IRegistryKey&)>& AEdit) {
+    try {
+        return THiveFile(FFileName).Update(NormalizeKeyPath(APath), [&](THiveKey& AKey) {
+            THiveKeyEditor key(AKey);
+            AEdit(key);
+            return key.Changed();
+        });
+    } catch (const std::exception& e) {
+        ReportStorageError("The settings and high scores could not be saved to " +
+                           FFileName.string() + ": " + e.what() + ".");
+        return false;
+    }
 }
 
 std::unique_ptr<IRegistry> CreateCurrentUserRegistry() {

@@ -27,6 +27,8 @@ public:
 
     std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) override;
     std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override;
+    bool UpdateKey(const std::string& APath,
+                   const std::function<void(IRegistryKey&)>& AEdit) override;
 
 private:
     std::filesystem::path FFileName;

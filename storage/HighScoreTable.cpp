@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -17,24 +18,53 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+const std::string& ScoreText(const TListRow& ARow) {
+    static const std::string FNone;
+    return ARow.SubItems.empty() ? FNone : ARow.SubItems[0];
+}
+
+// The ranking rule: the rows are sorted best first, a new row below every row
+// whose score is equal or greater. Returns the new row's index.
+std::size_t InsertRanked(std::vector<TListRow>& ARows, TListRow ARow) {
+    ARows.push_back(std::move(ARow));
+    std::vector<std::size_t> order(ARows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t A, std::size_t B) {
+        return CompareScoreTexts(ScoreText(ARows[A]), ScoreText(ARows[B])) < 0;
+    });
+    std::vector<TListRow> sorted;
+    sorted.reserve(ARows.size());
+    std::size_t added = 0;
+    for (const std::size_t from : order) {
+        if (from + 1 == ARows.size())
+            added = sorted.size();
+        sorted.push_back(std::move(ARows[from]));
+    }
+    ARows = std::move(sorted);
+    return added;
+}
+
 } // namespace
 
 void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, std::vector<TListRow>& ARows,
                   std::size_t AMaxRows) {
+    if (auto key = ARegistry.OpenKey(AKeyPath))
+        LoadListRowsFrom(*key, AColumns, ARows, AMaxRows);
+}
+
+void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
+                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport) {
     if (AColumns.empty())
-        return;
-    auto key = ARegistry.OpenKey(AKeyPath);
-    if (!key)
         return;
     // A count of another type hides stored rows that the next save would
     // overwrite, so it is reported; a missing count just means no table.
     const auto count = [&](const char* AName) -> std::optional<std::uint32_t> {
-        const std::optional<TRegValue> value = key->QueryValue(AName);
+        const std::optional<TRegValue> value = AKey.QueryValue(AName);
         if (!value)
             return std::nullopt;
         const std::optional<std::uint32_t> number = RegDwordOf(*value);
-        if (!number)
+        if (!number && AReport)
             ReportStorageError(InvalidDataTypeMessage(AName));
         return number;
     };
@@ -46,10 +76,10 @@ void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
     // cell that is stored survives the next save instead of being overwritten
     // with an empty text. A missing cell reads as empty anyway.
     const std::size_t columns = AColumns.size();
-    bool reported = false;
+    bool reported = !AReport;
     const auto cell = [&](std::size_t AColumn, std::uint32_t ARow) {
         const std::string name = AColumns[AColumn] + std::to_string(ARow);
-        std::optional<std::string> text = RegTextOf(key->QueryValue(name));
+        std::optional<std::string> text = RegTextOf(AKey.QueryValue(name));
         if (!text && !reported) {
             ReportStorageError(InvalidDataTypeMessage(name));
             reported = true;
@@ -76,9 +106,18 @@ void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                            " could not be created.");
         return;
     }
+    SaveListRowsTo(*key, AColumns, ARows);
+    key->Close();
+}
+
+bool SaveListRowsTo(IRegistryKey& AKey, const std::vector<std::string>& AColumns,
+                    const std::vector<TListRow>& ARows) {
+    bool stored = true;
     const auto set = [&](const std::string& AName, const TRegValue& AValue) {
-        if (!key->SetValue(AName, AValue))
+        if (!AKey.SetValue(AName, AValue)) {
             ReportStorageError(FailedToSetDataMessage(AName));
+            stored = false;
+        }
     };
     set(kItemCount, RegDwordValue(static_cast<std::uint32_t>(ARows.size())));
     set(kColumnCount, RegDwordValue(static_cast<std::uint32_t>(AColumns.size())));
@@ -93,7 +132,7 @@ void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
             set(AColumns[column] + std::to_string(row), RegStringValue(text));
         }
     }
-    key->Close();
+    return stored;
 }
 
 std::vector<std::string> HighScoreColumnCaptions() {
@@ -130,7 +169,9 @@ std::string ScoreDateText(int AYear, int AMonth, int ADay, const std::string& AS
 }
 
 THighScoreTable::THighScoreTable(std::unique_ptr<IRegistry> ARegistry)
-    : FRegistry(std::move(ARegistry)) {}
+    : FOwnedRegistry(std::move(ARegistry)), FRegistry(FOwnedRegistry.get()) {}
+
+THighScoreTable::THighScoreTable(IRegistry& ARegistry) : FRegistry(&ARegistry) {}
 
 std::string THighScoreTable::KeyPath() const {
     return AppKey();
@@ -142,28 +183,34 @@ void THighScoreTable::LoadFromRegistry() {
 }
 
 void THighScoreTable::SaveToRegistry() {
-    SaveListRows(*FRegistry, PathBelowRoot(KeyPath()), HighScoreColumnCaptions(), FRows);
+    if (FAdded.empty())
+        return;
+    const std::vector<std::string> columns = HighScoreColumnCaptions();
+    std::vector<TListRow> merged;
+    bool written = false;
+    const bool stored = FRegistry->UpdateKey(PathBelowRoot(KeyPath()), [&](IRegistryKey& AKey) {
+        // Problems of the stored table were reported when it was loaded for
+        // this game: read it again quietly.
+        LoadListRowsFrom(AKey, columns, merged, kHighScoreMaxRows, false);
+        for (const TListRow& row : FAdded)
+            InsertRanked(merged, row);
+        if (merged.size() > static_cast<std::size_t>(kHighScoreMaxRows))
+            merged.resize(kHighScoreMaxRows);
+        written = SaveListRowsTo(AKey, columns, merged);
+    });
+    if (stored && written) {
+        FAdded.clear();
+        FRows = std::move(merged);
+    }
 }
 
 std::size_t THighScoreTable::AddScore(int AScore, const std::string& AName,
                                       const std::string& ADate) {
     if (FRows.size() == static_cast<std::size_t>(kHighScoreMaxRows))
         DeleteLastItem();
-    std::vector<std::pair<TListRow, bool>> rows;
-    for (TListRow& row : FRows)
-        rows.emplace_back(std::move(row), false);
-    rows.emplace_back(TListRow{AName, {std::to_string(AScore), ADate}}, true);
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& A, const auto& B) {
-        return CompareScoreTexts(A.first.SubItems.at(0), B.first.SubItems.at(0)) < 0;
-    });
-    FRows.clear();
-    std::size_t added = 0;
-    for (auto& [row, isNew] : rows) {
-        if (isNew)
-            added = FRows.size();
-        FRows.push_back(std::move(row));
-    }
-    return added;
+    TListRow row{AName, {std::to_string(AScore), ADate}};
+    FAdded.push_back(row);
+    return InsertRanked(FRows, std::move(row));
 }
 
 int THighScoreTable::LowestScore() const {

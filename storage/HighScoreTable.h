@@ -31,10 +31,16 @@ struct TListRow {
 void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, std::vector<TListRow>& ARows,
                   std::size_t AMaxRows);
+// The same from an open key; AReport false reads without reporting.
+void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
+                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport = true);
 // Stores ARows under AKeyPath, creating the key; stores nothing for no rows.
 // A value that cannot be written is reported and the others are still written.
 void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, const std::vector<TListRow>& ARows);
+// The same into an open key, which stays open; false when a value was refused.
+bool SaveListRowsTo(IRegistryKey& AKey, const std::vector<std::string>& AColumns,
+                    const std::vector<TListRow>& ARows);
 
 struct THighScoreColumn {
     const char* Caption;
@@ -54,25 +60,41 @@ int ScoreTextValue(const std::string& AText);
 // Year, month and day as yyyy, mm and dd joined by the regional date separator.
 std::string ScoreDateText(int AYear, int AMonth, int ADay, const std::string& ASeparator);
 
-// A high-score table kept in memory: at most ten rows, best first.
+// A high-score table kept in memory: at most ten rows, best first. The rows a
+// run adds are kept apart until they are stored: a save merges them into the
+// table as stored at that moment, so that the rows another running copy of the
+// game stored meanwhile stay.
 class THighScoreTable : public TRegKeyParts {
 public:
     explicit THighScoreTable(std::unique_ptr<IRegistry> ARegistry = CreateCurrentUserRegistry());
+    // A table on a registry that its owner keeps alive.
+    explicit THighScoreTable(IRegistry& ARegistry);
 
     // "\Software\<company>\<application>\"
     std::string KeyPath() const;
 
     const std::vector<TListRow>& Rows() const { return FRows; }
+    // Empties the table as shown; rows added and not yet stored are still stored
+    // by the next save.
     void Clear() { FRows.clear(); }
+    // Appends the stored rows after the rows already in the table.
     void LoadFromRegistry();
+    // Under the registry's lock, reads the table as stored now, inserts the rows
+    // added since the last save by the ranking rule, keeps the ten best and
+    // writes them; the table then holds what was stored. Writes nothing when no
+    // row was added. Rows that could not be stored are tried again next time.
     void SaveToRegistry();
-    // Removes the last row when the table is full, adds the result and sorts;
-    // returns the new row's index. The caller applies QualifiesForHighScores first.
+    // Removes the last row when the table is full, inserts the result below every
+    // row with an equal or greater score, and returns its index. The caller
+    // applies QualifiesForHighScores first.
     std::size_t AddScore(int AScore, const std::string& AName, const std::string& ADate);
+    // The last row's score; 0 for an empty table or a Score that is not a number.
     int LowestScore() const;
     void DeleteLastItem();
 
 private:
-    std::unique_ptr<IRegistry> FRegistry;
+    std::unique_ptr<IRegistry> FOwnedRegistry;
+    IRegistry* FRegistry;
     std::vector<TListRow> FRows;
+    std::vector<TListRow> FAdded; // added since the last save, in order of adding
 };

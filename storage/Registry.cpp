@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "StorageErrors.h"
+
 TRegValue RegStringValue(const std::string& AText) {
     return {REG_SZ, AText};
 }
@@ -26,4 +28,15 @@ std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue) {
     if (AValue->Type != REG_SZ && AValue->Type != REG_EXPAND_SZ)
         return std::nullopt;
     return AValue->Data.substr(0, AValue->Data.find('\0'));
+}
+
+bool IRegistry::UpdateKey(const std::string& APath,
+                          const std::function<void(IRegistryKey&)>& AEdit) {
+    auto key = CreateKey(APath);
+    if (!key) {
+        ReportStorageError("The registry key " + APath + " could not be created.");
+        return false;
+    }
+    AEdit(*key);
+    return key->Close();
 }

@@ -5,6 +5,7 @@
 // chosen when the program is built.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -81,6 +82,13 @@ public:
     virtual std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) = 0;
     // Opens a key, creating it and its missing parents; nothing when that fails.
     virtual std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) = 0;
+    // Opens the key APath as stored now, creating it, lets AEdit read and change
+    // it, and stores the changes; nothing is written when AEdit changes nothing.
+    // The file hive holds its lock from the read to the write, so that no other
+    // copy of the game saves in between. False when the key could not be created
+    // or the changes could not be stored; that has then been reported.
+    virtual bool UpdateKey(const std::string& APath,
+                           const std::function<void(IRegistryKey&)>& AEdit);
 };
 
 // The current user's registry of this platform.

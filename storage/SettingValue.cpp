@@ -1,6 +1,7 @@
 #include "SettingValue.h"
 
-#include <charconv>
+#include "TextNumbers.h"
+
 #include <string_view>
 
 namespace {
@@ -13,15 +14,10 @@ std::string_view Trimmed(std::string_view AText) {
     return AText.substr(first, last - first + 1);
 }
 
+// Blanks around a stored number are forgiven; the number itself is read by the
+// one decimal parser of the game.
 std::optional<int> ParseInteger(std::string_view AText) {
-    AText = Trimmed(AText);
-    if (!AText.empty() && AText.front() == '+')
-        AText.remove_prefix(1);
-    int number = 0;
-    const auto [end, error] = std::from_chars(AText.data(), AText.data() + AText.size(), number);
-    if (AText.empty() || error != std::errc() || end != AText.data() + AText.size())
-        return std::nullopt;
-    return number;
+    return TextToInt(Trimmed(AText));
 }
 
 bool SameText(std::string_view A, std::string_view B) {

@@ -1,6 +1,5 @@
 #include "VHListView.h"
 
-#include "HighScoreRules.h"
 #include "RegistryKeyPath.h"
 
 #include <QDate>
@@ -39,6 +38,14 @@ std::string CellText(const QTreeWidgetItem* AItem, int AColumn) {
             return bytes;
     }
     return Utf8(text);
+}
+
+QTreeWidgetItem* NewRowItem(const TListRow& ARow) {
+    auto* item = new QTreeWidgetItem();
+    SetCellText(item, 0, ARow.Caption);
+    for (std::size_t s = 0; s < ARow.SubItems.size(); ++s)
+        SetCellText(item, static_cast<int>(s) + 1, ARow.SubItems[s]);
+    return item;
 }
 
 } // namespace
@@ -87,12 +94,8 @@ std::vector<std::string> TVHListView::ColumnCaptions() const {
 void TVHListView::LoadFromRegistry() {
     std::vector<TListRow> rows(static_cast<std::size_t>(topLevelItemCount()));
     LoadListRows(*FRegistry, PathBelowRoot(KeyPath()), ColumnCaptions(), rows, FMaxLoadedRows);
-    for (std::size_t r = static_cast<std::size_t>(topLevelItemCount()); r < rows.size(); ++r) {
-        auto* item = new QTreeWidgetItem(this);
-        SetCellText(item, 0, rows[r].Caption);
-        for (std::size_t s = 0; s < rows[r].SubItems.size(); ++s)
-            SetCellText(item, static_cast<int>(s) + 1, rows[r].SubItems[s]);
-    }
+    for (std::size_t r = static_cast<std::size_t>(topLevelItemCount()); r < rows.size(); ++r)
+        addTopLevelItem(NewRowItem(rows[r]));
 }
 
 void TVHListView::SaveToRegistry() {
@@ -116,50 +119,66 @@ void TVHListView::DeleteItem(QTreeWidgetItem* AItem) {
     delete AItem; // removes it from the list
 }
 
-TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent) : TVHListView(AParent) {
+TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent)
+    : TVHListView(AParent), FTable(Registry()) {
     AddHighScoreColumns();
 }
 
 TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent, std::unique_ptr<IRegistry> ARegistry)
-    : TVHListView(AParent, std::move(ARegistry)) {
+    : TVHListView(AParent, std::move(ARegistry)), FTable(Registry()) {
     AddHighScoreColumns();
 }
 
 void TVHHighScoreListView::AddHighScoreColumns() {
     for (const THighScoreColumn& column : kHighScoreColumns)
         AddColumn(QString::fromLatin1(column.Caption), column.Width);
-    SetMaxLoadedRows(kHighScoreMaxRows);
+}
+
+THighScoreTable& TVHHighScoreListView::KeyedTable() {
+    FTable.SetRegKeySoftware(RegKeySoftware());
+    FTable.SetRegKeyCompany(RegKeyCompany());
+    FTable.SetRegKeyAppName(RegKeyAppName());
+    return FTable;
+}
+
+void TVHHighScoreListView::ShowRows() {
+    TVHListView::clear();
+    for (const TListRow& row : FTable.Rows())
+        addTopLevelItem(NewRowItem(row));
+}
+
+void TVHHighScoreListView::LoadFromRegistry() {
+    KeyedTable().LoadFromRegistry();
+    ShowRows();
+}
+
+void TVHHighScoreListView::SaveToRegistry() {
+    KeyedTable().SaveToRegistry();
+    ShowRows();
+}
+
+void TVHHighScoreListView::clear() {
+    FTable.Clear();
+    TVHListView::clear();
 }
 
 QTreeWidgetItem* TVHHighScoreListView::AddScore(int AScore, const QString& AName) {
-    if (topLevelItemCount() == kHighScoreMaxRows)
-        DeleteLastItem();
     const QDate today = QDate::currentDate();
-    auto* added = new QTreeWidgetItem(
-        QStringList{AName, QString::number(AScore),
-                    FromUtf8(ScoreDateText(today.year(), today.month(), today.day(),
-                                           Utf8(RegionalDateSeparator())))});
-    addTopLevelItem(added);
-
-    std::vector<QTreeWidgetItem*> items;
-    while (topLevelItemCount() > 0)
-        items.push_back(takeTopLevelItem(0));
-    std::stable_sort(items.begin(), items.end(), [this](QTreeWidgetItem* A, QTreeWidgetItem* B) {
-        return CompareScores(A, B) < 0;
-    });
-    for (QTreeWidgetItem* item : items)
-        addTopLevelItem(item);
+    const std::size_t shown = FTable.Rows().size();
+    const std::size_t index = FTable.AddScore(
+        AScore, Utf8(AName),
+        ScoreDateText(today.year(), today.month(), today.day(), Utf8(RegionalDateSeparator())));
+    if (FTable.Rows().size() == shown) // the last row made room
+        DeleteItem(topLevelItem(static_cast<int>(shown) - 1));
+    QTreeWidgetItem* added = NewRowItem(FTable.Rows()[index]);
+    insertTopLevelItem(static_cast<int>(index), added);
     return added;
-}
-
-int TVHHighScoreListView::LowestScore() const {
-    const int count = topLevelItemCount();
-    return count == 0 ? 0 : ScoreTextValue(Utf8(topLevelItem(count - 1)->text(kScoreColumn)));
 }
 
 void TVHHighScoreListView::DeleteLastItem() {
     if (topLevelItemCount() > 0)
         DeleteItem(topLevelItem(topLevelItemCount() - 1));
+    FTable.DeleteLastItem();
 }
 
 int TVHHighScoreListView::CompareScores(QTreeWidgetItem* AItem1, QTreeWidgetItem* AItem2) const {

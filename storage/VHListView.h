@@ -1,8 +1,8 @@
 #pragma once
 // Report lists that store their rows in the registry: TVHListView writes all its
 // rows and columns as registry values and reads them back; TVHHighScoreListView
-// adds the three columns of the high-score table, its order, its ten-row limit
-// and the insertion of a new result. The registry format is HighScoreTable.h's.
+// shows a high-score table (HighScoreTable.h), which keeps the rows, their order,
+// the ten-row limit and the merge with the stored table, in three columns.
 
 #include "HighScoreTable.h"
 #include "Registry.h"
@@ -24,9 +24,9 @@ public:
     ~TVHListView() override;
 
     // Appends the stored rows after the rows already in the list.
-    void LoadFromRegistry();
+    virtual void LoadFromRegistry();
     // Stores all rows; does nothing when the list has no rows.
-    void SaveToRegistry();
+    virtual void SaveToRegistry();
 
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool AValue);
@@ -43,6 +43,9 @@ public:
     std::function<void(TVHListView&, QTreeWidgetItem*)> OnDeletion;
     void DeleteItem(QTreeWidgetItem* AItem);
 
+protected:
+    IRegistry& Registry() { return *FRegistry; }
+
 private:
     std::unique_ptr<IRegistry> FRegistry;
     bool FReadOnly = false;
@@ -54,18 +57,33 @@ public:
     explicit TVHHighScoreListView(QWidget* AParent = nullptr);
     TVHHighScoreListView(QWidget* AParent, std::unique_ptr<IRegistry> ARegistry);
 
-    // Removes the last row when the list is full, adds the result with today's
-    // date and sorts; returns the new row. The caller applies
+    // The table's load, then its rows shown.
+    void LoadFromRegistry() override;
+    // The table's save (its new rows merged into the stored table), then the
+    // table shown as stored.
+    void SaveToRegistry() override;
+    // Empties the list and the table it shows. It hides QTreeWidget::clear, so
+    // that the list is always emptied together with its table.
+    void clear();
+
+    // The table's AddScore with today's date; returns the new row. A row that
+    // makes room goes through DeleteItem. The caller applies
     // QualifiesForHighScores first.
     QTreeWidgetItem* AddScore(int AScore, const QString& AName);
-    // The last row's score; 0 for an empty list or a Score that is not a number.
-    int LowestScore() const;
+    int LowestScore() const { return FTable.LowestScore(); }
     void DeleteLastItem();
     // Negative when AItem1 goes above AItem2.
     int CompareScores(QTreeWidgetItem* AItem1, QTreeWidgetItem* AItem2) const;
 
+    const THighScoreTable& Table() const { return FTable; }
+
 private:
     void AddHighScoreColumns();
+    // The table at this list's key, with its rows as shown.
+    THighScoreTable& KeyedTable();
+    void ShowRows();
+
+    THighScoreTable FTable;
 };
 
 // The date separator of a date format: the first character that is not a letter

@@ -63,13 +63,17 @@ void TVHRegistry::ReadItemsFromRegistry() {
     }
     if (auto key = FRegistry->OpenKey(PathBelowRoot(KeyPath()))) {
         for (const std::string& name : key->ValueNames()) {
-            const std::optional<std::string> text = ReadRegistryText(*key, name);
+            const std::optional<std::string> text = RegTextOf(key->QueryValue(name));
             int index = 0;
             if (!text) {
-                // Reported; the setting keeps its value, which replaces the
-                // unreadable one when the settings are written.
-                if (FindItem(name, index))
+                // A setting of the wrong type is reported and keeps its value,
+                // which replaces the unreadable one when the settings are
+                // written. Any other value is not the game's (another tool may
+                // have written it): it stays as it is, unreported.
+                if (FindItem(name, index)) {
+                    ReportStorageError(InvalidDataTypeMessage(name));
                     FVHRegistryItems.Items(index).FDefaultText.reset();
+                }
                 continue;
             }
             TVHRegistryItem* item = nullptr;
@@ -106,11 +110,12 @@ void TVHRegistry::WriteItems() {
     for (int i = 0; i < FVHRegistryItems.Count(); ++i) {
         TVHRegistryItem& item = FVHRegistryItems.Items(i);
         const std::string text = SettingValueToText(item.Value());
-        if (item.FStoredText == text)
-            continue;
-        const bool unchangedDefault = item.FDefaultText == text;
-        if (unchangedDefault ? key->SetValueIfMissing(item.ValueName(), RegStringValue(text))
-                             : key->SetValue(item.ValueName(), RegStringValue(text)))
+        // A setting this run did not change is written only where the registry
+        // holds none of its name now (the key may have been removed meanwhile):
+        // what another copy stored stays.
+        const bool unchanged = item.FStoredText == text || item.FDefaultText == text;
+        if (unchanged ? key->SetValueIfMissing(item.ValueName(), RegStringValue(text))
+                      : key->SetValue(item.ValueName(), RegStringValue(text)))
             written.push_back(&item);
         else
             ReportStorageError(FailedToSetDataMessage(item.ValueName()));
@@ -131,11 +136,4 @@ bool TVHRegistry::FindItem(const std::string& AValueName, int& AIndex) const {
         }
     }
     return false;
-}
-
-std::optional<std::string> ReadRegistryText(const IRegistryKey& AKey, const std::string& AName) {
-    std::optional<std::string> text = RegTextOf(AKey.QueryValue(AName));
-    if (!text)
-        ReportStorageError(InvalidDataTypeMessage(AName));
-    return text;
 }

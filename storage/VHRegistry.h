@@ -94,14 +94,15 @@ public:
     // The owner calls this once it and its components are built: reads the
     // registry when AutoLoad is on.
     void Loaded();
-    // Loads the stored values, then fires OnReadItemsFromRegistry. A stored value
-    // that is not text is reported and skipped; the others are still read.
+    // Loads the stored values, then fires OnReadItemsFromRegistry. A stored
+    // setting that is not text is reported and skipped; a value of another type
+    // that no item names is not the store's and is skipped silently.
     void ReadItemsFromRegistry();
     // Fires OnWriteItemsToRegistry, then writes the items as REG_SZ in item order.
-    // An item that still holds the text read from the registry is not written
-    // again, and one that was not stored and still holds its text from then is
-    // written only where the registry has no value of its name yet, so that a
-    // change another copy of the game stored meanwhile survives.
+    // An item that still holds the text it had when the registry was read (the
+    // stored text or its default) is written only where the registry has no
+    // value of its name at that moment: a change another copy of the game stored
+    // meanwhile survives, and a key removed while the game ran is restored whole.
     // A value that cannot be written is reported and the others are still written.
     void WriteItemsToRegistry();
 
@@ -121,7 +122,3 @@ private:
     bool FAutoSave = true;
     bool FAutoLoad = true;
 };
-
-// A value read as text: empty when it is missing or has no data, cut at its first
-// NUL; nothing (and the "Invalid data type" error reported) when it is not text.
-std::optional<std::string> ReadRegistryText(const IRegistryKey& AKey, const std::string& AName);

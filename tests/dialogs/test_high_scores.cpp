@@ -112,6 +112,29 @@ private slots:
         QVERIFY(HiveText().contains(QStringLiteral("\"Name0\"=\"\"")));
     }
 
+    // Another copy of the game stores a high score while the dialog is open:
+    // closing keeps that row and shows the table as stored.
+    void closingShowsTheTableAsStored() {
+        TfrmHighScores form;
+        form.lvwHighScores->AddScore(150, QStringLiteral("Ann"));
+        WhenModal([&](QWidget* AModal) {
+            TVHHighScoreListView other;
+            other.SetRegKeyCompany("Varnholt");
+            other.SetRegKeyAppName("Tolmir");
+            other.AddScore(200, QStringLiteral("Bo"));
+            other.SaveToRegistry();
+            AModal->close();
+        });
+        form.exec();
+        const QStringList both{QStringLiteral("Bo|200"), QStringLiteral("Ann|150")};
+        QCOMPARE(StoredRows(), both);
+        QStringList shown;
+        for (int i = 0; i < form.lvwHighScores->topLevelItemCount(); ++i)
+            shown << form.lvwHighScores->topLevelItem(i)->text(0) + QLatin1Char('|') +
+                         form.lvwHighScores->topLevelItem(i)->text(1);
+        QCOMPARE(shown, both);
+    }
+
     // The one dialog of the run is shown again and again; each closing stores
     // what the list holds then.
     void repeatedShowing() {

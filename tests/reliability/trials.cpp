@@ -8,8 +8,9 @@
 //                            generation, and the lock must be free.
 //   tolmir_trials copies N   N rounds of two copies released at the same moment
 //                            to store different settings (and, in one more
-//                            round, the same ones); nothing either wrote may be
-//                            lost and the hive must parse at every moment.
+//                            round, the same ones) and each add a high score;
+//                            no value and no row either wrote may be lost and
+//                            the hive must parse at every moment.
 //
 // The children are this program again (modes "writer" and "copy"). Every run
 // works in a fresh temporary folder that XDG_CONFIG_HOME points to.
@@ -74,12 +75,16 @@ std::vector<std::pair<std::string, TSettingValue>> GenerationSettings(long AGene
     };
 }
 
-// A full table of one generation, sorted as the game sorts it.
+// A full table of one generation, sorted as the game sorts it. A save merges
+// the table into the stored one; every score of a generation (nine digits, so
+// that text order is numeric order) beats every score of the generations before,
+// so the merged table is this generation's.
 std::vector<TListRow> GenerationRows(long AGeneration) {
     THighScoreTable table(nullptr);
     const int g = static_cast<int>(AGeneration % 1000000);
     for (int r = 0; r < kHighScoreMaxRows; ++r)
-        table.AddScore(300 + g % 500 - r, "N" + std::to_string(g) + "-" + std::to_string(r),
+        table.AddScore(100000000 + g * 10 + 9 - r,
+                       "N" + std::to_string(g) + "-" + std::to_string(r),
                        ScoreDateText(2000 + g % 100, 1 + r, 1 + g % 28, "/"));
     return table.Rows();
 }
@@ -295,8 +300,8 @@ int RunWriter(long AFirstGeneration) {
 }
 
 // What each copy changes in round ARound. Copy A changes the window's settings,
-// copy B the options and the player and adds a high score; in the round of the
-// same values ('S') both change all eight settings alike and add the same score.
+// copy B the options and the player; in the round of the same values ('S') both
+// change all eight settings alike. Each copy also adds a high score (CopyRow).
 std::vector<std::pair<std::string, TSettingValue>> CopySettings(int ARound, char AWho) {
     const std::vector<std::string> window = {Setting::DiceStyle, Setting::DiceColor,
                                              Setting::HeldColor, Setting::PipColor};
@@ -310,13 +315,18 @@ std::vector<std::pair<std::string, TSettingValue>> CopySettings(int ARound, char
     return part;
 }
 
-int ScoreOfRound(int ARound) {
-    return 101 + ARound % 800;
+// The row a copy adds in a round: both copies add the same score, the best so
+// far, each under a name of its own ('S': the same name, two equal rows).
+TListRow CopyRow(int ARound, char AWho) {
+    return {"Copy " + std::string(1, AWho) + " " + std::to_string(ARound),
+            {std::to_string(101 + ARound % 800), "2024/01/01"}};
 }
 
 // One copy of the game: loads settings and table as the game does at start,
-// says "R", waits until its standard input ends, then stores its changes and
-// says "T start end" with the moments (monotonic ns) around the stores.
+// changes its settings and adds its row (both name prompts are open), says "R",
+// waits until its standard input ends, then stores the table and the settings
+// and says "T start end" with the moments (monotonic ns) around both stores and
+// "H start end" around the save of the table.
 int RunCopy(int ARound, char AWho) {
     ExitOnStorageError();
     TGameStorage storage;
@@ -325,17 +335,19 @@ int RunCopy(int ARound, char AWho) {
     table.LoadFromRegistry();
     for (const auto& [name, value] : CopySettings(ARound, AWho))
         SetSetting(store, name, value);
+    const TListRow row = CopyRow(ARound, AWho);
+    table.AddScore(std::stoi(row.SubItems[0]), row.Caption, row.SubItems[1]);
     Say("R");
     char byte;
     while (::read(STDIN_FILENO, &byte, 1) > 0) {
     }
+    // The table first, so that the two copies' saves of it start at the same moment.
     const long long start = NowNs();
+    table.SaveToRegistry();
+    const long long tableEnd = NowNs();
     store.WriteItemsToRegistry();
-    if (AWho != 'A') {
-        table.AddScore(ScoreOfRound(ARound), "Copy " + std::to_string(ARound), "2024/01/01");
-        table.SaveToRegistry();
-    }
     Say("T " + std::to_string(start) + " " + std::to_string(NowNs()));
+    Say("H " + std::to_string(start) + " " + std::to_string(tableEnd));
     return 0;
 }
 
@@ -472,7 +484,8 @@ int RunCopies(int ACount) {
         std::fprintf(stderr, "storage error in the driver: %s\n", AMessage.c_str());
     });
     int lost = 0, failures = 0, overlapping = 0, readsWhileWriting = 0, unparsable = 0;
-    long written = 0;
+    int rowsLost = 0, tablesOverlapping = 0;
+    long written = 0, rowsWritten = 0;
     const auto started = std::chrono::steady_clock::now();
     // The last round is the one in which both copies write the same values.
     for (int round = 0; round <= ACount; ++round) {
@@ -518,19 +531,28 @@ int RunCopies(int ACount) {
         if (!WIFEXITED(statusA) || WEXITSTATUS(statusA) != 0 || !WIFEXITED(statusB) ||
             WEXITSTATUS(statusB) != 0)
             problem = "a copy failed: " + saidA + saidB;
-        long long spans[2][2] = {};
-        for (int c = 0; c < 2; ++c)
-            for (const std::string& line : Lines(c == 0 ? saidA : saidB))
-                if (line.rfind("T ", 0) == 0)
-                    std::sscanf(line.c_str(), "T %lld %lld", &spans[c][0], &spans[c][1]);
-        overlapping += (spans[0][0] < spans[1][1] && spans[1][0] < spans[0][1]) ? 1 : 0;
+        // The moments around all stores (T) and around the table's save (H).
+        long long spans[2][2][2] = {};
+        for (int c = 0; c < 2; ++c) {
+            for (const std::string& line : Lines(c == 0 ? saidA : saidB)) {
+                if (line.size() > 2 && (line[0] == 'T' || line[0] == 'H')) {
+                    long long* span = spans[line[0] == 'T' ? 0 : 1][c];
+                    std::sscanf(line.c_str() + 2, "%lld %lld", &span[0], &span[1]);
+                }
+            }
+        }
+        const auto overlap = [](const long long(*ASpans)[2]) {
+            return ASpans[0][0] < ASpans[1][1] && ASpans[1][0] < ASpans[0][1] ? 1 : 0;
+        };
+        overlapping += overlap(spans[0]);
+        tablesOverlapping += overlap(spans[1]);
 
         THive parsed;
         std::string why;
         if (!ParseHive(ReadFile(hive), parsed, why)) {
             problem = "the hive does not parse: " + why;
         } else {
-            // Every value either copy wrote, and the high score copy B added.
+            // Every value either copy wrote, and the row each copy added.
             TValues expected;
             for (const char c : {who[0], who[1]})
                 for (const auto& [name, value] : CopySettings(round, c))
@@ -540,15 +562,22 @@ int RunCopies(int ACount) {
             table.SetRegKeyCompany("Varnholt");
             table.SetRegKeyAppName("Tolmir");
             table.LoadFromRegistry();
-            bool scoreFound = false;
-            for (const TListRow& row : table.Rows())
-                scoreFound = scoreFound || (row.Caption == "Copy " + std::to_string(round) &&
-                                            row.SubItems[0] == std::to_string(ScoreOfRound(round)));
-            const int wantScore = 1;
-            written += static_cast<long>(expected.size()) + wantScore;
-            lost += missing + (scoreFound ? 0 : 1);
-            if (missing > 0 || !scoreFound)
-                problem = std::to_string(missing + (scoreFound ? 0 : 1)) + " value(s) lost";
+            int rowsMissing = 0;
+            std::vector<TListRow> rows = table.Rows();
+            for (const char c : {who[0], who[1]}) {
+                const auto found = std::find(rows.begin(), rows.end(), CopyRow(round, c));
+                if (found == rows.end())
+                    ++rowsMissing;
+                else
+                    rows.erase(found); // the same row added twice must be there twice
+            }
+            written += static_cast<long>(expected.size());
+            lost += missing;
+            rowsWritten += 2;
+            rowsLost += rowsMissing;
+            if (missing > 0 || rowsMissing > 0)
+                problem = std::to_string(missing) + " value(s) and " + std::to_string(rowsMissing) +
+                          " high-score row(s) lost";
         }
         if (!problem.empty()) {
             ++failures;
@@ -565,6 +594,9 @@ int RunCopies(int ACount) {
     std::printf("  values written %ld, values lost %d; hive read %d times while being written, "
                 "unparsable %d\n",
                 written, lost, readsWhileWriting, unparsable);
+    std::printf("  high-score rows written %ld, rows lost %d; rounds in which both copies were "
+                "saving the table at the same moment: %d of %d\n",
+                rowsWritten, rowsLost, tablesOverlapping, ACount + 1);
     return failures == 0 && unparsable == 0 ? 0 : 1;
 }
 

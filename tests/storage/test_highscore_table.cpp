@@ -109,6 +109,38 @@ TEST_F(HighScoreTable, AFullTableKeepsTenRowsAndItsOrder) {
     EXPECT_EQ(CreateCurrentUserRegistry()->OpenKey(kAppKey)->ValueNames().size(), 32u);
 }
 
+std::vector<std::string> Names(const std::vector<TListRow>& ARows) {
+    std::vector<std::string> names;
+    for (const TListRow& row : ARows)
+        names.push_back(row.Caption);
+    return names;
+}
+
+// Three copies of the game load the same table; two of them end a game with a
+// high score and save one after the other, the third added nothing.
+TEST_F(HighScoreTable, ASaveMergesItsRowsIntoTheTableAsStoredNow) {
+    StoreHive(StoredRows(9, "dword:00000009", "dword:00000003")); // P0 300 ... P8 292
+    std::vector<std::unique_ptr<THighScoreTable>> copies;
+    for (int i = 0; i < 3; ++i) {
+        copies.push_back(MainTable());
+        copies.back()->LoadFromRegistry();
+    }
+    copies[0]->AddScore(295, "First", "d");
+    copies[1]->AddScore(295, "Second", "d");
+    copies[1]->AddScore(293, "Third", "d");
+    for (const auto& table : copies)
+        table->SaveToRegistry();
+
+    auto stored = MainTable();
+    stored->LoadFromRegistry();
+    // Equal scores go below the rows already stored; the ten best are kept.
+    EXPECT_EQ(Names(stored->Rows()), (std::vector<std::string>{"P0", "P1", "P2", "P3", "P4", "P5",
+                                                               "First", "Second", "P6", "P7"}));
+    EXPECT_EQ(copies[1]->Rows(), stored->Rows()) << "a save leaves the table as stored";
+    EXPECT_EQ(copies[2]->Rows().size(), 9u) << "a copy that added nothing wrote nothing";
+    EXPECT_TRUE(FErrors.empty());
+}
+
 TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
     struct Case {
         const char* what;

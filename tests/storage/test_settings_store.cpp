@@ -88,6 +88,7 @@ TEST(SettingValue, ConvertsWithTheRegistrysTextForms) {
         {std::string("false"), "false", std::nullopt, false},
         {std::string("-1"), "-1", -1, true},
         {std::string(" +12 "), " +12 ", 12, true},
+        {std::string("+-5"), "+-5", std::nullopt, std::nullopt},
         {std::string("0"), "0", 0, false},
         {std::string(""), "", std::nullopt, std::nullopt},
         {std::string("blue"), "blue", std::nullopt, std::nullopt},
@@ -192,6 +193,7 @@ TEST_F(SettingsStore, ANonTextSettingIsReportedAndKeepsItsDefault) {
     StoreHive(kHeader + "\"DiceStyle\"=\"3\"\n"
                         "\"DiceColor\"=dword:000000ff\n"
                         "\"Extra\"=hex:01,02\n"
+                        "\"Count\"=dword:00000005\n"
                         "\"HeldColor\"=hex(2):31,32,00,33\n"
                         "\"PipColor\"=\"7\"\n");
     {
@@ -200,8 +202,9 @@ TEST_F(SettingsStore, ANonTextSettingIsReportedAndKeepsItsDefault) {
         store->OnReadItemsFromRegistry = [&](TVHRegistry&) { ++fired; };
         store->Loaded();
         EXPECT_EQ(fired, 1);
-        EXPECT_EQ(FErrors, (std::vector<std::string>{"Invalid data type for 'DiceColor'",
-                                                     "Invalid data type for 'Extra'"}));
+        // Only the game's settings are checked for their type: values of other
+        // types that another tool wrote are not the player's to fix.
+        EXPECT_EQ(FErrors, (std::vector<std::string>{"Invalid data type for 'DiceColor'"}));
         EXPECT_EQ(SettingInteger(*store, Setting::DiceColor), 16777215);
         EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 3);
         EXPECT_EQ(SettingInteger(*store, Setting::HeldColor), 12) << "text ends at the first NUL";
@@ -210,6 +213,7 @@ TEST_F(SettingsStore, ANonTextSettingIsReportedAndKeepsItsDefault) {
     }
     EXPECT_EQ(StoredValue(kStoreKey, "DiceColor"), RegStringValue("16777215"));
     EXPECT_EQ(StoredValue(kStoreKey, "Extra"), (TRegValue{REG_BINARY, "\x01\x02"}));
+    EXPECT_EQ(StoredValue(kStoreKey, "Count"), RegDwordValue(5));
 }
 
 TEST_F(SettingsStore, ReadersFallBackToTheDefaultWhenTheTextDoesNotConvert) {
@@ -340,6 +344,29 @@ TEST_F(SettingsStore, TwoCopiesOfAFirstRunKeepEachOthersChanges) {
     EXPECT_EQ(SettingInteger(*third, Setting::PipColor), 128);
     EXPECT_EQ(SettingInteger(*third, Setting::HeldColor), 14597308);
     EXPECT_EQ(ItemNames(*third), ItemNames(*MainStore()));
+    EXPECT_TRUE(FErrors.empty());
+}
+
+// The player removes the settings while the game runs, and another copy then
+// stores one of them: the exit restores every other setting and keeps that one.
+TEST_F(SettingsStore, SettingsRemovedWhileTheGameRunsAreRestoredWholeAtExit) {
+    StoreHive(kHeader + "\"DiceStyle\"=\"3\"\n\"Player\"=\"Ann\"\n\"DiceColor\"=\"255\"\n"
+                        "\"PipColor\"=\"7\"\n\"Unknown\"=\"kept\"\n");
+    auto store = MainStore();
+    store->Loaded();
+    SetSetting(*store, Setting::HeldColor, 99);
+    StoreHive(kHeader + "\"PipColor\"=\"1\"\n");
+    store.reset();
+    auto check = MainStore();
+    check->SetAutoSave(false);
+    check->Loaded();
+    EXPECT_EQ(SettingInteger(*check, Setting::DiceStyle), 3);
+    EXPECT_EQ(SettingText(*check, Setting::Player), "Ann");
+    EXPECT_EQ(SettingInteger(*check, Setting::DiceColor), 255);
+    EXPECT_EQ(SettingInteger(*check, Setting::HeldColor), 99);
+    EXPECT_EQ(SettingInteger(*check, Setting::PipColor), 1) << "the other copy's change stays";
+    EXPECT_EQ(StoredValue(kStoreKey, "ShowScoreHints"), RegStringValue("-1"));
+    EXPECT_EQ(StoredValue(kStoreKey, "Unknown"), RegStringValue("kept"));
     EXPECT_TRUE(FErrors.empty());
 }
 
