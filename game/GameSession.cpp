@@ -174,7 +174,7 @@ int TGameSession::SheetTotal() const {
 
 void TGameSession::UpdateTotals() {
     const int s = UpperSubTotal();
-    FParts.Sheet->SetCell(kScoreCol, rowBonus, s >= kBonusThreshold ? IntToText(kBonusValue) : "0");
+    FParts.Sheet->SetCell(kScoreCol, rowBonus, IntToText(BonusOf(s)));
     FParts.Sheet->SetCell(kScoreCol, rowSubTotal, IntToText(s));
     FParts.Sheet->SetCell(kScoreCol, rowTotal, IntToText(SheetTotal()));
     FParts.View->SetTotalCountText(IntToText(SumOfDice(FHand)));
