@@ -9,6 +9,7 @@
 #include <vector>
 
 struct TDecisionReview {
+    int Roll = 0;       // the roll this hold led to, 1..3; 0 for the write
     std::string Chosen; // "Keep 6 6", "Write Full"
     std::string Best;
     double Lost = 0.0; // best expected final Total minus the chosen one's

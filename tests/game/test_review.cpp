@@ -1,55 +1,12 @@
 #include "AdviceText.h"
+#include "AdvisorFakes.h"
 #include "GameReview.h"
 #include "ScoreSheet.h"
 #include "TolmirError.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <map>
-
 namespace {
-
-// An advisor whose expected totals follow a simple rule: every write is worth
-// 100 plus the row, every roll 100 plus the number of dice kept, so the best
-// choice and each loss are known in advance.
-class RuleAdvisor : public IAdvisorSource {
-public:
-    bool Ready() const override { return true; }
-    void Request() override {}
-    double Progress() const override { return 1.0; }
-    double NewGameExpectation() const override { return 187.05; }
-    TAdvice Advise(const TTurnPosition& APosition) const override {
-        TAdvice advice;
-        if (APosition.RollCount < 3) {
-            for (int mask = 0; mask < 32; ++mask) {
-                TAdviceOption option;
-                option.Kind = TAdviceKind::Roll;
-                int kept = 0;
-                for (std::size_t i = 0; i < 5; ++i) {
-                    option.Keep[i] = (mask >> i) & 1;
-                    kept += option.Keep[i] ? 1 : 0;
-                }
-                option.Expected = 100.0 + kept;
-                advice.Options.push_back(option);
-            }
-        }
-        if (APosition.RollCount > 0) {
-            for (int row = 0; row < kSheetRowCount; ++row) {
-                if (IsWritableRow(row) &&
-                    APosition.Sheet.Cells[static_cast<std::size_t>(row)].empty()) {
-                    TAdviceOption option;
-                    option.Row = row;
-                    option.Expected = 100.0 + row;
-                    advice.Options.push_back(option);
-                }
-            }
-        }
-        std::stable_sort(advice.Options.begin(), advice.Options.end(),
-                         [](const auto& a, const auto& b) { return a.Expected > b.Expected; });
-        return advice;
-    }
-};
 
 TTurnPosition At(int ARollCount, std::array<int, 5> ADice, std::array<bool, 5> AHeld) {
     TTurnPosition position;
