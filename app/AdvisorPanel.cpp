@@ -11,7 +11,9 @@
 
 namespace {
 
+// The frame stands this far outside a die, less below, where the key label starts.
 constexpr int kMarkMargin = 5;
+constexpr int kMarkMarginBelow = 1;
 
 } // namespace
 
@@ -70,7 +72,7 @@ bool TAdvisorPanel::TableReady() {
 
 void TAdvisorPanel::ShowHint() {
     if (FSession.GameOver()) {
-        ShowText(QString::fromLatin1(kMsgGameOver));
+        ShowText(QString::fromLatin1(kMsgNoHintAfterGame));
         return;
     }
     if (!TableReady()) {

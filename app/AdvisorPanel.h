@@ -19,7 +19,7 @@ class TAdvisorPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr const char* kMsgGameOver =
+    static constexpr const char* kMsgNoHintAfterGame =
         "The game is over: Game, Review Game shows where the points went.";
     static constexpr const char* kMsgReviewAtEnd =
         "The review is there once all eleven lines are written.";

@@ -1,8 +1,6 @@
-#include "AdviceText.h"
 #include "AdvisorFakes.h"
 #include "GameReview.h"
 #include "ScoreSheet.h"
-#include "TolmirError.h"
 
 #include <gtest/gtest.h>
 
@@ -54,37 +52,4 @@ TEST(Review, EachDecisionIsPricedAgainstTheBestAndTheLossesAddUp) {
     EXPECT_EQ(ReviewSummary(review),
               "Your decisions cost 13.0 points of expected score; optimal play from the start "
               "expects 187.1");
-}
-
-TEST(Review, AChoiceTheAdvisorDoesNotKnowIsAnError) {
-    TGameRecord record;
-    TTurnPosition written = At(1, {1, 2, 3, 4, 5}, {});
-    written.Sheet.Cells[rowStraight] = "30";
-    record.AddWrite(written, rowStraight, {1, 2, 3, 4, 5}, "30");
-    EXPECT_THROW(ReviewGame(record, RuleAdvisor()), TolmirError);
-}
-
-TEST(AdviceText, HintNamesTheBestAndTheBestOfTheOtherKind) {
-    const std::array<int, 5> dice{5, 2, 5, 1, 5};
-    TAdvice advice;
-    TAdviceOption keep;
-    keep.Kind = TAdviceKind::Roll;
-    keep.Keep = {true, false, true, false, true};
-    keep.Expected = 187.44;
-    TAdviceOption full;
-    full.Row = rowFull;
-    full.Expected = 176.86;
-    TAdviceOption ones;
-    ones.Row = rowOnes;
-    ones.Expected = 150.0;
-    advice.Options = {keep, full, ones};
-    EXPECT_EQ(HintText(advice, dice), "Keep 5 5 5: expected total 187.4; writing Full now: 176.9");
-    advice.Options = {ones, full, keep};
-    EXPECT_EQ(HintText(advice, dice),
-              "Write line 1 now: expected total 150.0; keeping 5 5 5 and rolling: 187.4");
-    TAdviceOption rollAll;
-    rollAll.Kind = TAdviceKind::Roll;
-    rollAll.Expected = 99.95;
-    advice.Options = {rollAll};
-    EXPECT_EQ(HintText(advice, dice), "Roll all dice: expected total 100.0");
 }

@@ -403,36 +403,3 @@ TEST_F(Session, HintedGameStaysOutOfTheTableAndTheNextGameDoesNot) {
     EXPECT_EQ(log, (EventLog{"invalidate", "reload", "prompt", "add:130:Ann", "showHighScores",
                              "hideSelection"}));
 }
-
-TEST_F(Session, RecordKeepsHoldsAtEachRollAndTheWriteUndoTakesBack) {
-    session->mniJeuClick(2); // the second die, a six, held before the first roll
-    session->btnBrasserClick();
-    const std::array<int, 5> firstRoll{dice[0].value, dice[1].value, dice[2].value, dice[3].value,
-                                       dice[4].value};
-    session->mniJeuClick(1);
-    session->btnBrasserClick();
-    PressRow(rowOnes);
-    session->mniUndoClick();
-    PressRow(rowFull);
-
-    ASSERT_EQ(session->Record().Turns().size(), 1u);
-    const TTurnRecord& turn = session->Record().Turns()[0];
-    ASSERT_EQ(turn.Decisions.size(), 3u) << "two rolls and the write that stayed";
-    const TTurnPosition& beforeFirst = turn.Decisions[0].Position;
-    EXPECT_EQ(beforeFirst.RollCount, 0);
-    EXPECT_EQ(beforeFirst.Held, (std::array<bool, 5>{false, true, false, false, false}));
-    EXPECT_EQ(beforeFirst.Dice, (std::array<int, 5>{6, 6, 6, 6, 6}));
-    const TTurnPosition& beforeSecond = turn.Decisions[1].Position;
-    EXPECT_EQ(beforeSecond.RollCount, 1);
-    EXPECT_EQ(beforeSecond.Dice, firstRoll);
-    EXPECT_EQ(beforeSecond.Held, (std::array<bool, 5>{true, true, false, false, false}));
-    EXPECT_EQ(turn.Decisions[2].Kind, TAdviceKind::Write);
-    EXPECT_EQ(turn.Decisions[2].Position.RollCount, 2);
-    EXPECT_EQ(turn.Decisions[2].Position.Sheet.Cells[rowOnes], "") << "the undone line is free";
-    EXPECT_EQ(turn.Row, rowFull);
-    EXPECT_EQ(turn.Score, Score(rowFull));
-
-    prompter.answers = {true};
-    session->mniNouvellePartieClick();
-    EXPECT_TRUE(session->Record().Turns().empty());
-}

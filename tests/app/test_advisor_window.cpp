@@ -16,8 +16,10 @@
 #include "uReviewGame.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -26,10 +28,13 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-class TestAdvisor : public QObject {
+#include <cmath>
+
+class TestAdvisorWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir FHome;
+    QTemporaryDir FCache; // the real table's cache file, computed once
     EventLog FLog;
     FakePrompter FPrompter{FLog};
     FakeSound FSound{FLog};
@@ -38,6 +43,7 @@ class TestAdvisor : public QObject {
     std::unique_ptr<TfrmMain> FMain;
     std::unique_ptr<TfrmHighScores> FHighScores;
 
+    QString CachePath() const { return FCache.path() + QStringLiteral("/sub/advisor.table"); }
     QString Advice() const { return FMain->pnlAdvisor->lblAdvice->text(); }
     QList<bool> Marks() const {
         QList<bool> marks;
@@ -73,6 +79,7 @@ private slots:
         FAdvisor = RuleAdvisor();
         FPrompter.informations.clear();
         FPrompter.prompts.clear();
+        FPrompter.confirmName = true;
         FMain =
             std::make_unique<TfrmMain>(TfrmMainServices{&FPrompter, &FSound, &FClock, &FAdvisor});
         FHighScores = std::make_unique<TfrmHighScores>(FMain.get());
@@ -147,6 +154,10 @@ private slots:
             }
             QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
             Write(tag);
+            if (tag == 11) {
+                FMain->mniUndo->trigger(); // the review keeps only the write that stayed
+                Write(tag);
+            }
         }
         QCOMPARE(FMain->grdScore->Cell(1, rowTotal), std::string("125"));
         QCOMPARE(FPrompter.informations, std::vector<std::string>{TGameSession::kMsgHintedGame});
@@ -189,9 +200,8 @@ private slots:
     // damaged cache file is computed again and replaced by two copies at once;
     // the next copy loads it.
     void serviceReplacesADamagedCacheAndStopsOnRequest() {
-        QTemporaryDir cache;
-        const QString path = cache.path() + QStringLiteral("/sub/advisor.table");
-        QVERIFY(QDir().mkpath(cache.path() + QStringLiteral("/sub")));
+        const QString path = CachePath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         {
             QFile damaged(path);
             QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -224,7 +234,50 @@ private slots:
         QVERIFY(second.LoadedFromCache());
         QCOMPARE(second.NewGameExpectation(), e0);
     }
+
+    // A whole game played by the real advisor's best moves through the window:
+    // every write it offers scores what the sheet's hint shows, and the review
+    // of the game finds no decision that cost anything.
+    void followingTheAdviceCostsNothing() {
+        FPrompter.confirmName = false; // the high-score dialog stays closed
+        TAdvisorService service(CachePath());
+        service.Request();
+        QTRY_VERIFY_WITH_TIMEOUT(service.Ready(), 240000);
+        TGameSession& session = FMain->Session();
+        const QList<int> keys = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5};
+        int decisions = 0;
+        while (!session.GameOver() && decisions < 50) {
+            ++decisions;
+            const TAdvice advice = service.Advise(session.Position());
+            QVERIFY(!advice.Options.empty());
+            for (const TAdviceOption& option : advice.Options) {
+                if (option.Kind == TAdviceKind::Write) {
+                    QCOMPARE(std::to_string(option.Score), session.LineScore(option.Row));
+                }
+            }
+            const TAdviceOption& best = advice.Best();
+            if (best.Kind == TAdviceKind::Write) {
+                Write(best.Row <= rowSixes ? 11 + best.Row : 17 + best.Row - rowStraight);
+                continue;
+            }
+            for (int i = 0; i < 5; ++i) {
+                if (Held()[i] != best.Keep[static_cast<std::size_t>(i)]) {
+                    QTest::keyClick(FMain.get(), Qt::Key(keys[i]));
+                }
+            }
+            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        }
+        QVERIFY(session.GameOver());
+        // Without a hint the game ends as ever: it asks for the name.
+        QCOMPARE(FPrompter.informations.size(), std::size_t{0});
+        QCOMPARE(FPrompter.prompts.size(), std::size_t{1});
+
+        const TGameReview review = ReviewGame(session.Record(), service);
+        QCOMPARE(static_cast<int>(review.Turns.size()), 11);
+        QVERIFY2(std::abs(review.Lost) < 1e-9, qPrintable(QString::number(review.Lost)));
+        QCOMPARE(review.Optimal, service.NewGameExpectation());
+    }
 };
 
-QTEST_MAIN(TestAdvisor)
-#include "test_advisor.moc"
+QTEST_MAIN(TestAdvisorWindow)
+#include "test_advisor_window.moc"
