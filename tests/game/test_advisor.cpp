@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -275,6 +276,23 @@ TEST(Advisor, RejectsSheetsNoGameCanReach) {
     EXPECT_THROW(TAdvisorTable().NewGameExpectation(), std::logic_error);
 }
 
+TEST(Advisor, ReportsProgressAndStopsWhenCancelled) {
+    std::vector<double> shares;
+    std::atomic<bool> cancel{false};
+    TAdvisorTable table;
+    EXPECT_FALSE(table.Compute(
+        [&](double AShare) {
+            shares.push_back(AShare);
+            cancel = shares.size() == 3;
+        },
+        &cancel));
+    EXPECT_FALSE(table.Ready());
+    ASSERT_EQ(shares.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GT(shares.front(), 0.0);
+    EXPECT_LT(shares.back(), 1.0);
+}
+
 class AdvisorCache : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -350,7 +368,12 @@ TEST_F(AdvisorCache, CopiesSavingAtOnceLeaveAGoodFile) {
         saver.join();
     }
     reader.join();
+#ifndef _WIN32
     EXPECT_EQ(failures, 0);
+#else
+    // Windows refuses to replace a file that a reader holds open; that save fails cleanly.
+    EXPECT_LT(failures, 20);
+#endif
     EXPECT_FALSE(damaged);
     TAdvisorTable copy;
     EXPECT_TRUE(copy.Load(path));
