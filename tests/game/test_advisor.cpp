@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -247,7 +248,9 @@ TEST(Advisor, AdvisedPlayAveragesTheNewGameExpectation) {
     const double n = static_cast<double>(totals.size());
     const double mean = sum / n;
     const double standardError = std::sqrt((squares / n - mean * mean) / (n - 1));
-    EXPECT_NEAR(mean, e0, 3 * standardError) << totals.size() << " games";
+    std::printf("%zu advised games: mean %.3f, standard error %.3f, E0 %.6f\n", totals.size(), mean,
+                standardError, e0);
+    EXPECT_NEAR(mean, e0, 3 * standardError);
 }
 
 TEST(Advisor, BeforeTheFirstRollOnlySixesCanBeHeld) {
