@@ -22,3 +22,9 @@ bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
     AValue = value.toStdString();
     return true;
 }
+
+void TQtPrompter::ShowInformation(const std::string& AText) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    QString::fromStdString(AText), QMessageBox::Ok, FOwner);
+    box.exec();
+}

@@ -11,6 +11,7 @@ public:
     bool AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) override;
     bool InputQuery(const std::string& APrompt, std::string& AValue,
                     const std::string& ACaption) override;
+    void ShowInformation(const std::string& AText) override;
 
 private:
     QWidget* FOwner;

@@ -1,5 +1,7 @@
 #include "uMain.h"
 
+#include "AdvisorPanel.h"
+#include "AdvisorService.h"
 #include "Application.h"
 #include "MainSettings.h"
 #include "OpenUrl.h"
@@ -28,6 +30,7 @@ namespace {
 constexpr int kDiceLeft = 15;
 constexpr int kDiceStep = 88;
 constexpr int kHelpTopicMain = 5;
+constexpr int kHelpTopicAdvisor = 500;
 
 QFont PixelFont(const QString& AFamily, int APixels) {
     QFont font(AFamily);
@@ -138,6 +141,15 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     parts.Clock = clock;
     FSession = std::make_unique<TGameSession>(parts);
 
+    // The advisor's table is only loaded or computed when a hint or review asks for it.
+    IAdvisorSource* advisor = AServices.Advisor;
+    if (!advisor) {
+        FDefaultAdvisor = std::make_unique<TAdvisorService>();
+        advisor = FDefaultAdvisor.get();
+    }
+    pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
+                                   {dice1, dice2, dice3, dice4, dice5});
+
     // The form is built: the store loads the registry and hands the look to the dice.
     VHRegistry1->Loaded();
     FormCreate();
@@ -146,6 +158,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
 
 TfrmMain::~TfrmMain() {
     Application::SetScoreHintsHandler({});
+    // The panel lets go of the advisor before the advisor of its own goes.
+    delete pnlAdvisor;
 }
 
 void TfrmMain::BuildControls(QWidget* AClient) {
@@ -292,6 +306,16 @@ void TfrmMain::BuildMenus() {
                 [this, tag] { Application::Guarded([this, tag] { mniJeuClick(tag); }); });
         FGameItems[i] = item;
     }
+    jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    mniHint = action(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
+                     QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
+    mniReviewGame = action(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
+                           QKeySequence(), &TfrmMain::mniReviewGameClick);
+    for (QAction* item : {mniHint, mniReviewGame}) {
+        item->setProperty("helpContext", kHelpTopicAdvisor);
+    }
+    connect(jeu, &QMenu::aboutToShow, this,
+            [this] { mniReviewGame->setEnabled(FSession->GameOver()); });
 
     mniOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mniOptions->setObjectName(QStringLiteral("mniOptions"));
@@ -383,10 +407,12 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::btnBrasserClick() {
+    pnlAdvisor->PositionChanged();
     FSession->btnBrasserClick();
 }
 
 void TfrmMain::grdScoreMouseDown(Qt::MouseButton, int AX, int AY) {
+    pnlAdvisor->PositionChanged();
     FSession->grdScoreMouseDown(AX, AY);
 }
 
@@ -400,6 +426,7 @@ void TfrmMain::DiceClick(TVHCustomDice*) {
 }
 
 void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
+    pnlAdvisor->PositionChanged();
     const std::array<QLabel*, 5> labels = {lblHold1, lblHold2, lblHold3, lblHold4, lblHold5};
     const int tag = ASender->Tag();
     if (tag >= 1 && tag <= 5) {
@@ -409,14 +436,25 @@ void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
 }
 
 void TfrmMain::mniJeuClick(int ATag) {
+    pnlAdvisor->PositionChanged();
     FSession->mniJeuClick(ATag);
 }
 
 void TfrmMain::mniUndoClick() {
+    pnlAdvisor->PositionChanged();
     FSession->mniUndoClick();
 }
 
+void TfrmMain::mniHintClick() {
+    pnlAdvisor->ShowHint();
+}
+
+void TfrmMain::mniReviewGameClick() {
+    pnlAdvisor->ShowReview();
+}
+
 void TfrmMain::mniNouvellePartieClick() {
+    pnlAdvisor->PositionChanged();
     FSession->mniNouvellePartieClick();
 }
 

@@ -10,11 +10,13 @@
 #include <array>
 #include <memory>
 
+class IAdvisorSource;
 class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class TAdvisorPanel;
 class TScoreGrid;
 class TVHCustomDice;
 class TVHDice;
@@ -23,9 +25,10 @@ class TfrmHighScores;
 
 // What the window uses from outside; tests replace these with fakes.
 struct TfrmMainServices {
-    IPrompter* Prompter = nullptr; // default: message boxes and the name prompt
-    ISoundPlayer* Sound = nullptr; // default: the embedded WAV player
-    const IClock* Clock = nullptr; // default: the system clock
+    IPrompter* Prompter = nullptr;     // default: message boxes and the name prompt
+    ISoundPlayer* Sound = nullptr;     // default: the embedded WAV player
+    const IClock* Clock = nullptr;     // default: the system clock
+    IAdvisorSource* Advisor = nullptr; // default: the advisor's table with its cache file
 };
 
 class TfrmMain : public QMainWindow, private IGameView {
@@ -82,6 +85,9 @@ public:
     QMenu* jeu;
     QAction* mniUndo;
     std::array<QAction*, 16> FGameItems{}; // N11..Jubo1, in menu order
+    QAction* mniHint;
+    QAction* mniReviewGame;
+    TAdvisorPanel* pnlAdvisor;
     QMenu* mniOptions;
     QAction* mniGameOptions;
     QMenu* mniAide;
@@ -112,6 +118,8 @@ private:
     void DiceHold(bool AHeld, TVHCustomDice* ASender);
     void mniJeuClick(int ATag);
     void mniUndoClick();
+    void mniHintClick();
+    void mniReviewGameClick();
     void mniNouvellePartieClick();
     void mniBestScoresClick();
     void mniQuitterClick();
@@ -133,6 +141,7 @@ private:
     std::unique_ptr<IClock> FDefaultClock;
     std::unique_ptr<THighScoreEntry> FHighScoreEntry;
     std::unique_ptr<TSessionSettings> FSessionSettings;
+    std::unique_ptr<IAdvisorSource> FDefaultAdvisor;
     std::unique_ptr<TGameSession> FSession;
     TfrmHighScores* FHighScoresForm = nullptr;
     bool FCentred = false;

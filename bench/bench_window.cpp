@@ -29,6 +29,7 @@ class TYesPrompter : public IPrompter {
 public:
     bool AskYesNo(const std::string&, std::optional<TPoint>) override { return true; }
     bool InputQuery(const std::string&, std::string&, const std::string&) override { return false; }
+    void ShowInformation(const std::string&) override {}
 };
 
 class TSteppingClock : public IClock {

@@ -58,6 +58,8 @@ public:
     // The one-line name prompt; true and AValue replaced when confirmed.
     virtual bool InputQuery(const std::string& APrompt, std::string& AValue,
                             const std::string& ACaption) = 0;
+    // An information box with one OK button, centred over the window.
+    virtual void ShowInformation(const std::string& AText) = 0;
 };
 
 class ISoundPlayer {

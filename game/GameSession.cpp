@@ -43,6 +43,7 @@ void TGameSession::btnBrasserClick() {
     if (FRollCount == 3) {
         throw TolmirError(kMsgNoMoreRolls);
     }
+    FRecord.AddRoll(Position());
     SeedFromClock(*FParts.Clock);
     SaveDiceSnapshot();
     for (IDie* die : FParts.Dice) {
@@ -70,8 +71,11 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
     int col = -1;
     int row = -1;
     if (FParts.Sheet->MouseToCell(AX, AY, col, row) && IsFreeLine(col, row)) {
+        const TTurnPosition before = Position();
+        const std::string score = LineScore(row);
         SaveDiceSnapshot();
-        FParts.Sheet->SetCell(col, row, LineScore(row));
+        FParts.Sheet->SetCell(col, row, score);
+        FRecord.AddWrite(before, row, FHand, score);
         StartTurn();
         UpdateTotals();
         ++FFilledLines;
@@ -104,6 +108,7 @@ void TGameSession::mniUndoClick() {
     }
     --FFilledLines;
     FParts.Sheet->SetCell(FLastCol, FLastRow, "");
+    FRecord.UndoWrite();
     RestoreDiceSnapshot();
     UpdateTotals();
     FParts.View->DrawScoreHints();
@@ -131,6 +136,19 @@ std::string TGameSession::LineScore(int ARow) const {
                                  FParts.Sheet->Cell(kScoreCol, rowLow)));
 }
 
+TTurnPosition TGameSession::Position() const {
+    TTurnPosition position;
+    for (int row = 0; row < kSheetRowCount; ++row) {
+        position.Sheet.Cells[static_cast<std::size_t>(row)] = FParts.Sheet->Cell(kScoreCol, row);
+    }
+    for (std::size_t i = 0; i < FParts.Dice.size(); ++i) {
+        position.Dice[i] = FParts.Dice[i]->DiceValue();
+        position.Held[i] = FParts.Dice[i]->Held();
+    }
+    position.RollCount = FRollCount;
+    return position;
+}
+
 void TGameSession::SortHand() {
     std::sort(FHand.begin(), FHand.end());
 }
@@ -156,7 +174,7 @@ int TGameSession::SheetTotal() const {
 
 void TGameSession::UpdateTotals() {
     const int s = UpperSubTotal();
-    FParts.Sheet->SetCell(kScoreCol, rowBonus, s >= kBonusThreshold ? IntToText(kBonusValue) : "0");
+    FParts.Sheet->SetCell(kScoreCol, rowBonus, IntToText(BonusOf(s)));
     FParts.Sheet->SetCell(kScoreCol, rowSubTotal, IntToText(s));
     FParts.Sheet->SetCell(kScoreCol, rowTotal, IntToText(SheetTotal()));
     FParts.View->SetTotalCountText(IntToText(SumOfDice(FHand)));
@@ -186,6 +204,8 @@ void TGameSession::NewGame() {
     StartTurn();
     ClearSheet();
     FFilledLines = 0;
+    FHintShown = false;
+    FRecord.Clear();
 }
 
 void TGameSession::SaveDiceSnapshot() {
@@ -209,7 +229,9 @@ void TGameSession::EndGame(int ATotal) {
         return;
     }
     std::string name = FParts.Settings->Player();
-    if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "")) {
+    if (FHintShown) {
+        FParts.Prompter->ShowInformation(kMsgHintedGame);
+    } else if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "")) {
         table.AddScoreAndSelect(ATotal, name);
         FParts.Settings->SetPlayer(name);
         table.ShowHighScores();

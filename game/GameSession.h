@@ -5,7 +5,9 @@
 // reaches the dice, the sheet, the questions, the sound and the high-score table
 // only through the interfaces of GameInterfaces.h.
 
+#include "Advisor.h"
 #include "GameInterfaces.h"
+#include "GameRecord.h"
 #include "Random.h"
 #include "uJuboUtils.h"
 
@@ -38,6 +40,8 @@ public:
     static constexpr const char* kMsgCloseDuringGame =
         "You have an ongoing game. Do you want to close the program?";
     static constexpr const char* kPlayerPrompt = "Player: ";
+    static constexpr const char* kMsgHintedGame =
+        "A hint was shown in this game, so its score does not enter the high-score table.";
 
     explicit TGameSession(const TGameSessionParts& AParts);
 
@@ -63,6 +67,15 @@ public:
     const TDiceHand& Hand() const { return FHand; }
     bool GameInProgress() const { return !(FFilledLines == 0 && FRollCount == 0); }
     bool UndoPossible() const { return FFilledLines >= 1 && FFilledLines <= 10 && FRollCount == 0; }
+    bool GameOver() const { return FFilledLines == kWritableLineCount; }
+
+    // The position as the advisor sees it: the sheet, the dice, the holds, the rolls.
+    TTurnPosition Position() const;
+    // A game in which the advisor showed a move stays out of the high-score table.
+    void MarkHintShown() { FHintShown = true; }
+    bool HintShown() const { return FHintShown; }
+    // This game's rolls and writes, for the review at its end.
+    const TGameRecord& Record() const { return FRecord; }
 
     // Fixed points inside column 1 through which the write commands reach the
     // grid, for Tags 11 to 21.
@@ -91,4 +104,6 @@ private:
     std::array<TDiceSnapshotEntry, 5> FDiceSnapshot{};
     int FLastCol = 0;
     int FLastRow = 0;
+    bool FHintShown = false;
+    TGameRecord FRecord;
 };

@@ -13,6 +13,10 @@ std::string RowLabel(int ARow) {
     return {};
 }
 
+int BonusOf(int AUpperSubTotal) {
+    return AUpperSubTotal >= kBonusThreshold ? kBonusValue : 0;
+}
+
 bool IsWritableRow(int ARow) {
     return (ARow >= rowOnes && ARow <= rowSixes) || (ARow >= rowStraight && ARow <= rowJubo);
 }

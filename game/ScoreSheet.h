@@ -30,6 +30,9 @@ constexpr int kWritableLineCount = 11;
 constexpr int kBonusThreshold = 63;
 constexpr int kBonusValue = 25;
 
+// The Bonus that an upper Sub-Total earns.
+int BonusOf(int AUpperSubTotal);
+
 // Labels of rows 6 to 13, in row order.
 extern const std::array<const char*, 8> LowerLineLabels;
 

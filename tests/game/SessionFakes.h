@@ -96,8 +96,13 @@ struct FakePrompter : IPrompter {
         AValue = typedName;
         return true;
     }
+    void ShowInformation(const std::string& AText) override {
+        log.push_back("inform");
+        informations.push_back(AText);
+    }
     EventLog& log;
     std::deque<bool> answers;
+    std::vector<std::string> informations;
     std::vector<Question> questions;
     std::vector<std::array<std::string, 3>> prompts; // prompt, proposed value, caption
     bool confirmName = true;

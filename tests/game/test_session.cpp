@@ -383,3 +383,23 @@ TEST_F(Session, CloseQueryAsksOnlyDuringAGame) {
 }
 
 } // namespace
+
+TEST_F(Session, HintedGameStaysOutOfTheTableAndTheNextGameDoesNot) {
+    highScores.stored = {150, 120};
+    session->MarkHintShown();
+    PlayToLastLine(130);
+    session->mniJeuClick(21);
+    EXPECT_EQ(log, (EventLog{"invalidate", "reload", "inform", "hideSelection"}));
+    EXPECT_EQ(prompter.informations, (std::vector<std::string>{TGameSession::kMsgHintedGame}));
+    EXPECT_EQ(settings.player, "Bob");
+
+    // Undo cannot clear the mark, a new game does.
+    prompter.answers = {true};
+    session->btnBrasserClick();
+    EXPECT_FALSE(session->HintShown());
+    log.clear();
+    PlayToLastLine(130);
+    session->mniJeuClick(21);
+    EXPECT_EQ(log, (EventLog{"invalidate", "reload", "prompt", "add:130:Ann", "showHighScores",
+                             "hideSelection"}));
+}

@@ -21,7 +21,8 @@
 namespace {
 
 // The topic numbers the program opens.
-const QList<int> kRequiredTopics = {5, 200, 205, 210, 215, 220, 235, 240, 250, 255, 260, 300, 400};
+const QList<int> kRequiredTopics = {5,   200, 205, 210, 215, 220, 235,
+                                    240, 250, 255, 260, 300, 400, 500};
 
 // The link targets ("#205") of a topic as the help window renders it.
 QStringList LinkTargets(const QString& AMarkdown) {

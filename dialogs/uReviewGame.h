@@ -1,0 +1,22 @@
+#pragma once
+// The review of a finished game: every turn with the hand written and the line
+// chosen, each decision beside the advisor's best one and the expected total it
+// cost, and the sum under the list.
+
+#include "GameReview.h"
+#include "uDialogAncestor.h"
+
+class QLabel;
+class QTreeWidget;
+
+class TfrmReviewGame : public TfrmDialogAncestor {
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContext = 500;
+
+    TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview);
+
+    QTreeWidget* tvwTurns;
+    QLabel* lblSummary;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The advisor's choices in words, as the hint line and the game review show them.
+
+#include "Advisor.h"
+
+#include <array>
+#include <string>
+
+// One decimal, always with a point: "187.4".
+std::string ExpectedText(double AValue);
+// "Full", "Tolmir", "line 5" for the number lines.
+std::string LineName(int ARow);
+// "Keep 5 5 5" (kept values, ascending), "Roll all dice" or "Write Full".
+std::string DescribeOption(const TAdviceOption& AOption, const std::array<int, 5>& ADice);
+// The best choice with its expected final Total, then the best choice of the
+// other kind: "Keep 5 5 5: expected total 187.4; writing Full now: 176.9".
+std::string HintText(const TAdvice& AAdvice, const std::array<int, 5>& ADice);

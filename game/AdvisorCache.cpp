@@ -1,0 +1,122 @@
+// The advisor's cache file: a magic, a format version, the size of the state
+// space, the values, and an FNV-1a checksum of everything before it.
+
+#include "Advisor.h"
+
+#include "AdvisorData.h"
+#include "AdvisorTurn.h"
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace {
+
+constexpr char kMagic[8] = {'T', 'o', 'l', 'm', 'A', 'd', 'v', '\n'};
+constexpr std::uint32_t kFormatVersion = 1;
+
+struct TCacheHeader {
+    char Magic[8];
+    std::uint32_t Version;
+    std::uint32_t StateCount;
+};
+
+std::uint64_t Checksum(const char* AData, std::size_t ASize) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (std::size_t i = 0; i < ASize; ++i) {
+        hash ^= static_cast<unsigned char>(AData[i]);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+// A name beside APath that no other thread or process picks at the same time.
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& APath) {
+    static std::atomic<unsigned> counter{0};
+    std::random_device device;
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path temporary = APath;
+    temporary += ".tmp-" + std::to_string(device()) + "-" + std::to_string(stamp) + "-" +
+                 std::to_string(counter.fetch_add(1));
+    return temporary;
+}
+
+} // namespace
+
+bool TAdvisorTable::Save(const std::string& APath) const {
+    if (!Ready()) {
+        return false;
+    }
+    const std::vector<double>& values = FData->Values;
+    TCacheHeader header{};
+    std::memcpy(header.Magic, kMagic, sizeof kMagic);
+    header.Version = kFormatVersion;
+    header.StateCount = static_cast<std::uint32_t>(values.size());
+    std::string bytes(sizeof header + values.size() * sizeof(double), '\0');
+    std::memcpy(bytes.data(), &header, sizeof header);
+    std::memcpy(bytes.data() + sizeof header, values.data(), values.size() * sizeof(double));
+    const std::uint64_t checksum = Checksum(bytes.data(), bytes.size());
+    bytes.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
+
+    std::error_code error;
+    const std::filesystem::path path(APath);
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path(), error);
+    }
+    const std::filesystem::path temporary = TemporaryPathBeside(path);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(temporary, error);
+            return false;
+        }
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+bool TAdvisorTable::Load(const std::string& APath) {
+    const std::size_t count = TStateSpace::Instance().Count();
+    const std::size_t expectedSize =
+        sizeof(TCacheHeader) + count * sizeof(double) + sizeof(std::uint64_t);
+    std::ifstream in(APath, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::string bytes(expectedSize, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(expectedSize));
+    if (in.gcount() != static_cast<std::streamsize>(expectedSize) || in.peek() != EOF) {
+        return false;
+    }
+    TCacheHeader header{};
+    std::memcpy(&header, bytes.data(), sizeof header);
+    std::uint64_t checksum = 0;
+    std::memcpy(&checksum, bytes.data() + expectedSize - sizeof checksum, sizeof checksum);
+    if (std::memcmp(header.Magic, kMagic, sizeof kMagic) != 0 || header.Version != kFormatVersion ||
+        header.StateCount != count ||
+        checksum != Checksum(bytes.data(), expectedSize - sizeof checksum)) {
+        return false;
+    }
+    std::vector<double> values(count);
+    std::memcpy(values.data(), bytes.data() + sizeof header, count * sizeof(double));
+    for (double value : values) {
+        if (!std::isfinite(value) || value < 0) {
+            return false;
+        }
+    }
+    FData->Values = std::move(values);
+    return true;
+}

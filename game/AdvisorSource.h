@@ -1,0 +1,25 @@
+#pragma once
+// What the window and the game review need from the advisor: a table that is
+// computed on demand, reports its progress and then answers for any position.
+// The table service implements it above game/; tests use fakes.
+
+#include "Advisor.h"
+
+#include <functional>
+
+class IAdvisorSource {
+public:
+    virtual ~IAdvisorSource() = default;
+    // True once the table is in memory; Advise and NewGameExpectation need it.
+    virtual bool Ready() const = 0;
+    // Starts loading or computing the table unless it is ready or under way.
+    virtual void Request() = 0;
+    // The share of the table computed so far, 0..1.
+    virtual double Progress() const = 0;
+    virtual TAdvice Advise(const TTurnPosition& APosition) const = 0;
+    virtual double NewGameExpectation() const = 0;
+
+    // Called on the thread that owns the source when the progress moves on or
+    // the table becomes ready.
+    std::function<void()> OnChanged;
+};

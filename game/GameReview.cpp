@@ -1,0 +1,71 @@
+#include "GameReview.h"
+
+#include "AdviceText.h"
+#include "TolmirError.h"
+
+#include <algorithm>
+
+namespace {
+
+std::array<int, 7> KeptCounts(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
+    // How many of each face are kept: two holds of the same values compare equal.
+    std::array<int, 7> counts{};
+    for (std::size_t i = 0; i < ADice.size(); ++i) {
+        if (AKeep[i] && ADice[i] >= 1 && ADice[i] <= 6) {
+            ++counts[static_cast<std::size_t>(ADice[i])];
+        }
+    }
+    return counts;
+}
+
+const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADecision) {
+    const std::array<int, 5>& dice = ADecision.Position.Dice;
+    for (const TAdviceOption& option : AAdvice.Options) {
+        if (option.Kind != ADecision.Kind) {
+            continue;
+        }
+        if (option.Kind == TAdviceKind::Write
+                ? option.Row == ADecision.Row
+                : KeptCounts(dice, option.Keep) == KeptCounts(dice, ADecision.Position.Held)) {
+            return option;
+        }
+    }
+    throw TolmirError("The advisor knows no such choice in this position.");
+}
+
+} // namespace
+
+TGameReview ReviewGame(const TGameRecord& ARecord, const IAdvisorSource& AAdvisor) {
+    TGameReview review;
+    review.Optimal = AAdvisor.NewGameExpectation();
+    for (const TTurnRecord& turn : ARecord.Turns()) {
+        TTurnReview row;
+        row.Hand = turn.Hand;
+        row.Row = turn.Row;
+        row.Score = turn.Score;
+        for (const TDecision& decision : turn.Decisions) {
+            const TAdvice advice = AAdvisor.Advise(decision.Position);
+            if (advice.Options.empty()) {
+                throw TolmirError("The advisor has no choice for this position.");
+            }
+            const TAdviceOption& chosen = ChosenOption(advice, decision);
+            const std::array<int, 5>& dice = decision.Position.Dice;
+            TDecisionReview item;
+            item.Roll = decision.Kind == TAdviceKind::Roll ? decision.Position.RollCount + 1 : 0;
+            item.Chosen = DescribeOption(chosen, dice);
+            item.Best = DescribeOption(advice.Best(), dice);
+            item.Lost = std::max(0.0, advice.Best().Expected - chosen.Expected);
+            row.Lost += item.Lost;
+            row.Decisions.push_back(std::move(item));
+        }
+        review.Lost += row.Lost;
+        review.Turns.push_back(std::move(row));
+    }
+    return review;
+}
+
+std::string ReviewSummary(const TGameReview& AReview) {
+    return "Your decisions cost " + ExpectedText(AReview.Lost) +
+           " points of expected score; optimal play from the start expects " +
+           ExpectedText(AReview.Optimal);
+}

@@ -1,0 +1,389 @@
+#include "Advisor.h"
+#include "ScoreSheet.h"
+#include "TextNumbers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <thread>
+
+namespace {
+
+using TCells = std::array<std::string, kSheetRowCount>;
+
+// The table is computed once for all tests of this file.
+const TAdvisorTable& Table() {
+    static const TAdvisorTable table = [] {
+        TAdvisorTable computed;
+        computed.Compute();
+        return computed;
+    }();
+    return table;
+}
+
+const std::array<int, 11> kWritableRows = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12};
+
+int FinalTotal(const TCells& ACells) {
+    int upper = 0;
+    int lower = 0;
+    for (int row : kWritableRows) {
+        (row <= rowSixes ? upper : lower) += TextToIntOr(ACells[static_cast<std::size_t>(row)], 0);
+    }
+    return upper + BonusOf(upper) + lower;
+}
+
+TDiceHand Sorted(TDiceHand AHand) {
+    std::sort(AHand.begin(), AHand.end());
+    return AHand;
+}
+
+// Optimal play found the slow way, by trying every keep of dice positions and
+// every ordered outcome of the dice rolled, with nothing but the scoring rules.
+class TBruteForce {
+public:
+    double TurnStart(const TCells& ACells) {
+        bool full = true;
+        for (int row : kWritableRows) {
+            full = full && !ACells[static_cast<std::size_t>(row)].empty();
+        }
+        if (full) {
+            return FinalTotal(ACells);
+        }
+        std::string key;
+        for (const std::string& cell : ACells) {
+            key += cell + "|";
+        }
+        if (const auto known = FTurns.find(key); known != FTurns.end()) {
+            return known->second;
+        }
+        TTurn turn{ACells, {}, {}};
+        const double value = Value(turn, 0, {6, 6, 6, 6, 6});
+        FTurns[key] = value;
+        return value;
+    }
+
+    // The expected final Total with the sorted dice AHand after ARollCount rolls.
+    double Value(const TCells& ACells, int ARollCount, const TDiceHand& AHand) {
+        TTurn turn{ACells, {}, {}};
+        return Value(turn, ARollCount, AHand);
+    }
+
+private:
+    struct TTurn {
+        TCells Cells;
+        std::map<std::pair<int, TDiceHand>, double> Hands;
+        std::map<std::pair<int, std::vector<int>>, double> Keeps;
+    };
+
+    double Value(TTurn& ATurn, int ARollCount, const TDiceHand& AHand) {
+        const auto key = std::make_pair(ARollCount, AHand);
+        if (const auto known = ATurn.Hands.find(key); known != ATurn.Hands.end()) {
+            return known->second;
+        }
+        double best = -1;
+        if (ARollCount >= 1) {
+            for (int row : kWritableRows) {
+                if (!ATurn.Cells[static_cast<std::size_t>(row)].empty()) {
+                    continue;
+                }
+                TCells next = ATurn.Cells;
+                next[static_cast<std::size_t>(row)] = IntToText(
+                    ScoreOfLine(row, AHand, ARollCount, ATurn.Cells[rowHigh], ATurn.Cells[rowLow]));
+                best = std::max(best, TurnStart(next));
+            }
+        }
+        if (ARollCount < 3) {
+            for (int held = 0; held < 32; ++held) {
+                std::vector<int> kept;
+                for (int d = 0; d < 5; ++d) {
+                    if ((held >> d & 1) != 0) {
+                        kept.push_back(AHand[static_cast<std::size_t>(d)]);
+                    }
+                }
+                best = std::max(best, KeepValue(ATurn, ARollCount + 1, kept));
+            }
+        }
+        ATurn.Hands[key] = best;
+        return best;
+    }
+
+    double KeepValue(TTurn& ATurn, int ARollCount, const std::vector<int>& AKept) {
+        const auto key = std::make_pair(ARollCount, AKept);
+        if (const auto known = ATurn.Keeps.find(key); known != ATurn.Keeps.end()) {
+            return known->second;
+        }
+        const int rolled = 5 - static_cast<int>(AKept.size());
+        int outcomes = 1;
+        for (int i = 0; i < rolled; ++i) {
+            outcomes *= 6;
+        }
+        double sum = 0;
+        for (int outcome = 0; outcome < outcomes; ++outcome) {
+            TDiceHand hand{};
+            std::copy(AKept.begin(), AKept.end(), hand.begin());
+            for (int i = 0, rest = outcome; i < rolled; ++i, rest /= 6) {
+                hand[AKept.size() + static_cast<std::size_t>(i)] = 1 + rest % 6;
+            }
+            sum += Value(ATurn, ARollCount, Sorted(hand));
+        }
+        const double value = sum / outcomes;
+        ATurn.Keeps[key] = value;
+        return value;
+    }
+
+    std::map<std::string, double> FTurns;
+};
+
+// A sheet with every line written (upper Sub-Total 59, Total 194), then the
+// given rows set to the given texts ("" frees a line).
+TSheetPosition Sheet(const std::map<int, std::string>& ARows) {
+    TSheetPosition sheet;
+    const std::map<int, std::string> written = {{0, "3"},   {1, "6"},   {2, "9"},  {3, "8"},
+                                                {4, "15"},  {5, "18"},  {8, "25"}, {9, "30"},
+                                                {10, "28"}, {11, "22"}, {12, "30"}};
+    for (const auto& [row, text] : written) {
+        sheet.Cells[static_cast<std::size_t>(row)] = text;
+    }
+    for (const auto& [row, text] : ARows) {
+        sheet.Cells[static_cast<std::size_t>(row)] = text;
+    }
+    return sheet;
+}
+
+TEST(Advisor, EndgamesMatchAnIndependentEnumeration) {
+    const std::vector<TSheetPosition> sheets = {
+        Sheet({{rowJubo, ""}}),
+        Sheet({{rowHigh, ""}, {rowLow, ""}}),
+        Sheet({{rowLow, ""}, {rowHigh, "25"}}),
+        Sheet({{rowHigh, ""}, {rowLow, "0"}}),
+        Sheet({{rowHigh, ""}, {rowLow, "21"}}),
+        Sheet({{rowStraight, ""}, {rowJubo, ""}}),
+        Sheet({{rowFull, ""}, {3, ""}}),        // three 4s complete the Bonus
+        Sheet({{rowOnes, ""}, {3, "12"}}),      // three 1s complete the Bonus
+        Sheet({{rowSixes, ""}, {rowHigh, ""}}), // a Bonus within reach of the sixes
+        Sheet({{2, ""}, {rowJubo, ""}}),
+    };
+    TBruteForce brute;
+    for (const TSheetPosition& sheet : sheets) {
+        const double expected = brute.TurnStart(sheet.Cells);
+        EXPECT_NEAR(Table().TurnStartExpectation(sheet), expected, 1e-9);
+    }
+    // Within a turn too: after a first and a second roll, the best choice.
+    for (int rollCount : {1, 2}) {
+        TTurnPosition position;
+        position.Sheet = Sheet({{rowHigh, ""}, {rowLow, ""}});
+        position.Dice = {5, 2, 6, 5, 4};
+        position.RollCount = rollCount;
+        const double expected = brute.Value(position.Sheet.Cells, rollCount, {2, 4, 5, 5, 6});
+        EXPECT_NEAR(Table().Advise(position).Best().Expected, expected, 1e-9);
+    }
+}
+
+// Plays the advised policy with seeded dice. Along the way every piece of
+// advice must agree with what the grid paints and with the turn-start table.
+TEST(Advisor, AdvisedPlayAveragesTheNewGameExpectation) {
+    const TAdvisorTable& table = Table();
+    const double e0 = table.NewGameExpectation();
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> face(1, 6);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    std::vector<int> totals;
+    while (totals.size() < 4000 &&
+           (totals.size() < 300 || std::chrono::steady_clock::now() < deadline)) {
+        TSheetPosition sheet;
+        for (int turn = 0; turn < kWritableLineCount; ++turn) {
+            TTurnPosition position;
+            position.Sheet = sheet;
+            for (bool written = false; !written;) {
+                const TAdvice advice = table.Advise(position);
+                ASSERT_FALSE(advice.Options.empty());
+                const TAdviceOption best = advice.Best();
+                if (position.RollCount == 0) {
+                    ASSERT_NEAR(best.Expected, table.TurnStartExpectation(sheet), 1e-9);
+                }
+                for (const TAdviceOption& option : advice.Options) {
+                    ASSERT_LE(option.Expected, best.Expected);
+                    if (option.Kind != TAdviceKind::Write) {
+                        continue;
+                    }
+                    TSheetPosition after = sheet;
+                    const TDiceHand hand =
+                        Sorted({position.Dice[0], position.Dice[1], position.Dice[2],
+                                position.Dice[3], position.Dice[4]});
+                    ASSERT_EQ(option.Score, ScoreOfLine(option.Row, hand, position.RollCount,
+                                                        sheet.Cells[rowHigh], sheet.Cells[rowLow]));
+                    after.Cells[static_cast<std::size_t>(option.Row)] = IntToText(option.Score);
+                    ASSERT_NEAR(option.Expected, table.TurnStartExpectation(after), 1e-9);
+                }
+                if (best.Kind == TAdviceKind::Write) {
+                    sheet.Cells[static_cast<std::size_t>(best.Row)] = IntToText(best.Score);
+                    written = true;
+                } else {
+                    for (std::size_t d = 0; d < 5; ++d) {
+                        if (!best.Keep[d]) {
+                            position.Dice[d] = face(random);
+                        }
+                    }
+                    position.Held = best.Keep;
+                    ++position.RollCount;
+                }
+            }
+        }
+        totals.push_back(FinalTotal(sheet.Cells));
+    }
+    double sum = 0;
+    double squares = 0;
+    for (int total : totals) {
+        sum += total;
+        squares += static_cast<double>(total) * total;
+    }
+    const double n = static_cast<double>(totals.size());
+    const double mean = sum / n;
+    const double standardError = std::sqrt((squares / n - mean * mean) / (n - 1));
+    std::printf("%zu advised games: mean %.3f, standard error %.3f, E0 %.6f\n", totals.size(), mean,
+                standardError, e0);
+    EXPECT_NEAR(mean, e0, 3 * standardError);
+}
+
+TEST(Advisor, BeforeTheFirstRollOnlySixesCanBeHeld) {
+    const TAdvice advice = Table().Advise(TTurnPosition{});
+    ASSERT_EQ(advice.Options.size(), 6u); // hold none, one, ... all five sixes
+    for (const TAdviceOption& option : advice.Options) {
+        EXPECT_EQ(option.Kind, TAdviceKind::Roll);
+    }
+    EXPECT_NEAR(advice.Best().Expected, Table().NewGameExpectation(), 1e-9);
+    // Five sixes held make a first-roll five of a kind, worth 35 now.
+    TTurnPosition allHeld;
+    allHeld.Sheet = Sheet({{rowJubo, ""}});
+    allHeld.RollCount = 1;
+    const TAdvice writes = Table().Advise(allHeld);
+    EXPECT_EQ(writes.Best().Kind, TAdviceKind::Write);
+    EXPECT_EQ(writes.Best().Score, 35);
+}
+
+TEST(Advisor, RejectsSheetsNoGameCanReach) {
+    EXPECT_THROW(Table().TurnStartExpectation(Sheet({{rowOnes, "7"}})), std::invalid_argument);
+    EXPECT_THROW(Table().TurnStartExpectation(Sheet({{rowHigh, "12"}})), std::invalid_argument);
+    EXPECT_THROW(Table().TurnStartExpectation(Sheet({{rowFull, "x"}})), std::invalid_argument);
+    TTurnPosition position;
+    position.RollCount = 4;
+    EXPECT_THROW(Table().Advise(position), std::invalid_argument);
+    EXPECT_THROW(TAdvisorTable().NewGameExpectation(), std::logic_error);
+}
+
+TEST(Advisor, ReportsProgressAndStopsWhenCancelled) {
+    std::vector<double> shares;
+    std::atomic<bool> cancel{false};
+    TAdvisorTable table;
+    EXPECT_FALSE(table.Compute(
+        [&](double AShare) {
+            shares.push_back(AShare);
+            cancel = shares.size() == 3;
+        },
+        &cancel));
+    EXPECT_FALSE(table.Ready());
+    ASSERT_EQ(shares.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GT(shares.front(), 0.0);
+    EXPECT_LT(shares.back(), 1.0);
+}
+
+class AdvisorCache : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("tolmir-advisor-" + std::to_string(std::random_device{}()));
+        path = (folder / "sub" / "advisor.cache").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string Bytes() const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void Write(const std::string& ABytes) const {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << ABytes;
+    }
+
+    std::filesystem::path folder;
+    std::string path;
+};
+
+TEST_F(AdvisorCache, RoundTripsAndRefusesMissingDamagedOrForeignFiles) {
+    TAdvisorTable loaded;
+    EXPECT_FALSE(loaded.Load(path));
+    ASSERT_TRUE(Table().Save(path));
+    ASSERT_TRUE(loaded.Load(path));
+    EXPECT_EQ(loaded.NewGameExpectation(), Table().NewGameExpectation());
+    TTurnPosition position;
+    position.Sheet = Sheet({{rowHigh, ""}, {3, ""}, {rowStraight, ""}});
+    position.Dice = {3, 4, 4, 5, 6};
+    position.RollCount = 2;
+    EXPECT_EQ(loaded.Advise(position).Best().Expected, Table().Advise(position).Best().Expected);
+
+    const std::string good = Bytes();
+    std::string flipped = good;
+    flipped[good.size() / 2] = static_cast<char>(flipped[good.size() / 2] ^ 0x10);
+    std::string newerFormat = good;
+    newerFormat[8] = static_cast<char>(newerFormat[8] + 1);
+    for (const std::string& bad : {good.substr(0, good.size() - 1), good + "x", flipped,
+                                   newerFormat, std::string("Windows Registry Editor")}) {
+        Write(bad);
+        TAdvisorTable fresh;
+        EXPECT_FALSE(fresh.Load(path));
+        EXPECT_FALSE(fresh.Ready());
+        EXPECT_FALSE(loaded.Load(path));
+        EXPECT_TRUE(loaded.Ready()); // the table it held stays
+    }
+}
+
+TEST_F(AdvisorCache, CopiesSavingAtOnceLeaveAGoodFile) {
+    std::vector<std::thread> savers;
+    std::atomic<int> failures{0};
+    for (int i = 0; i < 4; ++i) {
+        savers.emplace_back([&] {
+            for (int round = 0; round < 5; ++round) {
+                if (!Table().Save(path)) {
+                    ++failures;
+                }
+            }
+        });
+    }
+    std::atomic<bool> damaged{false};
+    std::thread reader([&] {
+        for (int round = 0; round < 20; ++round) {
+            TAdvisorTable copy;
+            // Each reader sees either no file yet or a whole one.
+            if (std::filesystem::exists(path) && !copy.Load(path)) {
+                damaged = true;
+            }
+        }
+    });
+    for (std::thread& saver : savers) {
+        saver.join();
+    }
+    reader.join();
+#ifndef _WIN32
+    EXPECT_EQ(failures, 0);
+#else
+    // Windows refuses to replace a file that a reader holds open; that save fails cleanly.
+    EXPECT_LT(failures, 20);
+#endif
+    EXPECT_FALSE(damaged);
+    TAdvisorTable copy;
+    EXPECT_TRUE(copy.Load(path));
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "sub"),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+} // namespace
