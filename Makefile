@@ -36,7 +36,7 @@ package: build
 
 # lintian, desktop-file-validate and appstreamcli on the package and its files.
 package-validate: package
-	scripts/validate-package $(BUILD)/tolmir_*.deb
+	scripts/validate-package "$$(ls -t $(BUILD)/tolmir_*.deb | head -n 1)"
 
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
 # and run under Wine in a throw-away prefix. The native build's asset generator
