@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test fuzz trials bench windows-test clean
+.PHONY: all deps configure build run test package package-validate fuzz trials bench windows-test clean
 
 all: build
 
@@ -29,12 +29,24 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 		ctest --output-on-failure -j $(JOBS)
 
+# The Debian package of the game, build/tolmir_<version>_<arch>.deb.
+package: build
+	scripts/install-deps package
+	cd $(BUILD) && cpack -G DEB
+
+# lintian, desktop-file-validate and appstreamcli on the package and its files.
+package-validate: package
+	scripts/validate-package "$$(ls -t $(BUILD)/tolmir_*.deb | head -n 1)"
+
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
-# and run under Wine in a throw-away prefix.
-windows-test:
+# and run under Wine in a throw-away prefix. The native build's asset generator
+# draws the icon of the Windows resources.
+windows-test: configure
 	scripts/install-deps windows
+	cmake --build $(BUILD) -j $(JOBS) --target assetgen
 	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-		-DTOLMIR_WITH_QT=OFF -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+		-DTOLMIR_WITH_QT=OFF -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+		-DTOLMIR_ASSETGEN=$(abspath $(BUILD))/tools/assetgen/assetgen $(CMAKE_ARGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	scripts/windows-ctest $(WINDOWS_BUILD) -j $(JOBS)
 

@@ -1,13 +1,16 @@
 # Installation of the game: the executable with its help file beside it, a
-# launcher, the desktop entry and the icon. It runs at the end of the
-# configuration, so the game target may be defined anywhere.
+# launcher, the desktop entry, the icons, the AppStream metadata and the manual
+# page. It runs at the end of the configuration, so the game target may be
+# defined anywhere.
 function(tolmir_install_game)
     include(GNUInstallDirs)
     if(WIN32)
         set(game_dir ${CMAKE_INSTALL_BINDIR})
     else()
         # The game finds its help file beside the executable, so both live in a
-        # directory of their own, and bin/ gets a symbolic link to the executable.
+        # directory of their own, and a symbolic link to the executable is the
+        # launcher: in games/ for a system-wide install under /usr (the package),
+        # where Debian keeps the commands of games, in bin/ elsewhere.
         set(game_dir ${CMAKE_INSTALL_LIBDIR}/tolmir)
     endif()
     install(FILES ${TOLMIR_HELP_FILE} DESTINATION ${game_dir})
@@ -24,35 +27,43 @@ function(tolmir_install_game)
         file(RELATIVE_PATH link_dir ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/tolmir)
         set(link_target ${link_dir}/$<TARGET_FILE_NAME:Tolmir>)
         install(CODE "
-            set(bin_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-            message(STATUS \"Installing: \${bin_dir}/tolmir\")
-            file(MAKE_DIRECTORY \"\${bin_dir}\")
-            file(CREATE_LINK \"${link_target}\" \"\${bin_dir}/tolmir\" SYMBOLIC)
+            set(launcher_dir ${CMAKE_INSTALL_BINDIR})
+            if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+                set(launcher_dir games)
+            endif()
+            set(launcher_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${launcher_dir}\")
+            message(STATUS \"Installing: \${launcher_dir}/tolmir\")
+            file(MAKE_DIRECTORY \"\${launcher_dir}\")
+            file(CREATE_LINK \"${link_target}\" \"\${launcher_dir}/tolmir\" SYMBOLIC)
         ")
     endif()
 
-    install(FILES ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/tolmir.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    if(TOLMIR_ICON_PNG)
-        install(FILES ${TOLMIR_ICON_PNG}
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
+    set(linux_dir ${PROJECT_SOURCE_DIR}/resources/linux)
+    set(out_dir ${CMAKE_BINARY_DIR}/linux)
+    install(FILES ${linux_dir}/tolmir.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+            RENAME ${TOLMIR_APP_ID}.desktop)
+    foreach(size ${TOLMIR_DESKTOP_ICON_SIZES})
+        install(FILES ${TOLMIR_ASSETS_DIR}/tolmir-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
                 RENAME tolmir.png)
-    endif()
+    endforeach()
+    configure_file(${linux_dir}/tolmir.metainfo.xml.in ${out_dir}/${TOLMIR_APP_ID}.metainfo.xml
+                   @ONLY)
+    install(FILES ${out_dir}/${TOLMIR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+    # Debian wants the manual page and the change log compressed, without a time stamp.
+    configure_file(${linux_dir}/tolmir.6.in ${out_dir}/tolmir.6 @ONLY)
+    configure_file(${linux_dir}/changelog.in ${out_dir}/changelog @ONLY)
+    foreach(file tolmir.6 changelog)
+        add_custom_command(OUTPUT ${out_dir}/${file}.gz
+                           COMMAND gzip -9nkf ${out_dir}/${file}
+                           DEPENDS ${out_dir}/${file}
+                           VERBATIM)
+    endforeach()
+    add_custom_target(tolmir_linux_docs ALL DEPENDS ${out_dir}/tolmir.6.gz ${out_dir}/changelog.gz)
+    install(FILES ${out_dir}/tolmir.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    install(FILES ${out_dir}/changelog.gz ${linux_dir}/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tolmir)
 endfunction()
 
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tolmir_install_game)
-
-# The icon theme wants a PNG: the 48x48 image of the generated program icon.
-if(TARGET tolmir_assets AND DEFINED TOLMIR_ASSETS_DIR)
-    add_executable(IconToPng IconToPng.cpp)
-    target_link_libraries(IconToPng PRIVATE Qt6::Gui)
-    set(TOLMIR_ICON_PNG ${CMAKE_CURRENT_BINARY_DIR}/tolmir.png CACHE INTERNAL "The 48x48 icon")
-    add_custom_command(
-        OUTPUT ${TOLMIR_ICON_PNG}
-        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
-                $<TARGET_FILE:IconToPng> ${TOLMIR_ASSETS_DIR}/MAINICON.ico 48 ${TOLMIR_ICON_PNG}
-        DEPENDS IconToPng tolmir_assets ${TOLMIR_ASSETS_DIR}/MAINICON.ico
-        COMMENT "Exporting the 48x48 icon as PNG"
-        VERBATIM)
-    add_custom_target(tolmir_icon_png ALL DEPENDS ${TOLMIR_ICON_PNG})
-endif()

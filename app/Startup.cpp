@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Application.h"
+#include "CommandLine.h"
 #include "HelpViewer.h"
 #include "StorageErrors.h"
 #include "uHighScores.h"
@@ -21,6 +22,7 @@ void DisableHighDpiScaling() {
 }
 
 void PrepareApplication(QApplication& AApp) {
+    SetApplicationIdentity();
     AApp.setApplicationName(Application::Title);
     AApp.setApplicationDisplayName(Application::Title);
     AApp.setWindowIcon(QIcon(QStringLiteral(":/res/MAINICON")));

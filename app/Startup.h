@@ -22,7 +22,7 @@ struct TStartupOptions {
 // Turns off Qt's high-DPI scaling; must run before the application object exists.
 void DisableHighDpiScaling();
 
-// Title, icon, font substitutes and the storage error box.
+// Name, maker and version, title, icon, font substitutes and the storage error box.
 void PrepareApplication(QApplication& AApp);
 
 // Builds the main window, shows the splash while the high-score dialog is

@@ -1,8 +1,12 @@
+#include "CommandLine.h"
 #include "Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = HandleCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     DisableHighDpiScaling();
     QApplication app(argc, argv);
     PrepareApplication(app);

@@ -1,10 +1,12 @@
 // Writes the game's generated pictures and sounds into the folder given on the
-// command line, under the names the resource file expects.
+// command line, under the names the resource file expects, and the program icon
+// as tolmir-<size>.png for each further size given (the desktop's icon theme).
 
 #include "ImageFiles.h"
 #include "Pictures.h"
 #include "Sounds.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -22,6 +24,14 @@ bool Write(const QDir& AFolder, const QString& AName, const QByteArray& ABytes) 
     return true;
 }
 
+QByteArray PngFileBytes(const QImage& AImage) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    AImage.save(&buffer, "PNG");
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -29,8 +39,18 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: assetgen OUTPUT-FOLDER\n");
+    QList<int> iconSizes;
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        bool isNumber = false;
+        const int size = args[i].toInt(&isNumber);
+        if (!isNumber || size < 1 || size > 1024) {
+            std::fprintf(stderr, "assetgen: '%s' is not an icon size\n", qPrintable(args[i]));
+            return 2;
+        }
+        iconSizes.append(size);
+    }
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: assetgen OUTPUT-FOLDER [ICON-SIZE...]\n");
         return 2;
     }
     const QDir folder(args[1]);
@@ -48,6 +68,11 @@ int main(int argc, char** argv) {
     }
     ok &= Write(folder, QStringLiteral("MAINICON.ico"),
                 IcoFileBytes({IconPicture(32), IconPicture(48)}));
+    // The same die drawn at each size, never scaled up from a smaller one.
+    for (const int size : iconSizes) {
+        ok &= Write(folder, QStringLiteral("tolmir-%1.png").arg(size),
+                    PngFileBytes(IconPicture(size)));
+    }
     ok &= Write(folder, QStringLiteral("SPLASH.bmp"),
                 BmpFileBytes(QuantiseTo256(SplashPicture(), {kBlack})));
     ok &= Write(folder, QStringLiteral("ABOUT.bmp"),

@@ -1,0 +1,85 @@
+// The command line: --help and --version answer from the built game without a
+// window system, anything unknown ends with one line on stderr and status 2,
+// and the toolkit's own options still reach the toolkit.
+
+#include "CommandLine.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QtTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    struct TRun {
+        int ExitCode = -1;
+        QString Out;
+        QString Err;
+    };
+
+    // Runs the game with no display at all: had it tried to open a window, the
+    // toolkit would abort instead of answering.
+    static TRun RunGame(const QStringList& AArguments) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TOLMIR_EXECUTABLE), AArguments);
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return {};
+        }
+        if (process.exitStatus() != QProcess::NormalExit) {
+            return {};
+        }
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+private slots:
+    void versionAndHelpAnswerWithoutAWindow() {
+        const TRun version = RunGame({QStringLiteral("--version")});
+        QCOMPARE(version.ExitCode, 0);
+        QCOMPARE(version.Out, QStringLiteral("Tolmir 1.0.1.18\n"));
+        QCOMPARE(version.Err, QString());
+
+        for (const QString& option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+            const TRun help = RunGame({option});
+            QCOMPARE(help.ExitCode, 0);
+            QVERIFY2(help.Out.startsWith(QStringLiteral("Usage: ")), qPrintable(help.Out));
+            QVERIFY(help.Out.contains(QStringLiteral("--version")));
+            QVERIFY(!help.Out.contains(QStringLiteral("platform")));
+            QCOMPARE(help.Err, QString());
+        }
+    }
+
+    void unknownInputEndsWithOneLineAndStatusTwo() {
+        const QList<QStringList> cases = {{QStringLiteral("--frobnicate")},
+                                          {QStringLiteral("-x")},
+                                          {QStringLiteral("scores.txt")},
+                                          {QStringLiteral("--help-all")},
+                                          {QStringLiteral("--version"), QStringLiteral("--bad")}};
+        for (const QStringList& arguments : cases) {
+            const TRun run = RunGame(arguments);
+            QCOMPARE(run.ExitCode, 2);
+            QCOMPARE(run.Out, QString());
+            QCOMPARE(run.Err.count(QLatin1Char('\n')), 1);
+            QVERIFY2(run.Err.endsWith(QLatin1Char('\n')), qPrintable(run.Err));
+            QVERIFY2(run.Err.contains(arguments.last().section(QLatin1Char('-'), -1)),
+                     qPrintable(run.Err));
+        }
+    }
+
+    void toolkitOptionsAndNoOptionsStartTheGame() {
+        QVERIFY(!ReadCommandLine({QStringLiteral("tolmir")}));
+        QVERIFY(!ReadCommandLine({QStringLiteral("tolmir"), QStringLiteral("-platform"),
+                                  QStringLiteral("offscreen"), QStringLiteral("-style"),
+                                  QStringLiteral("fusion"), QStringLiteral("-reverse")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "test_command_line.moc"
