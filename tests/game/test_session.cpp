@@ -25,6 +25,7 @@ protected:
         parts.Settings = &settings;
         parts.HighScores = &highScores;
         parts.Clock = &clock;
+        parts.Announcer = &announcer;
         session = std::make_unique<TGameSession>(parts);
         session->LabelSheet();
     }
@@ -85,6 +86,7 @@ protected:
     FakeSettings settings;
     FakeHighScores highScores{log};
     FakeClock clock;
+    FakeAnnouncer announcer;
     std::unique_ptr<TGameSession> session;
 };
 
@@ -242,6 +244,42 @@ TEST_F(Session, UndoRestoresTheTurnOnceOnlyBeforeTheNextRoll) {
     session->btnBrasserClick();
     session->mniUndoClick(); // after the next roll: nothing
     EXPECT_NE(Score(0), "");
+}
+
+TEST_F(Session, AnnouncesWhatEachActionChanged) {
+    session->btnBrasserClick(); // 3 2 3 1 5
+    session->mniJeuClick(2);
+    session->mniJeuClick(2);
+    PressRow(2);
+    session->mniUndoClick();
+    EXPECT_EQ(announcer.said, (std::vector<std::string>{
+                                  "Roll 1: 3 2 3 1 5",
+                                  "Die 2, 2, held",
+                                  "Die 2, 2, released",
+                                  "3: 6 written. Total 6",
+                                  "3: 6 undone. Total 0. Roll 1: 3 2 3 1 5",
+                              }));
+
+    session->btnBrasserClick();
+    session->btnBrasserClick();
+    announcer.said.clear();
+    // Refusals and presses beside the free lines say nothing.
+    ErrorOf([&] { session->btnBrasserClick(); });
+    PressRow(rowTotal);
+    EXPECT_TRUE(announcer.said.empty());
+    prompter.answers = {false, true};
+    session->mniNouvellePartieClick();
+    session->mniNouvellePartieClick();
+    EXPECT_EQ(announcer.said, std::vector<std::string>{"New game"});
+}
+
+TEST_F(Session, LastLineIsAnnouncedBeforeTheNamePrompt) {
+    PlayToLastLine(130);
+    announcer.log = &log;
+    session->mniJeuClick(21);
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[1], "announce:Tolmir: 35 written. Total 130");
+    EXPECT_EQ(log[3], "prompt");
 }
 
 TEST_F(Session, UndoImpossibleAfterNewGameAndAfterTheLastLine) {
