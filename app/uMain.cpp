@@ -1,5 +1,6 @@
 #include "uMain.h"
 
+#include "Accessibility.h"
 #include "Application.h"
 #include "MainSettings.h"
 #include "OpenUrl.h"
@@ -107,6 +108,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     BuildControls(client);
+    auto* announcer = new TAnnouncer(client);
+    DescribeMainWindow(*this);
     BuildMenus();
     setFixedSize(kOuterWidth - 2 * kFrameBorder, kOuterHeight - 2 * kFrameBorder - kCaptionHeight);
 
@@ -136,6 +139,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     parts.Settings = FSessionSettings.get();
     parts.HighScores = FHighScoreEntry.get();
     parts.Clock = clock;
+    parts.Announcer = announcer;
     FSession = std::make_unique<TGameSession>(parts);
 
     // The form is built: the store loads the registry and hands the look to the dice.
@@ -395,8 +399,10 @@ void TfrmMain::grdScoreMouseUp(Qt::MouseButton, int, int) {
     btnBrasser->setFocus();
 }
 
-void TfrmMain::DiceClick(TVHCustomDice*) {
+void TfrmMain::DiceClick(TVHCustomDice* ASender) {
     FSession->DiceClick();
+    // The die toggles itself once this handler has let the click through.
+    FSession->AnnounceHold(ASender->Tag(), !ASender->Held());
 }
 
 void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
@@ -490,10 +496,12 @@ void TfrmMain::ProcessPendingMessages() {
 
 void TfrmMain::SetTotalCountText(const std::string& AText) {
     lblTotalCount->setText(QString::fromStdString(AText));
+    NameCounterByCaption(lblTotalCaption, lblTotalCount);
 }
 
 void TfrmMain::SetShuffleCountText(const std::string& AText) {
     lblShuffleCount->setText(QString::fromStdString(AText));
+    NameCounterByCaption(lblCoupsCaption, lblShuffleCount);
 }
 
 TFormBounds TfrmMain::FormBounds() const {
