@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test fuzz trials bench windows-test clean
+.PHONY: all deps configure build run test a11y-test fuzz trials bench windows-test clean
 
 all: build
 
@@ -28,6 +28,12 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
 		ctest --output-on-failure -j $(JOBS)
+
+# The game played through its accessibility tree (AT-SPI), as a screen reader sees
+# it: its own Xvfb, private session bus and accessibility registry.
+a11y-test: build
+	scripts/install-deps a11y
+	tests/a11y/run-check $(BUILD)/Tolmir
 
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
 # and run under Wine in a throw-away prefix.
