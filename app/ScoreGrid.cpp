@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ScoreSheet.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,6 +120,7 @@ bool TScoreGrid::MouseToCell(int AX, int AY, int& ACol, int& ARow) const {
 
 void TScoreGrid::Invalidate() {
     viewport()->update();
+    SpokenTextsChanged();
 }
 
 void TScoreGrid::SetSelection(int ALeft, int ATop, int ARight, int ABottom) {
@@ -142,6 +144,20 @@ std::optional<QString> TScoreGrid::SpokenText(int ACol, int ARow) const {
         }
     }
     return spoken;
+}
+
+void TScoreGrid::SpokenTextsChanged() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(this)->tableInterface();
+    for (int row = 0; row < rowCount(); ++row) {
+        if (IsWritableRow(row)) {
+            QAccessibleEvent event(table->cellAt(row, kScoreCol), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 QRect TScoreGrid::HintRect(int ACol, int ARow) const {

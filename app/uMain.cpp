@@ -471,6 +471,7 @@ void TfrmMain::DrawScoreHints() {
         FSession->SortHand();
     }
     grdScore->viewport()->update();
+    grdScore->SpokenTextsChanged();
 }
 
 std::optional<QString> TfrmMain::HintFor(int ACol, int ARow) const {

@@ -164,6 +164,10 @@ private slots:
         const TRecorded* named = Find(w.dice2, QAccessible::NameChanged);
         QVERIFY(named != nullptr);
         QCOMPARE(named->Name, QStringLiteral("Die 2, 2"));
+        const bool hinted = std::any_of(GEvents.begin(), GEvents.end(), [](const TRecorded& e) {
+            return e.Type == QAccessible::NameChanged && e.Name == "3, free, would score 6";
+        });
+        QVERIFY(hinted);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Roll 1: 3 2 3 1 5")});
 
         QTest::keyClick(&w, Qt::Key_F2);
