@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test package package-validate fuzz trials bench windows-test clean
+.PHONY: all deps configure build run test package package-validate a11y-test fuzz trials bench windows-test clean
 
 all: build
 
@@ -37,6 +37,12 @@ package: build
 # lintian, desktop-file-validate and appstreamcli on the package and its files.
 package-validate: package
 	scripts/validate-package "$$(ls -t $(BUILD)/tolmir_*.deb | head -n 1)"
+
+# The game played through its accessibility tree (AT-SPI), as a screen reader sees
+# it: its own Xvfb, private session bus and accessibility registry.
+a11y-test: build
+	scripts/install-deps a11y
+	tests/a11y/run-check $(BUILD)/Tolmir
 
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
 # and run under Wine in a throw-away prefix. The native build's asset generator

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ScoreSheet.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,6 +52,26 @@ private:
     TScoreGrid* FGrid;
 };
 
+namespace {
+
+// A cell whose accessible text follows the sheet: asked when a screen reader
+// reads it, so that it always matches what the cell shows.
+class TScoreItem : public QTableWidgetItem {
+public:
+    QVariant data(int ARole) const override {
+        if (ARole == Qt::AccessibleTextRole) {
+            if (const auto* grid = static_cast<const TScoreGrid*>(tableWidget())) {
+                if (std::optional<QString> spoken = grid->SpokenText(column(), row())) {
+                    return *spoken;
+                }
+            }
+        }
+        return QTableWidgetItem::data(ARole);
+    }
+};
+
+} // namespace
+
 TScoreGrid::TScoreGrid(QWidget* AParent) : QTableWidget(kSheetRowCount, kSheetColCount, AParent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -63,7 +84,7 @@ TScoreGrid::TScoreGrid(QWidget* AParent) : QTableWidget(kSheetRowCount, kSheetCo
     for (int row = 0; row < kSheetRowCount; ++row) {
         setRowHeight(row, kRowHeight + kLineWidth);
         for (int col = 0; col < kSheetColCount; ++col) {
-            auto* item = new QTableWidgetItem;
+            auto* item = new TScoreItem;
             item->setFlags(Qt::ItemIsEnabled);
             setItem(row, col, item);
         }
@@ -99,6 +120,7 @@ bool TScoreGrid::MouseToCell(int AX, int AY, int& ACol, int& ARow) const {
 
 void TScoreGrid::Invalidate() {
     viewport()->update();
+    SpokenTextsChanged();
 }
 
 void TScoreGrid::SetSelection(int ALeft, int ATop, int ARight, int ABottom) {
@@ -108,6 +130,34 @@ void TScoreGrid::SetSelection(int ALeft, int ATop, int ARight, int ABottom) {
 
 bool TScoreGrid::CellSelected(int ACol, int ARow) const {
     return FSelection.contains(ACol, ARow);
+}
+
+std::optional<QString> TScoreGrid::SpokenText(int ACol, int ARow) const {
+    const QTableWidgetItem* cell = item(ARow, ACol);
+    if (ACol != kScoreCol || !IsWritableRow(ARow) || !cell || !cell->text().isEmpty()) {
+        return std::nullopt;
+    }
+    QString spoken = QString::fromStdString(RowLabel(ARow)) + QStringLiteral(", free");
+    if (HintFor) {
+        if (const std::optional<QString> hint = HintFor(ACol, ARow)) {
+            spoken += QStringLiteral(", would score ") + *hint;
+        }
+    }
+    return spoken;
+}
+
+void TScoreGrid::SpokenTextsChanged() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(this)->tableInterface();
+    for (int row = 0; row < rowCount(); ++row) {
+        if (IsWritableRow(row)) {
+            QAccessibleEvent event(table->cellAt(row, kScoreCol), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 QRect TScoreGrid::HintRect(int ACol, int ARow) const {

@@ -33,6 +33,13 @@ public:
     void SetSelection(int ALeft, int ATop, int ARight, int ABottom);
     bool CellSelected(int ACol, int ARow) const;
 
+    // What a screen reader says for a free line ("Full, free, would score 25",
+    // the hint only while one is shown); nothing for other cells, which are read
+    // by their text.
+    std::optional<QString> SpokenText(int ACol, int ARow) const;
+    // Tells screen readers that the free lines may say something else now.
+    void SpokenTextsChanged();
+
     // The rectangle, in grid pixels, in which the hint of a cell is drawn.
     QRect HintRect(int ACol, int ARow) const;
 

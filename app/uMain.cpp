@@ -1,5 +1,6 @@
 #include "uMain.h"
 
+#include "Accessibility.h"
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
@@ -110,6 +111,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     BuildControls(client);
+    auto* announcer = new TAnnouncer(client);
+    DescribeMainWindow(*this);
     BuildMenus();
     setFixedSize(kOuterWidth - 2 * kFrameBorder, kOuterHeight - 2 * kFrameBorder - kCaptionHeight);
 
@@ -139,6 +142,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     parts.Settings = FSessionSettings.get();
     parts.HighScores = FHighScoreEntry.get();
     parts.Clock = clock;
+    parts.Announcer = announcer;
     FSession = std::make_unique<TGameSession>(parts);
 
     // The advisor's table is only loaded or computed when a hint or review asks for it.
@@ -421,8 +425,10 @@ void TfrmMain::grdScoreMouseUp(Qt::MouseButton, int, int) {
     btnBrasser->setFocus();
 }
 
-void TfrmMain::DiceClick(TVHCustomDice*) {
+void TfrmMain::DiceClick(TVHCustomDice* ASender) {
     FSession->DiceClick();
+    // The die toggles itself once this handler has let the click through.
+    FSession->AnnounceHold(ASender->Tag(), !ASender->Held());
 }
 
 void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
@@ -503,6 +509,7 @@ void TfrmMain::DrawScoreHints() {
         FSession->SortHand();
     }
     grdScore->viewport()->update();
+    grdScore->SpokenTextsChanged();
 }
 
 std::optional<QString> TfrmMain::HintFor(int ACol, int ARow) const {
@@ -528,10 +535,12 @@ void TfrmMain::ProcessPendingMessages() {
 
 void TfrmMain::SetTotalCountText(const std::string& AText) {
     lblTotalCount->setText(QString::fromStdString(AText));
+    NameCounterByCaption(lblTotalCaption, lblTotalCount);
 }
 
 void TfrmMain::SetShuffleCountText(const std::string& AText) {
     lblShuffleCount->setText(QString::fromStdString(AText));
+    NameCounterByCaption(lblCoupsCaption, lblShuffleCount);
 }
 
 TFormBounds TfrmMain::FormBounds() const {

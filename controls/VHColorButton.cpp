@@ -2,14 +2,64 @@
 
 #include "Application.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
+#include <mutex>
+
+namespace {
+
+// A swatch is a button for a screen reader, named by its label (the label's
+// buddy) and its colour, and pressed as if clicked.
+class TVHColorButtonAccessible : public QAccessibleWidget {
+public:
+    explicit TVHColorButtonAccessible(TVHColorButton* AButton)
+        : QAccessibleWidget(AButton, QAccessible::Button) {}
+
+    QString text(QAccessible::Text AText) const override {
+        const QString text = QAccessibleWidget::text(AText);
+        if (AText != QAccessible::Name) {
+            return text;
+        }
+        const QString colour = ColorAccessibleName(Button()->Color());
+        return text.isEmpty() ? colour : text + QStringLiteral(", ") + colour;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& AAction) override {
+        if (AAction == pressAction() && Button()->OnClick) {
+            Application::Guarded([this] { Button()->OnClick(Button()); });
+        }
+    }
+
+    static QAccessibleInterface* Factory(const QString&, QObject* AObject) {
+        if (auto* button = qobject_cast<TVHColorButton*>(AObject)) {
+            return new TVHColorButtonAccessible(button);
+        }
+        return nullptr;
+    }
+
+private:
+    TVHColorButton* Button() const { return static_cast<TVHColorButton*>(widget()); }
+};
+
+} // namespace
+
+QString ColorAccessibleName(TColor AColor) {
+    const QColor colour = TColorToQColor(AColor);
+    return QStringLiteral("red %1, green %2, blue %3")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
 
 TVHColorButton::TVHColorButton(QWidget* AParent)
     : QWidget(AParent),
       FColor(QColorToTColor(palette().color(QPalette::Active, QPalette::Button))) {
+    static std::once_flag accessible;
+    std::call_once(accessible,
+                   [] { QAccessible::installFactory(&TVHColorButtonAccessible::Factory); });
     setFocusPolicy(Qt::NoFocus);
     // Every pixel is painted: bevels and the colour field cover the whole widget.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -20,6 +70,8 @@ void TVHColorButton::SetColor(TColor AColor) {
     if (AColor != FColor) {
         FColor = AColor;
         update();
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -13,6 +13,9 @@ class TVHColorButton;
 
 using TColorButtonNotifyEvent = std::function<void(TVHColorButton* Sender)>;
 
+// "red 255, green 128, blue 0": how a screen reader names a colour.
+QString ColorAccessibleName(TColor AColor);
+
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 
 class TVHColorButton : public QWidget {

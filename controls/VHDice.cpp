@@ -3,16 +3,21 @@
 #include "Application.h"
 #include "Random.h"
 #include "Resources.h"
+#include "VHDiceAccessible.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
 #include <cmath>
+#include <mutex>
 #include <span>
 
 TVHCustomDice::TVHCustomDice(QWidget* AParent) : QWidget(AParent) {
+    static std::once_flag accessible;
+    std::call_once(accessible, [] { QAccessible::installFactory(&TVHDiceAccessible::Factory); });
     // The die paints only its face; whatever it leaves shows the parent.
     setAutoFillBackground(false);
 }
@@ -23,6 +28,9 @@ void TVHCustomDice::SetDiceValue(int AValue) {
     }
     FDiceValue = AValue;
     update();
+    // Its value is part of the die's accessible name.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TVHCustomDice::SetHeld(bool AHeld) {
@@ -35,6 +43,10 @@ void TVHCustomDice::SetHeld(bool AHeld) {
     }
     FHeld = AHeld;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TVHCustomDice::Shuffle() {

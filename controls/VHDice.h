@@ -44,6 +44,8 @@ public:
     TOnShuffle OnAfterShuffle;
 
 protected:
+    friend class TVHDiceAccessible; // presses the die for a screen reader
+
     // Raises OnClick, then toggles Held. An exception from OnClick leaves Held as it was.
     virtual void Click();
 

@@ -175,6 +175,13 @@ TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& A
         MakeCheckBox(TabSheet1, "ckDiceRollSound", QStringLiteral("Play Sound on Every Dice Roll"),
                      QRect(12, 16, 165, 17));
 
+    // Each swatch and the sample field are named by their label for a screen reader.
+    Label1->setBuddy(btnDiceColor);
+    Label2->setBuddy(btnHeldColor);
+    Label3->setBuddy(btnPipColor);
+    Label6->setBuddy(btnScoreHintColor);
+    Label7->setBuddy(lblScoreHintSample);
+
     PageControl1->setCurrentIndex(0);
     setTabOrder(btnOk, btnCancel);
     setTabOrder(btnCancel, PageControl1);

@@ -10,6 +10,7 @@ TfrmHighScores::TfrmHighScores(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     lvwHighScores = new TVHHighScoreListView(this);
     lvwHighScores->setObjectName(QStringLiteral("lvwHighScores"));
     lvwHighScores->setGeometry(8, 8, 337, 193);
+    lvwHighScores->setAccessibleName(QStringLiteral("High scores"));
     lvwHighScores->SetReadOnly(true);
     lvwHighScores->SetRegKeySoftware("Software");
     lvwHighScores->SetRegKeyCompany("Varnholt");

@@ -22,6 +22,7 @@ TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(9, 24, 237, 21);
+    Label1->setBuddy(Edit1); // the field is named by the prompt
 
     btnOk->setGeometry(36, 57, 53, 25);
     btnCancel->setGeometry(102, 57, 53, 25);

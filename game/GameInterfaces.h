@@ -77,6 +77,13 @@ public:
     virtual void SetPlayer(const std::string& AName) = 0;
 };
 
+// Tells a screen reader, in one short sentence, what a player action changed.
+class IAnnouncer {
+public:
+    virtual ~IAnnouncer() = default;
+    virtual void Announce(const std::string& AText) = 0;
+};
+
 // The high-score table and its dialog, for the end of a game.
 class IHighScoreEntry {
 public:

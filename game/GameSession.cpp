@@ -58,6 +58,7 @@ void TGameSession::btnBrasserClick() {
     UpdateTotals();
     FParts.View->DrawScoreHints();
     FParts.View->ProcessPendingMessages();
+    Announce("Roll " + IntToText(FRollCount) + ": " + DiceText());
     const int jubo = ScoreJubo(FRollCount, FHand);
     if (jubo >= kJuboMin && jubo <= kJuboMax) {
         FParts.Sound->PlayWaveResource("Tada");
@@ -81,6 +82,8 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
         ++FFilledLines;
         FLastCol = col;
         FLastRow = row;
+        // Before the end of the game, whose questions follow it.
+        Announce(RowLabel(row) + ": " + score + " written. " + TotalText());
     }
     if (FFilledLines == kWritableLineCount) {
         EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));
@@ -97,6 +100,7 @@ void TGameSession::mniJeuClick(int ATag) {
     if (ATag >= 1 && ATag <= 5) {
         IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
         die->SetHeld(!die->Held());
+        AnnounceHold(ATag, die->Held());
     } else if (ATag >= 11 && ATag <= 21) {
         grdScoreMouseDown(kWriteCommandX, kWriteCommandY[static_cast<std::size_t>(ATag - 11)]);
     }
@@ -107,11 +111,14 @@ void TGameSession::mniUndoClick() {
         return;
     }
     --FFilledLines;
+    const std::string undone = FParts.Sheet->Cell(FLastCol, FLastRow);
     FParts.Sheet->SetCell(FLastCol, FLastRow, "");
     FRecord.UndoWrite();
     RestoreDiceSnapshot();
     UpdateTotals();
     FParts.View->DrawScoreHints();
+    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". Roll " +
+             IntToText(FRollCount) + ": " + DiceText());
 }
 
 void TGameSession::mniNouvellePartieClick() {
@@ -206,6 +213,7 @@ void TGameSession::NewGame() {
     FFilledLines = 0;
     FHintShown = false;
     FRecord.Clear();
+    Announce("New game");
 }
 
 void TGameSession::SaveDiceSnapshot() {
@@ -243,4 +251,31 @@ void TGameSession::EndGame(int ATotal) {
 TPoint TGameSession::QuestionPos(int AWidth, int AHeight) const {
     const TFormBounds b = FParts.View->FormBounds();
     return CenteredPos(b.Left, b.Top, b.Width, b.Height, AWidth, AHeight);
+}
+
+void TGameSession::AnnounceHold(int ATag, bool AHeld) const {
+    if (ATag >= 1 && ATag <= 5) {
+        const IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
+        Announce("Die " + IntToText(ATag) + ", " + IntToText(die->DiceValue()) +
+                 (AHeld ? ", held" : ", released"));
+    }
+}
+
+void TGameSession::Announce(const std::string& AText) const {
+    if (FParts.Announcer) {
+        FParts.Announcer->Announce(AText);
+    }
+}
+
+// The dice left to right, as the hold keys F1 to F5 number them.
+std::string TGameSession::DiceText() const {
+    std::string text;
+    for (const IDie* die : FParts.Dice) {
+        text += (text.empty() ? "" : " ") + IntToText(die->DiceValue());
+    }
+    return text;
+}
+
+std::string TGameSession::TotalText() const {
+    return "Total " + FParts.Sheet->Cell(kScoreCol, rowTotal);
 }

@@ -28,6 +28,7 @@ struct TGameSessionParts {
     ISessionSettings* Settings = nullptr;
     IHighScoreEntry* HighScores = nullptr;
     const IClock* Clock = nullptr;
+    IAnnouncer* Announcer = nullptr; // optional: nothing is announced without one
 };
 
 class TGameSession {
@@ -56,6 +57,10 @@ public:
     void mniUndoClick();
     void mniNouvellePartieClick();
     bool FormCloseQuery();
+
+    // Says that die ATag (1..5) is now held or released; a click on a die toggles
+    // it after the window's handler, which therefore announces it.
+    void AnnounceHold(int ATag, bool AHeld) const;
 
     // Routines the window's hint painter shares with writing.
     bool IsFreeLine(int ACol, int ARow) const;
@@ -95,6 +100,9 @@ private:
     void RestoreDiceSnapshot();
     void EndGame(int ATotal);
     TPoint QuestionPos(int AWidth, int AHeight) const;
+    void Announce(const std::string& AText) const;
+    std::string DiceText() const;
+    std::string TotalText() const;
 
     TGameSessionParts FParts;
     TDiceHand FHand{};

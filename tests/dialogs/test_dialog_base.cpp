@@ -6,6 +6,7 @@
 #include "uDialogAncestor.h"
 #include "uInputQuery.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -185,7 +186,7 @@ private slots:
     void promptOpensWithValueSelected() {
         QFETCH(QString, caption);
         QFETCH(QString, expectedCaption);
-        QString seenCaption, seenPrompt, seenSelection;
+        QString seenCaption, seenPrompt, seenSelection, spokenField;
         bool fieldFocused = false;
         WhenModal([&](QWidget* AModal) {
             auto* prompt = qobject_cast<TfrmInputQuery*>(AModal);
@@ -194,6 +195,8 @@ private slots:
             seenPrompt = prompt->Label1->text();
             seenSelection = prompt->Edit1->selectedText();
             fieldFocused = QApplication::focusWidget() == prompt->Edit1;
+            spokenField =
+                QAccessible::queryAccessibleInterface(prompt->Edit1)->text(QAccessible::Name);
             QTest::keyClicks(prompt->Edit1, QStringLiteral("Bo"));
             QTest::keyClick(prompt->Edit1, Qt::Key_Return);
         });
@@ -203,6 +206,7 @@ private slots:
         QCOMPARE(seenPrompt, QStringLiteral("Player: "));
         QCOMPARE(seenSelection, QStringLiteral("Ann Lee"));
         QVERIFY(fieldFocused);
+        QCOMPARE(spokenField, QStringLiteral("Player: ")); // a screen reader names the field
         QCOMPARE(name, QStringLiteral("Bo"));
         QCOMPARE(FHintRequests, 1);
     }

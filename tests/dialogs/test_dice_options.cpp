@@ -9,6 +9,7 @@
 #include "VHRegistry.h"
 #include "uDiceOptions.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -203,6 +204,31 @@ private slots:
         // Nothing has reached the game yet.
         QCOMPARE(main.Dice[0]->DiceColor(), kWhite);
         QCOMPARE(SettingInteger(main.Settings, Setting::ScoreHintColor), int(kTeal));
+        form.hide();
+    }
+
+    // A screen reader hears each swatch's label and colour and can press it.
+    void swatchesAreNamedAndPressable() {
+        MainSide main(ds2D);
+        PickerStandIn picker;
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        form.show();
+        QAccessible::setActive(true);
+        const auto name = [](QWidget* AWidget) {
+            return QAccessible::queryAccessibleInterface(AWidget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(form.btnDiceColor),
+                 QStringLiteral("Non Selected Background, red 255, green 255, blue 255"));
+        QCOMPARE(name(form.btnPipColor), QStringLiteral("Pips, red 0, green 0, blue 0"));
+        QCOMPARE(name(form.lblScoreHintSample), QStringLiteral("Sample:"));
+
+        picker.Answers = {TColorToQColor(kRed)};
+        QAccessible::queryAccessibleInterface(form.btnHeldColor)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form.btnHeldColor->Color(), kRed);
+        QCOMPARE(name(form.btnHeldColor),
+                 QStringLiteral("Selected Background, red 255, green 0, blue 0"));
         form.hide();
     }
 

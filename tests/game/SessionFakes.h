@@ -115,6 +115,18 @@ struct FakeSound : ISoundPlayer {
     EventLog& log;
 };
 
+// Keeps what was said; logs it too when given a log.
+struct FakeAnnouncer : IAnnouncer {
+    void Announce(const std::string& AText) override {
+        said.push_back(AText);
+        if (log) {
+            log->push_back("announce:" + AText);
+        }
+    }
+    std::vector<std::string> said;
+    EventLog* log = nullptr;
+};
+
 struct FakeSettings : ISessionSettings {
     bool PlayDiceRollSound() const override { return sound; }
     std::string Player() const override { return player; }

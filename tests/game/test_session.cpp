@@ -25,6 +25,7 @@ protected:
         parts.Settings = &settings;
         parts.HighScores = &highScores;
         parts.Clock = &clock;
+        parts.Announcer = &announcer;
         session = std::make_unique<TGameSession>(parts);
         session->LabelSheet();
     }
@@ -85,6 +86,7 @@ protected:
     FakeSettings settings;
     FakeHighScores highScores{log};
     FakeClock clock;
+    FakeAnnouncer announcer;
     std::unique_ptr<TGameSession> session;
 };
 
@@ -242,6 +244,30 @@ TEST_F(Session, UndoRestoresTheTurnOnceOnlyBeforeTheNextRoll) {
     session->btnBrasserClick();
     session->mniUndoClick(); // after the next roll: nothing
     EXPECT_NE(Score(0), "");
+}
+
+// The texts themselves are checked with the window; here, what says nothing.
+TEST_F(Session, RefusalsAndMissedPressesAnnounceNothing) {
+    for (int roll = 0; roll < 3; ++roll) {
+        session->btnBrasserClick();
+    }
+    announcer.said.clear();
+    ErrorOf([&] { session->btnBrasserClick(); });
+    PressRow(rowTotal);
+    prompter.answers = {false, true};
+    session->mniNouvellePartieClick();
+    EXPECT_TRUE(announcer.said.empty());
+    session->mniNouvellePartieClick();
+    EXPECT_EQ(announcer.said, std::vector<std::string>{"New game"});
+}
+
+TEST_F(Session, LastLineIsAnnouncedBeforeTheNamePrompt) {
+    PlayToLastLine(130);
+    announcer.log = &log;
+    session->mniJeuClick(21);
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[1], "announce:Tolmir: 35 written. Total 130");
+    EXPECT_EQ(log[3], "prompt");
 }
 
 TEST_F(Session, UndoImpossibleAfterNewGameAndAfterTheLastLine) {
