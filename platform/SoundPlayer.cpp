@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -82,39 +83,62 @@ TSdlApi LoadSdlApi() {
 #endif
 
 // One sound on its way to the device. SDL's audio thread pulls the samples
-// through Fill, a device buffer at a time; the buffer after the one that held
-// the last sample is asked for once the device has played that one, which is
-// the moment the sound is over.
+// through Fill, a device buffer at a time, and the device starts to play a
+// buffer when it is handed over: the sound is over once the part of it in the
+// last buffer has played after that, and never before its whole length has
+// passed since the first one.
 class TPlayback {
 public:
-    TPlayback(const TSdlApi& ASdl, Uint8* ASamples, Uint32 ALength, SDL_AudioFormat AFormat)
+    using TClock = std::chrono::steady_clock;
+
+    TPlayback(const TSdlApi& ASdl, Uint8* ASamples, Uint32 ALength, const SDL_AudioSpec& ASpec)
         : FSdl(ASdl), FSamples(ASamples), FLength(ALength),
-          FSilence(AFormat == AUDIO_U8 ? 0x80 : 0x00) {}
+          FSilence(ASpec.format == AUDIO_U8 ? 0x80 : 0x00),
+          FBytesPerSecond(static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(ASpec.format)) / 8u *
+                          ASpec.channels * static_cast<std::uint64_t>(std::max(ASpec.freq, 0))) {}
     ~TPlayback() { FSdl.FreeWAV(FSamples); }
     TPlayback(const TPlayback&) = delete;
     TPlayback& operator=(const TPlayback&) = delete;
+
+    // False when the samples are no sound that can be played.
+    bool Playable() const { return FLength > 0 && FBytesPerSecond > 0; }
+
+    // How long the whole sound plays.
+    std::chrono::microseconds Length() const { return Duration(FLength); }
 
     // The device's callback, on SDL's audio thread.
     static void SDLCALL Fill(void* APlayback, Uint8* AStream, int ALength) {
         static_cast<TPlayback*>(APlayback)->FillBuffer(AStream, static_cast<Uint32>(ALength));
     }
 
-    // True once the last sample has been played; false when ALimit passed first.
-    bool WaitUntilPlayed(std::chrono::milliseconds ALimit) {
+    // Returns once the last sample has been played, or when the device has
+    // not taken it within ALimit (a stalled sound server, for example).
+    void WaitUntilPlayed(std::chrono::microseconds ALimit) {
         std::unique_lock lock(FMutex);
-        return FPlayedSignal.wait_for(lock, ALimit, [this] { return FPlayed; });
+        if (FLastHandedOver.wait_for(lock, ALimit, [this] { return FEnd.has_value(); })) {
+            const TClock::time_point end = *FEnd;
+            lock.unlock();
+            std::this_thread::sleep_until(end);
+        }
     }
 
 private:
+    std::chrono::microseconds Duration(Uint32 ABytes) const {
+        return std::chrono::microseconds(std::uint64_t{ABytes} * 1'000'000u / FBytesPerSecond);
+    }
+
     void FillBuffer(Uint8* AStream, Uint32 ALength) {
+        if (FPosition == 0) {
+            FStart = TClock::now();
+        }
         const Uint32 copied = std::min(ALength, FLength - FPosition);
         std::memcpy(AStream, FSamples + FPosition, copied);
         std::memset(AStream + copied, FSilence, ALength - copied);
         FPosition += copied;
-        if (copied == 0) {
+        if (copied > 0 && FPosition == FLength) {
             const std::lock_guard lock(FMutex);
-            FPlayed = true;
-            FPlayedSignal.notify_one();
+            FEnd = std::max(TClock::now() + Duration(copied), FStart + Length());
+            FLastHandedOver.notify_one();
         }
     }
 
@@ -122,10 +146,13 @@ private:
     Uint8* const FSamples;
     const Uint32 FLength;
     const Uint8 FSilence;
-    Uint32 FPosition = 0; // the audio thread's alone
+    const std::uint64_t FBytesPerSecond;
+    // The audio thread's alone: how far it has got, and when it began.
+    Uint32 FPosition = 0;
+    TClock::time_point FStart;
     std::mutex FMutex;
-    std::condition_variable FPlayedSignal;
-    bool FPlayed = false;
+    std::condition_variable FLastHandedOver;
+    std::optional<TClock::time_point> FEnd; // when the last sample has played
 };
 
 // SDL's audio subsystem, started when the first sound plays and stopped at exit.
@@ -133,10 +160,10 @@ private:
 //
 // A device is opened for each sound, at the sound's own format, and closed
 // after it, so that no audio thread runs while the game is idle. Closing waits
-// for SDL's audio thread, which first sleeps out two more buffers (about 140 ms
-// in all for the roll): a helper thread does that while the game goes on. The
-// next sound waits for it before it touches SDL, so SDL is called from one
-// thread at a time, and drivers that allow one open device find it free.
+// for SDL's audio thread, which first sleeps out the last buffer and two more
+// (about 100 ms after the roll's sound): a helper thread does that while the
+// game goes on. The next sound waits for it before it touches SDL, so that SDL
+// is only ever called from one thread at a time.
 class TAudioSubsystem {
 public:
     TAudioSubsystem() : FSdl(LoadSdlApi()), FReady(FSdl.Complete() && Start()) {}
@@ -188,16 +215,6 @@ TAudioSubsystem* Audio() {
     return audio.Ready() ? &audio : nullptr;
 }
 
-// How long ALength bytes of samples in the format of ASpec play.
-std::chrono::milliseconds Duration(const SDL_AudioSpec& ASpec, Uint32 ALength) {
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(ASpec.format) / 8u * ASpec.channels;
-    if (frameBytes == 0 || ASpec.freq <= 0) {
-        return {};
-    }
-    return std::chrono::milliseconds(std::uint64_t{ALength} / frameBytes * 1000u /
-                                     static_cast<std::uint64_t>(ASpec.freq));
-}
-
 } // namespace
 
 void PlayWaveResource(const std::string& AName) {
@@ -219,8 +236,8 @@ void PlayWaveResource(const std::string& AName) {
                        &wanted, &buffer, &length) == nullptr) {
         return;
     }
-    TPlayback playback(sdl, buffer, length, wanted.format);
-    if (length == 0) {
+    TPlayback playback(sdl, buffer, length, wanted);
+    if (!playback.Playable()) {
         return;
     }
     wanted.samples = kBufferFrames;
@@ -231,7 +248,7 @@ void PlayWaveResource(const std::string& AName) {
         return;
     }
     sdl.PauseAudioDevice(id, 0);
-    playback.WaitUntilPlayed(Duration(wanted, length) + kStallAllowance);
+    playback.WaitUntilPlayed(playback.Length() + kStallAllowance);
     // Pausing takes the device's lock, so no callback is under way once it
     // returns and none follows: the samples can go before the device does.
     sdl.PauseAudioDevice(id, 1);
