@@ -14,7 +14,6 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <system_error>
@@ -191,6 +190,7 @@ public:
         }
     }
 
+    // Waits until the last device has been closed.
     void FinishClosing() {
         if (FClosing.joinable()) {
             FClosing.join();
