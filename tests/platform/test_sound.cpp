@@ -84,7 +84,7 @@ private slots:
             PlayWaveResource(name.toStdString());
         }
         const qint64 elapsed = timer.elapsed();
-        const int closing = AudioThreads();
+        [[maybe_unused]] const int closing = AudioThreads();
         const QString took =
             QStringLiteral("returned after %1 ms of %2 ms").arg(elapsed).arg(duration);
         QVERIFY2(elapsed >= duration, qPrintable(took));
@@ -94,7 +94,9 @@ private slots:
         // buffers, is left until after the call.
         const qint64 allowance = duration / 4 + 2 * deviceBuffer + (before.isEmpty() ? 150 : 300);
         QVERIFY2(elapsed < duration + allowance, qPrintable(took));
+#if defined(Q_OS_LINUX)
         QCOMPARE(closing, 1);
+#endif
 
         // The device wrote the samples once, unchanged, with only a little
         // silence from its buffers around them, and then went away.
@@ -130,7 +132,8 @@ private:
         return output.open(QIODevice::ReadOnly) ? output.readAll() : QByteArray();
     }
 
-    // SDL's audio threads in this process (SDL names them "SDLAudioP1" and so on).
+    // SDL's audio threads in this process (SDL names them "SDLAudioP2" and so
+    // on); none where /proc does not tell.
     static int AudioThreads() {
         int count = 0;
         for (const QString& task :
