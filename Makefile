@@ -62,7 +62,7 @@ bench:
 	scripts/install-deps bench
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTOLMIR_BENCH=ON $(CMAKE_ARGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tolmir_bench Tolmir
-	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
+	QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk ./$(BENCH_BUILD)/tolmir_bench $(BENCH_ARGS)
 
 # The hive reader under libFuzzer, in its own clang configuration.
 FUZZ_BUILD ?= build-fuzz

@@ -9,17 +9,30 @@
 #include <dlfcn.h>
 #endif
 
-#include <memory>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace {
 
 // Frames per device buffer: small, so that little silence follows a sound.
 constexpr Uint16 kBufferFrames = 512;
 
+// How much longer than its own length a sound may take before the player gives
+// up waiting for the device (a stalled sound server, for example).
+constexpr std::chrono::milliseconds kStallAllowance{2000};
+
 // The SDL functions the player uses. Outside Windows the library is loaded when
 // the first sound plays, not at start: SDL and the sound libraries it pulls in
 // weigh a few megabytes that a game played silently never needs.
 struct TSdlApi {
+    decltype(&SDL_SetHint) SetHint = nullptr;
     decltype(&SDL_InitSubSystem) InitSubSystem = nullptr;
     decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&SDL_Quit) Quit = nullptr;
@@ -27,25 +40,20 @@ struct TSdlApi {
     decltype(&SDL_LoadWAV_RW) LoadWAV_RW = nullptr;
     decltype(&SDL_FreeWAV) FreeWAV = nullptr;
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
-    decltype(&SDL_QueueAudio) QueueAudio = nullptr;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
-    decltype(&SDL_GetQueuedAudioSize) GetQueuedAudioSize = nullptr;
-    decltype(&SDL_Delay) Delay = nullptr;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
 
     bool Complete() const {
-        return InitSubSystem && QuitSubSystem && Quit && RWFromConstMem && LoadWAV_RW && FreeWAV &&
-               OpenAudioDevice && QueueAudio && PauseAudioDevice && GetQueuedAudioSize && Delay &&
-               CloseAudioDevice;
+        return SetHint && InitSubSystem && QuitSubSystem && Quit && RWFromConstMem && LoadWAV_RW &&
+               FreeWAV && OpenAudioDevice && PauseAudioDevice && CloseAudioDevice;
     }
 };
 
 #if defined(_WIN32)
 TSdlApi LoadSdlApi() {
-    return {&SDL_InitSubSystem,      &SDL_QuitSubSystem, &SDL_Quit,
-            &SDL_RWFromConstMem,     &SDL_LoadWAV_RW,    &SDL_FreeWAV,
-            &SDL_OpenAudioDevice,    &SDL_QueueAudio,    &SDL_PauseAudioDevice,
-            &SDL_GetQueuedAudioSize, &SDL_Delay,         &SDL_CloseAudioDevice};
+    return {&SDL_SetHint,          &SDL_InitSubSystem,   &SDL_QuitSubSystem, &SDL_Quit,
+            &SDL_RWFromConstMem,   &SDL_LoadWAV_RW,      &SDL_FreeWAV,       &SDL_OpenAudioDevice,
+            &SDL_PauseAudioDevice, &SDL_CloseAudioDevice};
 }
 #else
 template <typename Function> void Resolve(void* ALibrary, const char* AName, Function& AFunction) {
@@ -59,6 +67,7 @@ TSdlApi LoadSdlApi() {
     if (library == nullptr) {
         return api;
     }
+    Resolve(library, "SDL_SetHint", api.SetHint);
     Resolve(library, "SDL_InitSubSystem", api.InitSubSystem);
     Resolve(library, "SDL_QuitSubSystem", api.QuitSubSystem);
     Resolve(library, "SDL_Quit", api.Quit);
@@ -66,22 +75,99 @@ TSdlApi LoadSdlApi() {
     Resolve(library, "SDL_LoadWAV_RW", api.LoadWAV_RW);
     Resolve(library, "SDL_FreeWAV", api.FreeWAV);
     Resolve(library, "SDL_OpenAudioDevice", api.OpenAudioDevice);
-    Resolve(library, "SDL_QueueAudio", api.QueueAudio);
     Resolve(library, "SDL_PauseAudioDevice", api.PauseAudioDevice);
-    Resolve(library, "SDL_GetQueuedAudioSize", api.GetQueuedAudioSize);
-    Resolve(library, "SDL_Delay", api.Delay);
     Resolve(library, "SDL_CloseAudioDevice", api.CloseAudioDevice);
     return api;
 }
 #endif
 
+// One sound on its way to the device. SDL's audio thread pulls the samples
+// through Fill, a device buffer at a time, and the device starts to play a
+// buffer when it is handed over: the sound is over once the part of it in the
+// last buffer has played after that, and never before its whole length has
+// passed since the first one.
+class TPlayback {
+public:
+    using TClock = std::chrono::steady_clock;
+
+    TPlayback(const TSdlApi& ASdl, Uint8* ASamples, Uint32 ALength, const SDL_AudioSpec& ASpec)
+        : FSdl(ASdl), FSamples(ASamples), FLength(ALength),
+          FSilence(ASpec.format == AUDIO_U8 ? 0x80 : 0x00),
+          FBytesPerSecond(static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(ASpec.format)) / 8u *
+                          ASpec.channels * static_cast<std::uint64_t>(std::max(ASpec.freq, 0))) {}
+    ~TPlayback() { FSdl.FreeWAV(FSamples); }
+    TPlayback(const TPlayback&) = delete;
+    TPlayback& operator=(const TPlayback&) = delete;
+
+    // False when the samples are no sound that can be played.
+    bool Playable() const { return FLength > 0 && FBytesPerSecond > 0; }
+
+    // How long the whole sound plays.
+    std::chrono::microseconds Length() const { return Duration(FLength); }
+
+    // The device's callback, on SDL's audio thread.
+    static void SDLCALL Fill(void* APlayback, Uint8* AStream, int ALength) {
+        static_cast<TPlayback*>(APlayback)->FillBuffer(AStream, static_cast<Uint32>(ALength));
+    }
+
+    // Returns once the last sample has been played, or when the device has
+    // not taken it within ALimit (a stalled sound server, for example).
+    void WaitUntilPlayed(std::chrono::microseconds ALimit) {
+        std::unique_lock lock(FMutex);
+        if (FLastHandedOver.wait_for(lock, ALimit, [this] { return FEnd.has_value(); })) {
+            const TClock::time_point end = *FEnd;
+            lock.unlock();
+            std::this_thread::sleep_until(end);
+        }
+    }
+
+private:
+    std::chrono::microseconds Duration(Uint32 ABytes) const {
+        return std::chrono::microseconds(std::uint64_t{ABytes} * 1'000'000u / FBytesPerSecond);
+    }
+
+    void FillBuffer(Uint8* AStream, Uint32 ALength) {
+        if (FPosition == 0) {
+            FStart = TClock::now();
+        }
+        const Uint32 copied = std::min(ALength, FLength - FPosition);
+        std::memcpy(AStream, FSamples + FPosition, copied);
+        std::memset(AStream + copied, FSilence, ALength - copied);
+        FPosition += copied;
+        if (copied > 0 && FPosition == FLength) {
+            const std::lock_guard lock(FMutex);
+            FEnd = std::max(TClock::now() + Duration(copied), FStart + Length());
+            FLastHandedOver.notify_one();
+        }
+    }
+
+    const TSdlApi& FSdl;
+    Uint8* const FSamples;
+    const Uint32 FLength;
+    const Uint8 FSilence;
+    const std::uint64_t FBytesPerSecond;
+    // The audio thread's alone: how far it has got, and when it began.
+    Uint32 FPosition = 0;
+    TClock::time_point FStart;
+    std::mutex FMutex;
+    std::condition_variable FLastHandedOver;
+    std::optional<TClock::time_point> FEnd; // when the last sample has played
+};
+
 // SDL's audio subsystem, started when the first sound plays and stopped at exit.
 // A failed start is not retried: without audio the game stays silent.
+//
+// A device is opened for each sound, at the sound's own format, and closed
+// after it, so that no audio thread runs while the game is idle. Closing waits
+// for SDL's audio thread, which first sleeps out the last buffer and two more
+// (about 100 ms after the roll's sound): a helper thread does that while the
+// game goes on. The next sound waits for it before it touches SDL, so that SDL
+// is only ever called from one thread at a time.
 class TAudioSubsystem {
 public:
-    TAudioSubsystem()
-        : FSdl(LoadSdlApi()), FReady(FSdl.Complete() && FSdl.InitSubSystem(SDL_INIT_AUDIO) == 0) {}
+    TAudioSubsystem() : FSdl(LoadSdlApi()), FReady(FSdl.Complete() && Start()) {}
     ~TAudioSubsystem() {
+        FinishClosing();
         if (FReady) {
             FSdl.QuitSubSystem(SDL_INIT_AUDIO);
         }
@@ -94,21 +180,40 @@ public:
     bool Ready() const { return FReady; }
     const TSdlApi& Sdl() const { return FSdl; }
 
+    // Closes ADevice, which no callback may use any more (it is paused).
+    void CloseLater(SDL_AudioDeviceID ADevice) {
+        FinishClosing();
+        try {
+            FClosing = std::thread([this, ADevice] { FSdl.CloseAudioDevice(ADevice); });
+        } catch (const std::system_error&) {
+            FSdl.CloseAudioDevice(ADevice); // no thread to be had: the game waits instead
+        }
+    }
+
+    // Waits until the last device has been closed.
+    void FinishClosing() {
+        if (FClosing.joinable()) {
+            FClosing.join();
+        }
+    }
+
 private:
+    bool Start() {
+        // SDL would otherwise turn SIGINT and SIGTERM into events that nobody reads.
+        FSdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        return FSdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
+    }
+
     TSdlApi FSdl;
     bool FReady;
+    std::thread FClosing;
 };
 
 // The subsystem once it is ready; nothing when audio cannot play.
-const TSdlApi* Audio() {
-    static const TAudioSubsystem audio;
-    return audio.Ready() ? &audio.Sdl() : nullptr;
+TAudioSubsystem* Audio() {
+    static TAudioSubsystem audio;
+    return audio.Ready() ? &audio : nullptr;
 }
-
-struct TWaveDeleter {
-    const TSdlApi* Sdl;
-    void operator()(Uint8* ASamples) const { Sdl->FreeWAV(ASamples); }
-};
 
 } // namespace
 
@@ -117,37 +222,37 @@ void PlayWaveResource(const std::string& AName) {
     if (wave.isEmpty()) {
         return;
     }
-    const TSdlApi* sdl = Audio();
-    if (sdl == nullptr) {
+    TAudioSubsystem* audio = Audio();
+    if (audio == nullptr) {
         return;
     }
+    audio->FinishClosing();
+    const TSdlApi& sdl = audio->Sdl();
     SDL_AudioSpec wanted{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     // SDL_LoadWAV_RW closes the reader (freesrc = 1) and fails on a null one.
-    if (sdl->LoadWAV_RW(sdl->RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), 1,
-                        &wanted, &buffer, &length) == nullptr) {
+    if (sdl.LoadWAV_RW(sdl.RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), 1,
+                       &wanted, &buffer, &length) == nullptr) {
         return;
     }
-    const std::unique_ptr<Uint8, TWaveDeleter> samples(buffer, TWaveDeleter{sdl});
+    TPlayback playback(sdl, buffer, length, wanted);
+    if (!playback.Playable()) {
+        return;
+    }
     wanted.samples = kBufferFrames;
-    // The device is opened for each sound and closed after it, so that no audio
-    // thread runs while the game is idle.
-    SDL_AudioSpec device{};
-    const SDL_AudioDeviceID id = sdl->OpenAudioDevice(nullptr, 0, &wanted, &device, 0);
+    wanted.callback = &TPlayback::Fill;
+    wanted.userdata = &playback;
+    const SDL_AudioDeviceID id = sdl.OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (id == 0) {
         return;
     }
-    if (sdl->QueueAudio(id, samples.get(), length) == 0) {
-        sdl->PauseAudioDevice(id, 0);
-        while (sdl->GetQueuedAudioSize(id) > 0) {
-            sdl->Delay(5);
-        }
-        // The last samples have left the queue but are still in the device's
-        // buffer and the system's mixer behind it: give both time to play out.
-        sdl->Delay(2 * 1000u * device.samples / static_cast<Uint32>(device.freq) + 1);
-    }
-    sdl->CloseAudioDevice(id);
+    sdl.PauseAudioDevice(id, 0);
+    playback.WaitUntilPlayed(playback.Length() + kStallAllowance);
+    // Pausing takes the device's lock, so no callback is under way once it
+    // returns and none follows: the samples can go before the device does.
+    sdl.PauseAudioDevice(id, 1);
+    audio->CloseLater(id);
 }
 
 void TSdlSoundPlayer::PlayWaveResource(const std::string& AName) {

@@ -115,7 +115,8 @@ start_game() {
     rm -rf "$home"
     mkdir -p "$home"
     game_start=$EPOCHREALTIME
-    XDG_CONFIG_HOME="$home" HOME="$home" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    XDG_CONFIG_HOME="$home" HOME="$home" QT_QPA_PLATFORM=xcb \
+        SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work_dir/audio.raw" \
         DBUS_SESSION_BUS_ADDRESS="$session_bus" "$game" >"$work_dir/game.log" 2>&1 &
     game_pid=$!
 }
