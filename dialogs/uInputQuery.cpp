@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
 #include <memory>
 
 TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
@@ -22,6 +23,9 @@ TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(9, 24, 237, 21);
+    // A name has no length limit; the field's default one would cut a long
+    // stored name.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
 
     btnOk->setGeometry(36, 57, 53, 25);
     btnCancel->setGeometry(102, 57, 53, 25);
