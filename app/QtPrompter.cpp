@@ -5,8 +5,11 @@
 #include <QMessageBox>
 
 bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) {
+    // Without a position the box takes the default one, the centre of the
+    // screen; with an owner the toolkit would centre it over the owner instead.
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(AText), QMessageBox::Yes | QMessageBox::No, FOwner);
+                    QString::fromStdString(AText), QMessageBox::Yes | QMessageBox::No,
+                    ATopLeft ? FOwner : nullptr);
     if (ATopLeft) {
         box.move(ATopLeft->X, ATopLeft->Y);
     }

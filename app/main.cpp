@@ -3,7 +3,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    DisableHighDpiScaling();
+    PrepareHighDpiScaling();
     QApplication app(argc, argv);
     PrepareApplication(app);
     return RunTolmir();
