@@ -203,7 +203,8 @@ private slots:
         AnswerNextModal<QMessageBox>(answerNo);
         QVERIFY(!prompter.AskYesNo("Quit?", std::nullopt));
         const QPoint offCentre = shown.center() - owner.screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 2, qPrintable(QString::number(shown.x())));
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         AnswerNextModal<QMessageBox>(answerNo);
         QVERIFY(!prompter.AskYesNo("New game?", TPoint{40, 50}));
         QCOMPARE(shown.topLeft(), QPoint(40, 50));
