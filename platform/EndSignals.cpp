@@ -11,7 +11,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
@@ -76,6 +75,7 @@ TEndSignals::~TEndSignals() {
         for (const int signal : kEndSignals) {
             ::sigaction(signal, &action, nullptr);
         }
+        FNotifier->setEnabled(false);
         ::close(g_signalWriteFd.exchange(-1));
         ::close(static_cast<int>(FNotifier->socket()));
     }

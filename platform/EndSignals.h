@@ -25,9 +25,6 @@ public:
     explicit TEndSignals(std::function<void()> AOnEnd, QObject* AParent = nullptr);
     ~TEndSignals() override;
 
-    // Whether a signal has asked the program to end.
-    bool EndRequested() const { return FEndRequested; }
-
 private:
     void SignalArrived();
 
