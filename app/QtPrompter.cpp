@@ -3,12 +3,40 @@
 #include "uInputQuery.h"
 
 #include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+// A question box. Without a position it takes the default one, the centre of
+// the screen: the toolkit would centre it over its owner instead, and before
+// the box has its final size. So it is placed as it is shown, once sized.
+class TQuestionBox : public QMessageBox {
+public:
+    TQuestionBox(const QString& AText, QWidget* AOwner)
+        : QMessageBox(QMessageBox::Information, QStringLiteral("Information"), AText,
+                      QMessageBox::Yes | QMessageBox::No, AOwner) {}
+
+    bool FCentreOnScreen = false;
+
+protected:
+    void showEvent(QShowEvent* AEvent) override {
+        QMessageBox::showEvent(AEvent);
+        if (const QScreen* screen = this->screen(); FCentreOnScreen && screen) {
+            const QRect frame = frameGeometry();
+            move(screen->availableGeometry().center() -
+                 QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+};
+
+} // namespace
 
 bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(AText), QMessageBox::Yes | QMessageBox::No, FOwner);
+    TQuestionBox box(QString::fromStdString(AText), FOwner);
     if (ATopLeft) {
         box.move(ATopLeft->X, ATopLeft->Y);
+    } else {
+        box.FCentreOnScreen = true;
     }
     return box.exec() == QMessageBox::Yes;
 }

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 // Paints a cell as a plain string grid does: the background (button face for
@@ -202,4 +203,17 @@ void TScoreGrid::mouseMoveEvent(QMouseEvent* AEvent) {
 void TScoreGrid::keyPressEvent(QKeyEvent* AEvent) {
     // The sheet is written only through presses and the Game menu.
     AEvent->ignore();
+}
+
+void TScoreGrid::wheelEvent(QWheelEvent* AEvent) {
+    // The sheet is a fixed layout; a wheel or a swipe moves nothing.
+    AEvent->ignore();
+}
+
+void TScoreGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    // The cells with their grid lines are a few pixels larger than the
+    // viewport inside the frame; that overhang must never become a scroll range.
+    horizontalScrollBar()->setRange(0, 0);
+    verticalScrollBar()->setRange(0, 0);
 }

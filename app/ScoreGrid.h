@@ -57,6 +57,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* AEvent) override;
     void mouseMoveEvent(QMouseEvent* AEvent) override;
     void keyPressEvent(QKeyEvent* AEvent) override;
+    void wheelEvent(QWheelEvent* AEvent) override;
+    void updateGeometries() override;
 
 private:
     friend class TScoreGridDelegate;

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "CommandLine.h"
+#include "EndSignals.h"
 #include "HelpViewer.h"
 #include "StorageErrors.h"
 #include "uHighScores.h"
@@ -14,17 +15,18 @@
 #include <memory>
 #include <thread>
 
-void DisableHighDpiScaling() {
-    // The layout is in pixels and is never scaled.
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    }
+void PrepareHighDpiScaling() {
+    // The layout is in pixels at 96 dpi. A screen's scale factor is followed
+    // rounded to a whole number (150 % counts as 200 %), so that every figure of
+    // the layout is multiplied exactly and nothing lands between pixels.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 void PrepareApplication(QApplication& AApp) {
+    // Name, maker and version; no display name, which the toolkit would append
+    // to every window's caption.
     SetApplicationIdentity();
-    AApp.setApplicationName(Application::Title);
-    AApp.setApplicationDisplayName(Application::Title);
     AApp.setWindowIcon(QIcon(QStringLiteral(":/res/MAINICON")));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
@@ -39,6 +41,13 @@ int RunTolmir(const TStartupOptions& AOptions) {
 
     // Building the main window loads the settings and gives the dice their look.
     auto frmMain = std::make_unique<TfrmMain>(AOptions.Services);
+    // A system signal ends the program as closing the main window does, with no
+    // question asked; it outlives the main window, whose end writes the settings.
+    const TEndSignals endSignals([&frmMain] {
+        if (frmMain) {
+            frmMain->CloseWithoutQuestion();
+        }
+    });
 
     auto frmSplash = std::make_unique<TfrmSplash>();
     frmSplash->ShowAndPaint();

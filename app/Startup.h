@@ -19,8 +19,9 @@ struct TStartupOptions {
     std::function<void(TfrmMain&, TfrmSplash&)> BeforeSplashWait;
 };
 
-// Turns off Qt's high-DPI scaling; must run before the application object exists.
-void DisableHighDpiScaling();
+// Scales the whole program by the screen's scale factor rounded to a whole
+// number; must run before the application object exists.
+void PrepareHighDpiScaling();
 
 // Name, maker and version, title, icon, font substitutes and the storage error box.
 void PrepareApplication(QApplication& AApp);

@@ -7,7 +7,7 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = HandleCommandLine(argc, argv)) {
         return *exitCode;
     }
-    DisableHighDpiScaling();
+    PrepareHighDpiScaling();
     QApplication app(argc, argv);
     PrepareApplication(app);
     return RunTolmir();

@@ -44,7 +44,9 @@ QString FileDateTimeText(const QDateTime& ADateTime) {
     }
     const QLocale locale;
     QString text = locale.toString(ADateTime.date(), QLocale::ShortFormat);
-    if (ADateTime.time() != QTime(0, 0)) {
+    const QTime time = ADateTime.time();
+    // Midnight to the second: a fraction of a second would show as "12:00:00 AM".
+    if (QTime(time.hour(), time.minute(), time.second()) != QTime(0, 0)) {
         text +=
             QLatin1Char(' ') + locale.toString(ADateTime.time(), LongTimeFormatWithoutZone(locale));
     }
@@ -101,12 +103,21 @@ void TfrmAboutBox::lblMakerNoticeClick() {
 }
 
 bool TfrmAboutBox::eventFilter(QObject* AWatched, QEvent* AEvent) {
-    if (AWatched == lblMakerNotice && AEvent->type() == QEvent::MouseButtonRelease) {
+    if (AWatched == lblMakerNotice) {
+        // A click is a press and a release on the notice; the second press of a
+        // double click arrives as a double-click event and starts no click.
         const auto* mouse = static_cast<QMouseEvent*>(AEvent);
-        if (mouse->button() == Qt::LeftButton &&
-            lblMakerNotice->rect().contains(mouse->position().toPoint())) {
-            Application::Guarded([this] { lblMakerNoticeClick(); });
-            return true;
+        if (AEvent->type() == QEvent::MouseButtonPress) {
+            FNoticePressed = mouse->button() == Qt::LeftButton;
+        } else if (AEvent->type() == QEvent::MouseButtonRelease &&
+                   mouse->button() == Qt::LeftButton) {
+            const bool click =
+                FNoticePressed && lblMakerNotice->rect().contains(mouse->position().toPoint());
+            FNoticePressed = false;
+            if (click) {
+                Application::Guarded([this] { lblMakerNoticeClick(); });
+                return true;
+            }
         }
     }
     return TfrmDialogAncestor::eventFilter(AWatched, AEvent);

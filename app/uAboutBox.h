@@ -32,4 +32,6 @@ protected:
 private:
     void FormCreate();
     void lblMakerNoticeClick();
+
+    bool FNoticePressed = false;
 };

@@ -209,6 +209,8 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     btnBrasser->setObjectName(QStringLiteral("btnBrasser"));
     btnBrasser->setGeometry(68, 207, 146, 45);
     btnBrasser->setFont(PixelFont(QStringLiteral("Verdana"), 16));
+    // Enter and Return roll too while the button has the focus, as Space does.
+    btnBrasser->setAutoDefault(true);
     connect(btnBrasser, &QPushButton::clicked, this,
             [this] { Application::Guarded([this] { btnBrasserClick(); }); });
 
@@ -385,9 +387,16 @@ void TfrmMain::FormActivate() {
     DrawScoreHints();
 }
 
+void TfrmMain::CloseWithoutQuestion() {
+    FCloseWithoutQuestion = true;
+    close();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* AEvent) {
-    bool canClose = false;
-    Application::Guarded([&] { canClose = FormCloseQuery(); });
+    bool canClose = FCloseWithoutQuestion;
+    if (!canClose) {
+        Application::Guarded([&] { canClose = FormCloseQuery(); });
+    }
     if (!canClose) {
         AEvent->ignore();
         return;

@@ -48,6 +48,10 @@ public:
     // The high-score dialog lives beside the main window for the whole run.
     void SetHighScoresForm(TfrmHighScores* AForm) { FHighScoresForm = AForm; }
 
+    // Closes the window as File, Quit does, without the question asked during a
+    // game: for an end that nobody may be there to confirm (a system signal).
+    void CloseWithoutQuestion();
+
     void DrawScoreHints() override;
     void HideGridSelection() override;
     QRect HintRect(int ACol, int ARow) const;
@@ -145,4 +149,5 @@ private:
     std::unique_ptr<TGameSession> FSession;
     TfrmHighScores* FHighScoresForm = nullptr;
     bool FCentred = false;
+    bool FCloseWithoutQuestion = false;
 };

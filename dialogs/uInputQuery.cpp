@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
 #include <memory>
 
 TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
@@ -23,6 +24,9 @@ TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(9, 24, 237, 21);
     Label1->setBuddy(Edit1); // the field is named by the prompt
+    // A name has no length limit; the field's default one would cut a long
+    // stored name.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
 
     btnOk->setGeometry(36, 57, 53, 25);
     btnCancel->setGeometry(102, 57, 53, 25);

@@ -75,6 +75,9 @@ private:
 THelpViewer::THelpViewer(const QString& AHelpFile, QWidget* AParent)
     : QWidget(AParent, Qt::Window), FHelpFile(AHelpFile) {
     setWindowTitle(Application::Title + QStringLiteral(" Help"));
+    // Left open, the help window must not keep the program running once the
+    // main window has closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(560, 600);
 
     FBackButton = new QPushButton(QStringLiteral("&Back"), this);

@@ -191,6 +191,9 @@ QString DateSeparatorOf(const QString& AFormat) {
         ++i;
     while (i < AFormat.size() && AFormat[i].isLetter())
         ++i;
+    // Invisible marks (the direction marks of right-to-left locales) are no separator.
+    while (i < AFormat.size() && AFormat[i].category() == QChar::Other_Format)
+        ++i;
     // A quoted literal or a space (formats that spell the month out, as the C
     // locale's does) is no date separator.
     if (i >= AFormat.size() || AFormat[i] == u'\'' || AFormat[i].isSpace())

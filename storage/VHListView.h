@@ -86,8 +86,8 @@ private:
     THighScoreTable FTable;
 };
 
-// The date separator of a date format: the first character that is not a letter
-// after the first field; "/" when there is none.
+// The date separator of a date format: the first visible character that is not
+// a letter after the first field; "/" when there is none.
 QString DateSeparatorOf(const QString& AFormat);
 // The separator of the user's short date format.
 QString RegionalDateSeparator();

@@ -5,6 +5,8 @@
 
 #include "Application.h"
 #include "MainSettings.h"
+#include "ModalHelper.h"
+#include "QtPrompter.h"
 #include "ScoreGrid.h"
 #include "TColor.h"
 #include "VHDice.h"
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -157,6 +160,54 @@ private slots:
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(rig.errors,
                      std::vector<std::string>{"You can't shuffle more than three times!"});
+    }
+
+    void enterRollsAndTheSheetNeverScrolls() {
+        Rig rig;
+        TfrmMain& w = rig.w();
+        w.btnBrasser->setFocus();
+        QTest::keyClick(w.btnBrasser, Qt::Key_Return);
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
+        QTest::keyClick(w.btnBrasser, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("2"));
+
+        // Wheels and swipes both ways, and the keys that move a view, leave
+        // every cell where the layout puts it.
+        TScoreGrid* grid = w.grdScore;
+        const QPoint inside(60, 60);
+        for (const QPoint delta : {QPoint(-120, 0), QPoint(0, -120), QPoint(120, 0)}) {
+            QWheelEvent wheel(inside, grid->viewport()->mapToGlobal(inside), delta / 4, delta,
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(grid->viewport(), &wheel);
+        }
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_PageDown, Qt::Key_Right}) {
+            QTest::keyClick(grid, key);
+        }
+        grid->scrollToBottom();
+        const QRect lastLabel = grid->visualRect(grid->model()->index(13, 0));
+        QCOMPARE(lastLabel, QRect(0, 13 * 25, 70, 24));
+        QCOMPARE(grid->visualRect(grid->model()->index(0, 1)), QRect(71, 0, 70, 24));
+    }
+
+    void questionsAtTheirPlace() {
+        QWidget owner;
+        owner.setGeometry(20, 30, 200, 100);
+        owner.show();
+        TQtPrompter prompter(&owner);
+        QRect shown;
+        const auto answerNo = [&](QMessageBox* ABox) {
+            shown = ABox->frameGeometry();
+            ABox->button(QMessageBox::No)->click();
+        };
+        // Without a position: the centre of the screen, not of the owner.
+        AnswerNextModal<QMessageBox>(answerNo);
+        QVERIFY(!prompter.AskYesNo("Quit?", std::nullopt));
+        const QPoint offCentre = shown.center() - owner.screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        AnswerNextModal<QMessageBox>(answerNo);
+        QVERIFY(!prompter.AskYesNo("New game?", TPoint{40, 50}));
+        QCOMPARE(shown.topLeft(), QPoint(40, 50));
     }
 
     void holdKeysDiceClicksAndHeldLabels() {

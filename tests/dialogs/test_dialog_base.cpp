@@ -220,6 +220,8 @@ private slots:
         QTest::newRow("Ok keeps the text as typed") << odd << "ok" << true << odd;
         QTest::newRow("empty name is an answer") << QString() << "ok" << true << QString();
         QTest::newRow("Cancel") << QStringLiteral("Zed") << "cancel" << false << "Ann";
+        const QString longName = QString(40000, QLatin1Char('x')) + QStringLiteral("end");
+        QTest::newRow("no length limit") << longName << "ok" << true << longName;
     }
 
     void promptResults() {

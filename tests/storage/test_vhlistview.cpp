@@ -88,6 +88,7 @@ void TestVHListView::dateSeparatorComesFromTheDateFormat_data() {
                             << "-";
     QTest::newRow("full stop and space") << "d. M. yyyy"
                                          << ".";
+    QTest::newRow("right-to-left marks") << QStringLiteral("d\u200F/M\u200F/yyyy") << "/";
     QTest::newRow("no separator") << "yyyyMMdd"
                                   << "/";
     QTest::newRow("quoted text") << "yyyy'x'M'y'd"

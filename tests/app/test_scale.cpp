@@ -1,0 +1,68 @@
+// The game on a screen at 150 %: the program's own start-up setting rounds the
+// factor to 2, and every window is then exactly twice its layout in physical
+// pixels, with the score hints still inside their cells.
+
+#include "../game/SessionFakes.h"
+
+#include "ScoreGrid.h"
+#include "Startup.h"
+#include "VHDice.h"
+#include "uAboutBox.h"
+#include "uMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestScale : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everythingDoublesOnAScreenAt150Percent() {
+        EventLog log;
+        FakePrompter prompter(log);
+        FakeSound sound(log);
+        FakeClock clock;
+        TfrmMain main(TfrmMainServices{&prompter, &sound, &clock});
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.devicePixelRatio(), 2.0);
+        QCOMPARE(main.grab().size(), QSize(982, 1098));
+        QCOMPARE(main.dice1->grab().size(), QSize(140, 140));
+
+        main.btnBrasser->click();
+        TScoreGrid* grid = main.grdScore;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            if (main.HintFor(1, row)) {
+                const QRect cell = grid->visualRect(grid->model()->index(row, 1));
+                QVERIFY2(cell.contains(main.HintRect(1, row)), qPrintable(QString::number(row)));
+            }
+        }
+
+        TfrmAboutBox about(&main);
+        QCOMPARE(about.grab().size(), about.size() * 2);
+    }
+};
+
+int main(int argc, char* argv[]) {
+    // An offscreen screen reporting 144 dpi, as a desktop set to 150 % does.
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("screen.json")));
+    if (!dir.isValid() || !config.open(QIODevice::WriteOnly)) {
+        return 2;
+    }
+    config.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560,
+                     "height": 1600, "logicalDpi": 144}]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+
+    PrepareHighDpiScaling();
+    QApplication app(argc, argv);
+    TestScale test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_scale.moc"
