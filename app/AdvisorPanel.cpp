@@ -18,8 +18,8 @@ constexpr int kMarkMarginBelow = 1;
 } // namespace
 
 TAdvisorPanel::TAdvisorPanel(QWidget* AParent, IAdvisorSource& AAdvisor, TGameSession& ASession,
-                             const std::array<QWidget*, 5>& ADice)
-    : QWidget(AParent), FAdvisor(AAdvisor), FSession(ASession) {
+                             const std::array<QWidget*, 5>& ADice, IAnnouncer* AAnnouncer)
+    : QWidget(AParent), FAdvisor(AAdvisor), FSession(ASession), FAnnouncer(AAnnouncer) {
     setObjectName(QStringLiteral("pnlAdvisor"));
     setGeometry(21, 272, 226, 110);
 
@@ -67,6 +67,9 @@ bool TAdvisorPanel::TableReady() {
     FWaiting = true;
     FAdvisor.Request();
     AdvisorChanged();
+    if (!FAdvisor.Ready()) {
+        Announce(QString::fromLatin1(kMsgWorking));
+    }
     return false;
 }
 
@@ -121,8 +124,7 @@ void TAdvisorPanel::AdvisorChanged() {
         return;
     }
     MarkDice({});
-    lblAdvice->setText(QStringLiteral("The advisor is working out the best moves; the game goes "
-                                      "on meanwhile."));
+    lblAdvice->setText(QString::fromLatin1(kMsgWorking));
     pbrAdvisor->setValue(static_cast<int>(FAdvisor.Progress() * 100.0));
     pbrAdvisor->show();
 }
@@ -130,6 +132,13 @@ void TAdvisorPanel::AdvisorChanged() {
 void TAdvisorPanel::ShowText(const QString& AText) {
     lblAdvice->setText(AText);
     MarkDice({});
+    Announce(AText);
+}
+
+void TAdvisorPanel::Announce(const QString& AText) {
+    if (FAnnouncer && !AText.isEmpty()) {
+        FAnnouncer->Announce(AText.toStdString());
+    }
 }
 
 void TAdvisorPanel::MarkDice(const std::array<bool, 5>& AKeep) {

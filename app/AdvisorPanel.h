@@ -5,6 +5,7 @@
 // untouched: the dice, the holds and the sheet stay as they are.
 
 #include "AdvisorSource.h"
+#include "GameInterfaces.h"
 
 #include <QWidget>
 
@@ -25,10 +26,13 @@ public:
         "The review is there once all eleven lines are written.";
     static constexpr const char* kMsgReady =
         "The advisor is ready: ask again for the hint or the review.";
+    static constexpr const char* kMsgWorking =
+        "The advisor is working out the best moves; the game goes on meanwhile.";
 
     // AParent is the window's client area, ADice the five dice inside their frame.
+    // What the panel shows is also said to a screen reader through AAnnouncer.
     TAdvisorPanel(QWidget* AParent, IAdvisorSource& AAdvisor, TGameSession& ASession,
-                  const std::array<QWidget*, 5>& ADice);
+                  const std::array<QWidget*, 5>& ADice, IAnnouncer* AAnnouncer = nullptr);
     ~TAdvisorPanel() override;
 
     void ShowHint();
@@ -44,9 +48,11 @@ private:
     bool TableReady();
     void AdvisorChanged();
     void ShowText(const QString& AText);
+    void Announce(const QString& AText);
     void MarkDice(const std::array<bool, 5>& AKeep);
 
     IAdvisorSource& FAdvisor;
     TGameSession& FSession;
+    IAnnouncer* FAnnouncer;
     bool FWaiting = false; // a request waits for the table
 };

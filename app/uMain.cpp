@@ -152,7 +152,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
         advisor = FDefaultAdvisor.get();
     }
     pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
-                                   {dice1, dice2, dice3, dice4, dice5});
+                                   {dice1, dice2, dice3, dice4, dice5}, announcer);
 
     // The form is built: the store loads the registry and hands the look to the dice.
     VHRegistry1->Loaded();

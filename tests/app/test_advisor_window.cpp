@@ -6,6 +6,7 @@
 #include "../game/SessionFakes.h"
 #include "ModalHelper.h"
 
+#include "Accessibility.h"
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
@@ -101,6 +102,8 @@ private slots:
         QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
 
         QCOMPARE(Advice(), QStringLiteral("Keep 6 6 6 6 6: expected total 105.0"));
+        // A screen reader hears the move as it is shown.
+        QCOMPARE(FMain->findChild<TAnnouncer*>()->LastAnnouncement(), Advice());
         QCOMPARE(Marks(), QList<bool>({true, true, true, true, true}));
         QVERIFY(FMain->Session().HintShown());
         QCOMPARE(FAdvisor.asked.size(), std::size_t{1});
