@@ -106,17 +106,20 @@ bool TfrmAboutBox::eventFilter(QObject* AWatched, QEvent* AEvent) {
     if (AWatched == lblMakerNotice) {
         // A click is a press and a release on the notice; the second press of a
         // double click arrives as a double-click event and starts no click.
-        const auto* mouse = static_cast<QMouseEvent*>(AEvent);
-        if (AEvent->type() == QEvent::MouseButtonPress) {
-            FNoticePressed = mouse->button() == Qt::LeftButton;
-        } else if (AEvent->type() == QEvent::MouseButtonRelease &&
-                   mouse->button() == Qt::LeftButton) {
-            const bool click =
-                FNoticePressed && lblMakerNotice->rect().contains(mouse->position().toPoint());
-            FNoticePressed = false;
-            if (click) {
-                Application::Guarded([this] { lblMakerNoticeClick(); });
-                return true;
+        const QEvent::Type type = AEvent->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(AEvent);
+            const bool left = mouse->button() == Qt::LeftButton;
+            if (type == QEvent::MouseButtonPress) {
+                FNoticePressed = left;
+            } else if (left) {
+                const bool click =
+                    FNoticePressed && lblMakerNotice->rect().contains(mouse->position().toPoint());
+                FNoticePressed = false;
+                if (click) {
+                    Application::Guarded([this] { lblMakerNoticeClick(); });
+                    return true;
+                }
             }
         }
     }
