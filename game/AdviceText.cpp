@@ -28,7 +28,10 @@ std::string KeptValues(const TAdviceOption& AOption, const std::array<int, 5>& A
     std::sort(kept.begin(), kept.end());
     std::string text;
     for (int value : kept) {
-        text += (text.empty() ? "" : " ") + std::to_string(value);
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(value);
     }
     return text;
 }

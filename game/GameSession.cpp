@@ -271,7 +271,10 @@ void TGameSession::Announce(const std::string& AText) const {
 std::string TGameSession::DiceText() const {
     std::string text;
     for (const IDie* die : FParts.Dice) {
-        text += (text.empty() ? "" : " ") + IntToText(die->DiceValue());
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += IntToText(die->DiceValue());
     }
     return text;
 }
