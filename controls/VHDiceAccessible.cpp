@@ -4,7 +4,7 @@
 #include "VHDice.h"
 
 TVHDiceAccessible::TVHDiceAccessible(TVHCustomDice* ADice)
-    : QAccessibleWidget(ADice, QAccessible::Button) {}
+    : QAccessibleWidget(ADice, QAccessible::CheckBox) {}
 
 TVHCustomDice* TVHDiceAccessible::Dice() const {
     return static_cast<TVHCustomDice*>(widget());

@@ -1,7 +1,9 @@
 #pragma once
-// What a screen reader is told about a die: a checkable button named by its hold
-// key and its value ("Die 1, 5"), checked while the die is held, described by its
-// tooltip. Pressing it is a click on the die.
+// What a screen reader is told about a die: a toggle named by its hold key and its
+// value ("Die 1, 5"), checked while the die is held, described by its tooltip.
+// It is a check box because screen readers on Linux speak a check box's state when
+// the player moves to it, and Qt 6.4 sends a checkable button to them as a plain
+// push button. Pressing it is a click on the die.
 
 #include <QAccessibleWidget>
 

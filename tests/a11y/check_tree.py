@@ -77,7 +77,7 @@ def press(node):
 def dice(window):
     """The five dice as (value, held), left to right, read from their names and states."""
     found = {}
-    for node in find(window, "push button", r"Die [1-5], [1-6]"):
+    for node in find(window, "check box", r"Die [1-5], [1-6]"):
         key, value = re.fullmatch(r"Die ([1-5]), ([1-6])", node.name).groups()
         held = node.getState().contains(pyatspi.STATE_CHECKED)
         found[int(key)] = (int(value), held)
@@ -87,7 +87,7 @@ def dice(window):
 
 
 def die_node(window, key):
-    return find(window, "push button", r"Die %d, [1-6]" % key)[0]
+    return find(window, "check box", r"Die %d, [1-6]" % key)[0]
 
 
 def label(window, pattern):

@@ -127,7 +127,7 @@ private slots:
         TfrmMain& w = rig.w;
         const std::vector<TVHDice*> dice = w.AllDice();
         QAccessibleInterface* first = Iface(dice[0]);
-        QCOMPARE(first->role(), QAccessible::Button);
+        QCOMPARE(first->role(), QAccessible::CheckBox);
         QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Press F1 to hold/unhold"));
         QVERIFY(first->state().checkable);
         QCOMPARE(Iface(rig.Announcer())->role(), QAccessible::Notification);
