@@ -103,8 +103,8 @@ void TAdvisorPanel::ShowAdvice() {
     }
     FSession.MarkHintShown();
     ShowText(QString::fromStdString(HintText(advice, position.Dice)));
-    FKept = KeptFaces(position.Dice, choice->Kind == TAdviceKind::Roll ? choice->Keep
-                                                                        : std::array<bool, 5>{});
+    FKept = KeptFaces(position.Dice,
+                      choice->Kind == TAdviceKind::Roll ? choice->Keep : std::array<bool, 5>{});
     MarkDice(KeepPositions(position, *FKept));
 }
 

@@ -44,8 +44,7 @@ void TAdvisorService::Request() {
 }
 
 void TAdvisorService::Work() {
-    const bool ready =
-        FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
+    const bool ready = FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
     if (!ready) {
         return; // cancelled: the window is going away
     }
