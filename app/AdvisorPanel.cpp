@@ -60,16 +60,22 @@ TAdvisorPanel::~TAdvisorPanel() {
     FAdvisor.OnChanged = nullptr;
 }
 
+namespace {
+
+// The advice depends on the dice, the roll count and the sheet, not on the holds.
+bool SameTurnPosition(const TTurnPosition& A, const TTurnPosition& B) {
+    return A.Dice == B.Dice && A.RollCount == B.RollCount && A.Sheet.Cells == B.Sheet.Cells;
+}
+
+} // namespace
+
 bool TAdvisorPanel::TableReady() {
+    FAdvisor.Request();
     if (FAdvisor.Ready()) {
         return true;
     }
-    FWaiting = true;
-    FAdvisor.Request();
     AdvisorChanged();
-    if (!FAdvisor.Ready()) {
-        Announce(QString::fromLatin1(kMsgWorking));
-    }
+    Announce(QString::fromLatin1(kMsgWorking));
     return false;
 }
 
@@ -78,18 +84,28 @@ void TAdvisorPanel::ShowHint() {
         ShowText(QString::fromLatin1(kMsgNoHintAfterGame));
         return;
     }
-    if (!TableReady()) {
+    if (!FSession.ConfirmHint()) {
         return;
     }
+    FPendingHint = FSession.Position();
+    if (TableReady()) {
+        ShowAdvice();
+    }
+}
+
+void TAdvisorPanel::ShowAdvice() {
+    FPendingHint.reset();
     const TTurnPosition position = FSession.Position();
     const TAdvice advice = FAdvisor.Advise(position);
-    if (advice.Options.empty()) {
+    const TAdviceOption* choice = HintChoice(advice);
+    if (!choice) {
         return;
     }
     FSession.MarkHintShown();
     ShowText(QString::fromStdString(HintText(advice, position.Dice)));
-    const TAdviceOption& best = advice.Best();
-    MarkDice(best.Kind == TAdviceKind::Roll ? best.Keep : std::array<bool, 5>{});
+    FKept = KeptFaces(position.Dice,
+                      choice->Kind == TAdviceKind::Roll ? choice->Keep : std::array<bool, 5>{});
+    MarkDice(KeepPositions(position, *FKept));
 }
 
 void TAdvisorPanel::ShowReview() {
@@ -97,32 +113,61 @@ void TAdvisorPanel::ShowReview() {
         ShowText(QString::fromLatin1(kMsgReviewAtEnd));
         return;
     }
+    FReviewWaiting = true;
     if (!TableReady()) {
         return;
     }
+    FReviewWaiting = false;
     const TGameReview review = ReviewGame(FSession.Record(), FAdvisor);
     TfrmReviewGame dialog(window(), review);
     dialog.exec();
 }
 
 void TAdvisorPanel::PositionChanged() {
-    if (!pbrAdvisor->isVisible()) {
+    Follow(FSession.Position());
+}
+
+void TAdvisorPanel::HoldChanging(int ATag, bool AHeld) {
+    TTurnPosition position = FSession.Position();
+    if (ATag >= 1 && ATag <= 5) {
+        position.Held[static_cast<std::size_t>(ATag - 1)] = AHeld;
+    }
+    Follow(position);
+}
+
+void TAdvisorPanel::Follow(const TTurnPosition& APosition) {
+    if (pbrAdvisor->isVisible() || (lblAdvice->text().isEmpty() && !FKept)) {
+        return; // the progress stays until the table is ready
+    }
+    // A new game may start at the very same position; its first hint asks again.
+    if (!SameTurnPosition(APosition, FShownAt) || (FKept && !FSession.HintShown())) {
         ShowText({});
+    } else if (FKept) {
+        MarkDice(KeepPositions(APosition, *FKept));
     }
 }
 
 void TAdvisorPanel::AdvisorChanged() {
     if (FAdvisor.Ready()) {
         pbrAdvisor->hide();
-        if (FWaiting) {
-            FWaiting = false;
+        if (FPendingHint) {
+            // Shown by itself only where it was asked for.
+            if (SameTurnPosition(*FPendingHint, FSession.Position())) {
+                ShowAdvice();
+            } else {
+                FPendingHint.reset();
+                ShowText({});
+            }
+        } else if (FReviewWaiting) {
+            FReviewWaiting = false;
             ShowText(QString::fromLatin1(kMsgReady));
         }
         return;
     }
-    if (!FWaiting) {
+    if (!FPendingHint && !FReviewWaiting) {
         return;
     }
+    FKept.reset();
     MarkDice({});
     lblAdvice->setText(QString::fromLatin1(kMsgWorking));
     pbrAdvisor->setValue(static_cast<int>(FAdvisor.Progress() * 100.0));
@@ -131,6 +176,8 @@ void TAdvisorPanel::AdvisorChanged() {
 
 void TAdvisorPanel::ShowText(const QString& AText) {
     lblAdvice->setText(AText);
+    FShownAt = FSession.Position();
+    FKept.reset();
     MarkDice({});
     Announce(AText);
 }

@@ -2,7 +2,9 @@
 // The advisor in the main window: a line under the roll button that shows the
 // best move on request, frames around the dice to keep, the progress while the
 // table is computed, and the review at the end of a game. The game itself is
-// untouched: the dice, the holds and the sheet stay as they are.
+// untouched: the dice, the holds and the sheet stay as they are. What is shown
+// stays until the dice, the roll count or the sheet change; the frames follow
+// the holds.
 
 #include "AdvisorSource.h"
 #include "GameInterfaces.h"
@@ -10,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -24,8 +27,7 @@ public:
         "The game is over: Game, Review Game shows where the points went.";
     static constexpr const char* kMsgReviewAtEnd =
         "The review is there once all eleven lines are written.";
-    static constexpr const char* kMsgReady =
-        "The advisor is ready: ask again for the hint or the review.";
+    static constexpr const char* kMsgReady = "The advisor is ready: ask again for the review.";
     static constexpr const char* kMsgWorking =
         "The advisor is working out the best moves; the game goes on meanwhile.";
 
@@ -35,10 +37,15 @@ public:
                   const std::array<QWidget*, 5>& ADice, IAnnouncer* AAnnouncer = nullptr);
     ~TAdvisorPanel() override;
 
+    // Asks once per game whether to show hints; the hint then appears at once,
+    // or by itself when the table is ready if the position is still the same.
     void ShowHint();
     void ShowReview();
-    // The player acted: a move shown for the old position no longer applies.
+    // The game may have moved on: what was shown for another position goes,
+    // and the frames follow the held dice.
     void PositionChanged();
+    // Die ATag (1..5) is about to be held (AHeld true) or released.
+    void HoldChanging(int ATag, bool AHeld);
 
     QLabel* lblAdvice;
     QProgressBar* pbrAdvisor;
@@ -47,6 +54,8 @@ public:
 private:
     bool TableReady();
     void AdvisorChanged();
+    void ShowAdvice();
+    void Follow(const TTurnPosition& APosition);
     void ShowText(const QString& AText);
     void Announce(const QString& AText);
     void MarkDice(const std::array<bool, 5>& AKeep);
@@ -54,5 +63,8 @@ private:
     IAdvisorSource& FAdvisor;
     TGameSession& FSession;
     IAnnouncer* FAnnouncer;
-    bool FWaiting = false; // a request waits for the table
+    std::optional<TTurnPosition> FPendingHint; // a hint request waits for the table there
+    bool FReviewWaiting = false;               // a review request waits for the table
+    TTurnPosition FShownAt;                    // where the text shown was given
+    std::optional<std::array<int, 6>> FKept;   // a hint's dice to keep, per face 1..6
 };

@@ -420,13 +420,13 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::btnBrasserClick() {
-    pnlAdvisor->PositionChanged();
     FSession->btnBrasserClick();
+    pnlAdvisor->PositionChanged();
 }
 
 void TfrmMain::grdScoreMouseDown(Qt::MouseButton, int AX, int AY) {
-    pnlAdvisor->PositionChanged();
     FSession->grdScoreMouseDown(AX, AY);
+    pnlAdvisor->PositionChanged();
 }
 
 void TfrmMain::grdScoreMouseUp(Qt::MouseButton, int, int) {
@@ -441,7 +441,7 @@ void TfrmMain::DiceClick(TVHCustomDice* ASender) {
 }
 
 void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
-    pnlAdvisor->PositionChanged();
+    pnlAdvisor->HoldChanging(ASender->Tag(), !AHeld);
     const std::array<QLabel*, 5> labels = {lblHold1, lblHold2, lblHold3, lblHold4, lblHold5};
     const int tag = ASender->Tag();
     if (tag >= 1 && tag <= 5) {
@@ -451,13 +451,13 @@ void TfrmMain::DiceHold(bool AHeld, TVHCustomDice* ASender) {
 }
 
 void TfrmMain::mniJeuClick(int ATag) {
-    pnlAdvisor->PositionChanged();
     FSession->mniJeuClick(ATag);
+    pnlAdvisor->PositionChanged();
 }
 
 void TfrmMain::mniUndoClick() {
-    pnlAdvisor->PositionChanged();
     FSession->mniUndoClick();
+    pnlAdvisor->PositionChanged();
 }
 
 void TfrmMain::mniHintClick() {
@@ -469,8 +469,8 @@ void TfrmMain::mniReviewGameClick() {
 }
 
 void TfrmMain::mniNouvellePartieClick() {
-    pnlAdvisor->PositionChanged();
     FSession->mniNouvellePartieClick();
+    pnlAdvisor->PositionChanged();
 }
 
 void TfrmMain::mniBestScoresClick() {
@@ -550,6 +550,9 @@ void TfrmMain::SetTotalCountText(const std::string& AText) {
 void TfrmMain::SetShuffleCountText(const std::string& AText) {
     lblShuffleCount->setText(QString::fromStdString(AText));
     NameCounterByCaption(lblCoupsCaption, lblShuffleCount);
+    // Every roll, write and undo sets the counter: a hint for the position
+    // before goes now, before the new dice are painted or a question is asked.
+    pnlAdvisor->PositionChanged();
 }
 
 TFormBounds TfrmMain::FormBounds() const {

@@ -4,14 +4,22 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace {
 
-const TAdviceOption* BestOfKind(const TAdvice& AAdvice, TAdviceKind AKind) {
-    // Options come best first, so the first of a kind is its best.
+// A roll with every die held changes nothing but the roll count and so never
+// beats writing now: the hint leaves it out.
+bool Offered(const TAdviceOption& AOption) {
+    return AOption.Kind == TAdviceKind::Write ||
+           std::find(AOption.Keep.begin(), AOption.Keep.end(), false) != AOption.Keep.end();
+}
+
+const TAdviceOption* BestOffered(const TAdvice& AAdvice, std::optional<TAdviceKind> AKind) {
+    // Options come best first, so the first that fits is the best.
     for (const TAdviceOption& option : AAdvice.Options) {
-        if (option.Kind == AKind) {
+        if (Offered(option) && (!AKind || option.Kind == *AKind)) {
             return &option;
         }
     }
@@ -61,21 +69,25 @@ std::string DescribeOption(const TAdviceOption& AOption, const std::array<int, 5
     return kept.empty() ? "Roll all dice" : "Keep " + kept;
 }
 
+const TAdviceOption* HintChoice(const TAdvice& AAdvice) {
+    return BestOffered(AAdvice, std::nullopt);
+}
+
 std::string HintText(const TAdvice& AAdvice, const std::array<int, 5>& ADice) {
-    if (AAdvice.Options.empty()) {
+    const TAdviceOption* best = HintChoice(AAdvice);
+    if (!best) {
         return {};
     }
-    const TAdviceOption& best = AAdvice.Best();
-    std::string text = DescribeOption(best, ADice);
-    if (best.Kind == TAdviceKind::Write) {
+    std::string text = DescribeOption(*best, ADice);
+    if (best->Kind == TAdviceKind::Write) {
         text += " now";
     }
-    text += ": expected total " + ExpectedText(best.Expected);
-    if (best.Kind == TAdviceKind::Roll) {
-        if (const TAdviceOption* write = BestOfKind(AAdvice, TAdviceKind::Write)) {
+    text += ": expected total " + ExpectedText(best->Expected);
+    if (best->Kind == TAdviceKind::Roll) {
+        if (const TAdviceOption* write = BestOffered(AAdvice, TAdviceKind::Write)) {
             text += "; writing " + LineName(write->Row) + " now: " + ExpectedText(write->Expected);
         }
-    } else if (const TAdviceOption* roll = BestOfKind(AAdvice, TAdviceKind::Roll)) {
+    } else if (const TAdviceOption* roll = BestOffered(AAdvice, TAdviceKind::Roll)) {
         const std::string kept = KeptValues(*roll, ADice);
         text += kept.empty() ? "; rolling all dice: " : "; keeping " + kept + " and rolling: ";
         text += ExpectedText(roll->Expected);

@@ -6,6 +6,35 @@
 #include <algorithm>
 #include <stdexcept>
 
+std::array<int, 6> KeptFaces(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
+    std::array<int, 6> counts{};
+    for (std::size_t d = 0; d < ADice.size(); ++d) {
+        if (AKeep[d] && ADice[d] >= 1 && ADice[d] <= kFaceCount) {
+            ++counts[static_cast<std::size_t>(ADice[d] - 1)];
+        }
+    }
+    return counts;
+}
+
+std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const std::array<int, 6>& AKept) {
+    std::array<bool, 5> keep{};
+    std::array<int, 6> left = AKept;
+    for (const bool held : {true, false}) {
+        for (std::size_t d = 0; d < keep.size(); ++d) {
+            const int face = APosition.Dice[d];
+            if (APosition.Held[d] != held || face < 1 || face > kFaceCount) {
+                continue;
+            }
+            int& n = left[static_cast<std::size_t>(face - 1)];
+            if (n > 0) {
+                keep[d] = true;
+                --n;
+            }
+        }
+    }
+    return keep;
+}
+
 TAdvisorTable::TAdvisorTable() : FData(std::make_unique<TData>()) {}
 TAdvisorTable::~TAdvisorTable() = default;
 TAdvisorTable::TAdvisorTable(TAdvisorTable&&) noexcept = default;
@@ -108,22 +137,20 @@ TAdvice TAdvisorTable::Advise(const TTurnPosition& APosition) const {
             advice.Options.push_back(option);
         }
     }
-    if (APosition.RollCount < 3) {
+    if (APosition.RollCount == 0) {
+        TAdviceOption option;
+        option.Kind = TAdviceKind::Roll;
+        option.Expected = reading.Points + solution->Start;
+        advice.Options.push_back(option);
+    } else if (APosition.RollCount < 3) {
         const auto& rolled = solution->Rolled[static_cast<std::size_t>(APosition.RollCount)];
-        // Every multiset of the dice shown: so many of each face, the first such dice.
+        // Every multiset of the dice shown: so many of each face.
         TFaceCounts keep{};
         const auto visit = [&](const auto& self, int AFace) -> void {
             if (AFace == kFaceCount) {
                 TAdviceOption option;
                 option.Kind = TAdviceKind::Roll;
-                TFaceCounts left = keep;
-                for (std::size_t d = 0; d < 5; ++d) {
-                    auto& n = left[static_cast<std::size_t>(APosition.Dice[d] - 1)];
-                    if (n > 0) {
-                        option.Keep[d] = true;
-                        --n;
-                    }
-                }
+                option.Keep = KeepPositions(APosition, keep);
                 option.Expected =
                     reading.Points + rolled[static_cast<std::size_t>(keeps.IndexOf(keep))];
                 advice.Options.push_back(option);

@@ -42,10 +42,17 @@ struct TAdviceOption {
     double Expected = 0.0;      // expected final Total after this choice, then optimal play
 };
 
+// How many dice of each face 1..6 the dice marked in AKeep show.
+std::array<int, 6> KeptFaces(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep);
+// The dice (by position) that keep AKept[f] dice of face f + 1: the held ones
+// first, then the leftmost, so that no die is chosen beside a held one of the
+// same value.
+std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const std::array<int, 6>& AKept);
+
 struct TAdvice {
     // Every choice the rules allow now, best first. Holds that keep the same
-    // values appear once (the positions of the first such dice). Before the
-    // first roll only rolls; after the third only writes.
+    // values appear once (their dice chosen by KeepPositions). Before the first
+    // roll the one choice is to roll all dice; after the third only writes.
     std::vector<TAdviceOption> Options;
     const TAdviceOption& Best() const { return Options.front(); }
 };

@@ -19,7 +19,9 @@
 namespace {
 
 constexpr char kMagic[8] = {'T', 'o', 'l', 'm', 'A', 'd', 'v', '\n'};
-constexpr std::uint32_t kFormatVersion = 1;
+// Goes up whenever the values change meaning, so that a table of other rules is
+// refused: 2 is the first with a first roll that rolls all five dice.
+constexpr std::uint32_t kFormatVersion = 2;
 
 struct TCacheHeader {
     char Magic[8];

@@ -94,9 +94,3 @@ int TDiceKeeps::IndexOf(const TFaceCounts& ACounts) const {
 int TDiceKeeps::HandIndex(const TDiceHand& AHand) const {
     return IndexOf(FaceCounts(AHand));
 }
-
-int TDiceKeeps::SixesKeep(int ACount) const {
-    TFaceCounts counts{};
-    counts[kFaceCount - 1] = ACount;
-    return IndexOf(counts);
-}

@@ -12,6 +12,7 @@
 inline constexpr int kFaceCount = 6;
 inline constexpr int kHandCount = 252;
 inline constexpr int kKeepCount = 462;
+inline constexpr int kEmptyKeep = kKeepCount - 1;
 
 using TFaceCounts = std::array<int, kFaceCount>; // dice per face 1..6
 
@@ -40,8 +41,6 @@ public:
     const TDiceHand& Hand(int AHandIndex) const {
         return FHands[static_cast<std::size_t>(AHandIndex)];
     }
-    // The keep of ACount sixes (0..5).
-    int SixesKeep(int ACount) const;
 
 private:
     TDiceKeeps();

@@ -12,7 +12,8 @@ public:
     virtual ~IAdvisorSource() = default;
     // True once the table is in memory; Advise and NewGameExpectation need it.
     virtual bool Ready() const = 0;
-    // Starts loading or computing the table unless it is ready or under way.
+    // Makes the table ready: at once when it can be loaded, else it starts
+    // computing it (unless that is under way) and OnChanged reports the end.
     virtual void Request() = 0;
     // The share of the table computed so far, 0..1.
     virtual double Progress() const = 0;

@@ -328,11 +328,6 @@ void TTurnSolver::Solve(const TAdvisorState& AState, TTurnSolution& ASolution) {
         FHandValue[h] = std::max(FWriteFirst[h], FBestSub[h]);
     }
     ExpectationsOfKeeps(FHandValue, ASolution.Rolled[0], FKeeps);
-    // Before the first roll the dice all show 6: hold some of them, or none.
-    ASolution.Start = -std::numeric_limits<double>::infinity();
-    for (int sixes = 0; sixes <= 5; ++sixes) {
-        ASolution.Start =
-            std::max(ASolution.Start,
-                     ASolution.Rolled[0][static_cast<std::size_t>(FKeeps.SixesKeep(sixes))]);
-    }
+    // The first roll of a turn rolls all five dice.
+    ASolution.Start = ASolution.Rolled[0][kEmptyKeep];
 }

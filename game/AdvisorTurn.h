@@ -96,10 +96,10 @@ private:
 // The values within one turn of a state, given the table of turn-start values
 // of later states. All figures are expected points still to come.
 struct TTurnSolution {
-    // After the k-th roll (k = 1..3), holding keep K and rolling the rest: Rolled[k-1][K].
-    // Rolled[0] is the first roll of the turn.
+    // With r rolls made (r = 0..2), holding keep K and rolling the rest: Rolled[r][K].
+    // The first roll of a turn holds nothing: Rolled[0] at the empty keep.
     std::array<std::array<double, kKeepCount>, 3> Rolled{};
-    double Start = 0; // the best choice before the first roll
+    double Start = 0; // before the first roll
 };
 
 class TTurnSolver {

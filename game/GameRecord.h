@@ -1,6 +1,6 @@
 #pragma once
 // The decisions of one game as they were made: for every turn the dice held at
-// each roll (sixes held before the first roll included) and the line written.
+// each roll and the line written.
 // The review compares each decision with the advisor's best.
 
 #include "Advisor.h"

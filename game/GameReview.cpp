@@ -7,17 +7,6 @@
 
 namespace {
 
-std::array<int, 7> KeptCounts(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
-    // How many of each face are kept: two holds of the same values compare equal.
-    std::array<int, 7> counts{};
-    for (std::size_t i = 0; i < ADice.size(); ++i) {
-        if (AKeep[i] && ADice[i] >= 1 && ADice[i] <= 6) {
-            ++counts[static_cast<std::size_t>(ADice[i])];
-        }
-    }
-    return counts;
-}
-
 const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADecision) {
     const std::array<int, 5>& dice = ADecision.Position.Dice;
     for (const TAdviceOption& option : AAdvice.Options) {
@@ -26,7 +15,7 @@ const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADeci
         }
         if (option.Kind == TAdviceKind::Write
                 ? option.Row == ADecision.Row
-                : KeptCounts(dice, option.Keep) == KeptCounts(dice, ADecision.Position.Held)) {
+                : KeptFaces(dice, option.Keep) == KeptFaces(dice, ADecision.Position.Held)) {
             return option;
         }
     }
@@ -44,6 +33,9 @@ TGameReview ReviewGame(const TGameRecord& ARecord, const IAdvisorSource& AAdviso
         row.Row = turn.Row;
         row.Score = turn.Score;
         for (const TDecision& decision : turn.Decisions) {
+            if (decision.Position.RollCount == 0) {
+                continue; // the first roll rolls every die: there was nothing to choose
+            }
             const TAdvice advice = AAdvisor.Advise(decision.Position);
             if (advice.Options.empty()) {
                 throw TolmirError("The advisor has no choice for this position.");

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kGameOverBoxWidth = 321;
 constexpr int kNewGameBoxWidth = 269;
+constexpr int kHintQuestionBoxWidth = 420;
 constexpr int kQuestionBoxHeight = 122;
 constexpr int kJuboMin = 30;
 constexpr int kJuboMax = 35;
@@ -98,6 +99,9 @@ void TGameSession::DiceClick() {
 
 void TGameSession::mniJeuClick(int ATag) {
     if (ATag >= 1 && ATag <= 5) {
+        // As for a click: a die held before the first roll would keep the 6 every
+        // turn starts with, and a roll of five held dice would be paid as a first roll.
+        DiceClick();
         IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
         die->SetHeld(!die->Held());
         AnnounceHold(ATag, die->Held());
@@ -141,6 +145,14 @@ bool TGameSession::IsFreeLine(int ACol, int ARow) const {
 std::string TGameSession::LineScore(int ARow) const {
     return IntToText(ScoreOfLine(ARow, FHand, FRollCount, FParts.Sheet->Cell(kScoreCol, rowHigh),
                                  FParts.Sheet->Cell(kScoreCol, rowLow)));
+}
+
+bool TGameSession::ConfirmHint() {
+    if (!FHintAgreed) {
+        FHintAgreed = FParts.Prompter->AskYesNo(
+            kMsgAskHint, QuestionPos(kHintQuestionBoxWidth, kQuestionBoxHeight));
+    }
+    return FHintAgreed;
 }
 
 TTurnPosition TGameSession::Position() const {
@@ -212,6 +224,7 @@ void TGameSession::NewGame() {
     ClearSheet();
     FFilledLines = 0;
     FHintShown = false;
+    FHintAgreed = false;
     FRecord.Clear();
     Announce("New game");
 }

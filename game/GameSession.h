@@ -43,6 +43,9 @@ public:
     static constexpr const char* kPlayerPrompt = "Player: ";
     static constexpr const char* kMsgHintedGame =
         "A hint was shown in this game, so its score does not enter the high-score table.";
+    static constexpr const char* kMsgAskHint =
+        "Show the advisor's hint? A game in which a hint is shown does not enter the "
+        "high-score table.";
 
     explicit TGameSession(const TGameSessionParts& AParts);
 
@@ -76,6 +79,9 @@ public:
 
     // The position as the advisor sees it: the sheet, the dice, the holds, the rolls.
     TTurnPosition Position() const;
+    // Asks, once per game, whether to show hints at all; true once the player
+    // said Yes in this game. No changes nothing and asks again next time.
+    bool ConfirmHint();
     // A game in which the advisor showed a move stays out of the high-score table.
     void MarkHintShown() { FHintShown = true; }
     bool HintShown() const { return FHintShown; }
@@ -113,5 +119,6 @@ private:
     int FLastCol = 0;
     int FLastRow = 0;
     bool FHintShown = false;
+    bool FHintAgreed = false;
     TGameRecord FRecord;
 };

@@ -33,24 +33,24 @@ void TAdvisorService::Request() {
     if (Ready() || FWorker.joinable()) {
         return;
     }
+    // Loading the cache takes milliseconds: the request that finds it is answered at once.
+    if (FTable.Load(QFile::encodeName(FCachePath).toStdString())) {
+        FLoadedFromCache = true;
+        FProgress.store(1.0, std::memory_order_relaxed);
+        FReady.store(true, std::memory_order_release);
+        return;
+    }
     FWorker = std::thread([this] { Work(); });
 }
 
 void TAdvisorService::Work() {
-    const std::string path = QFile::encodeName(FCachePath).toStdString();
-    bool ready = FTable.Load(path);
-    FLoadedFromCache = ready;
-    if (!ready) {
-        ready = FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
-        if (ready) {
-            // A cache that cannot be written costs only the next start's computation.
-            QDir().mkpath(QFileInfo(FCachePath).absolutePath());
-            FTable.Save(path);
-        }
-    }
+    const bool ready = FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
     if (!ready) {
         return; // cancelled: the window is going away
     }
+    // A cache that cannot be written costs only the next start's computation.
+    QDir().mkpath(QFileInfo(FCachePath).absolutePath());
+    FTable.Save(QFile::encodeName(FCachePath).toStdString());
     FProgress.store(1.0, std::memory_order_relaxed);
     FReady.store(true, std::memory_order_release);
     QMetaObject::invokeMethod(

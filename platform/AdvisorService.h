@@ -1,7 +1,8 @@
 #pragma once
-// The advisor's table for the window: loaded from its cache file or computed
-// on a worker thread the first time it is asked for, never at start-up. A
-// missing, damaged or foreign cache file is computed again and replaced.
+// The advisor's table for the window: loaded from its cache file when it is
+// first asked for (at once, on the asking thread), or else computed on a worker
+// thread; never at start-up. A missing, damaged or foreign cache file is
+// computed again and replaced.
 
 #include "AdvisorSource.h"
 

@@ -1,12 +1,15 @@
-// The advisor in the main window: the hint for a known position, the wait for
-// the table, a hinted game kept out of the high-score table and the review of a
-// whole game; then the real table service with a damaged cache file.
+// The advisor in the main window: the question before the first hint of a game,
+// the hint for a known position and its frames through holds, the wait for the
+// table, a hinted game kept out of the high-score table and the review of a whole
+// game; then the real table service: a damaged cache file, the first hint from
+// the cache on disk, and a game played by its advice.
 
 #include "../game/AdvisorFakes.h"
 #include "../game/SessionFakes.h"
 #include "ModalHelper.h"
 
 #include "Accessibility.h"
+#include "AdviceText.h"
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
@@ -43,6 +46,7 @@ class TestAdvisorWindow : public QObject {
     RuleAdvisor FAdvisor;
     std::unique_ptr<TfrmMain> FMain;
     std::unique_ptr<TfrmHighScores> FHighScores;
+    std::unique_ptr<TAdvisorService> FService; // goes after the window that uses it
 
     QString CachePath() const { return FCache.path() + QStringLiteral("/sub/advisor.table"); }
     QString Advice() const { return FMain->pnlAdvisor->lblAdvice->text(); }
@@ -68,6 +72,32 @@ class TestAdvisorWindow : public QObject {
         }
     }
 
+    void Open(IAdvisorSource& AAdvisor) {
+        FMain =
+            std::make_unique<TfrmMain>(TfrmMainServices{&FPrompter, &FSound, &FClock, &AAdvisor});
+        FHighScores = std::make_unique<TfrmHighScores>(FMain.get());
+        FMain->SetHighScoresForm(FHighScores.get());
+        FMain->show();
+        FMain->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FMain.get()));
+    }
+    void Close() {
+        FMain->SetHighScoresForm(nullptr);
+        FHighScores.reset();
+        FMain.reset();
+    }
+    // The real table's cache file, computed by the first case that needs it.
+    bool CacheOnDisk() const {
+        TAdvisorService service(CachePath());
+        service.Request();
+        QElapsedTimer timer;
+        timer.start();
+        while (!service.Ready() && timer.elapsed() < 240000) {
+            QTest::qWait(50);
+        }
+        return service.Ready();
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(FHome.isValid());
@@ -80,81 +110,112 @@ private slots:
         FAdvisor = RuleAdvisor();
         FPrompter.informations.clear();
         FPrompter.prompts.clear();
+        FPrompter.questions.clear();
+        FPrompter.answers.clear();
         FPrompter.confirmName = true;
-        FMain =
-            std::make_unique<TfrmMain>(TfrmMainServices{&FPrompter, &FSound, &FClock, &FAdvisor});
-        FHighScores = std::make_unique<TfrmHighScores>(FMain.get());
-        FMain->SetHighScoresForm(FHighScores.get());
-        FMain->show();
-        FMain->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(FMain.get()));
+        FClock = FakeClock();
+        Open(FAdvisor);
     }
 
     void cleanup() {
-        FMain->SetHighScoresForm(nullptr);
-        FHighScores.reset();
-        FMain.reset();
+        Close();
+        FService.reset();
     }
 
-    void hintShowsTheBestMoveAndChangesNothingElse() {
-        QTest::keyClick(FMain.get(), Qt::Key_F2); // a six held before the first roll
-        const TTurnPosition before = FMain->Session().Position();
+    // The question comes first and once per game; the hint stays through holds,
+    // its frames on the held dice of a value first; a roll takes it away.
+    void hintAsksOnceAndFollowsTheHolds() {
+        FPrompter.answers = {false};
         QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(FPrompter.questions.size(), std::size_t{1});
+        QCOMPARE(FPrompter.questions[0].text, std::string(TGameSession::kMsgAskHint));
+        QCOMPARE(Advice(), QString());
+        QCOMPARE(FAdvisor.requests, 0);
+        QVERIFY(FAdvisor.asked.empty());
+        QVERIFY(!FMain->Session().HintShown());
 
-        QCOMPARE(Advice(), QStringLiteral("Keep 6 6 6 6 6: expected total 105.0"));
-        // A screen reader hears the move as it is shown.
-        QCOMPARE(FMain->findChild<TAnnouncer*>()->LastAnnouncement(), Advice());
-        QCOMPARE(Marks(), QList<bool>({true, true, true, true, true}));
+        FPrompter.answers = {true};
+        QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(Advice(), QStringLiteral("Roll all dice: expected total 100.0"));
+        QCOMPARE(Marks(), QList<bool>({false, false, false, false, false}));
         QVERIFY(FMain->Session().HintShown());
-        QCOMPARE(FAdvisor.asked.size(), std::size_t{1});
-        QCOMPARE(FAdvisor.asked[0].Held, (std::array<bool, 5>{false, true, false, false, false}));
-        QCOMPARE(FMain->Session().Position().Held, before.Held);
-        QCOMPARE(FMain->Session().Position().Dice, before.Dice);
-        QCOMPARE(FMain->Session().RollCount(), 0);
-        QCOMPARE(Held(), QList<bool>({false, true, false, false, false}));
 
-        // The next action takes the shown move away; after a roll the best is a write.
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // 3 2 3 1 5
+        QCOMPARE(Advice(), QString());
+        FAdvisor.bestKeep = std::array<int, 6>{0, 0, 1, 0, 0, 0}; // one of the two 3s
+        const TTurnPosition before = FMain->Session().Position();
+        FMain->mniHint->trigger();
+        QCOMPARE(FPrompter.questions.size(), std::size_t{2});
+        const QString hint =
+            QStringLiteral("Keep 3: expected total 120.0; writing Tolmir now: 112.0");
+        QCOMPARE(Advice(), hint);
+        // A screen reader hears the move as it is shown.
+        QCOMPARE(FMain->findChild<TAnnouncer*>()->LastAnnouncement(), hint);
+        QCOMPARE(Marks(), QList<bool>({true, false, false, false, false}));
+        QCOMPARE(FMain->Session().Position().Dice, before.Dice);
+        QCOMPARE(Held(), QList<bool>({false, false, false, false, false}));
+
+        QTest::keyClick(FMain.get(), Qt::Key_F3); // the other 3 held: the frame goes to it
+        QCOMPARE(Marks(), QList<bool>({false, false, true, false, false}));
+        QTest::mouseClick(FMain->dice5, Qt::LeftButton);
+        QTest::keyClick(FMain.get(), Qt::Key_F1);
+        QCOMPARE(Marks(), QList<bool>({true, false, false, false, false}));
+        QTest::keyClick(FMain.get(), Qt::Key_F1);
+        QCOMPARE(Marks(), QList<bool>({false, false, true, false, false}));
+        FMain->mniUndo->trigger(); // nothing to undo: nothing changes
+        QCOMPARE(Advice(), hint);
+        QCOMPARE(FAdvisor.asked.size(), std::size_t{2});
+
         QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QCOMPARE(FMain->Session().RollCount(), 2);
         QCOMPARE(Advice(), QString());
         QCOMPARE(Marks(), QList<bool>({false, false, false, false, false}));
-        FMain->mniHint->trigger();
-        QVERIFY2(Advice().startsWith(QStringLiteral("Write Tolmir now: expected total 112.0; "
-                                                    "keeping ")),
-                 qPrintable(Advice()));
-        QCOMPARE(Marks(), QList<bool>({false, false, false, false, false}));
-        QCOMPARE(FAdvisor.asked.back().RollCount, 1);
-        QCOMPARE(FMain->Session().RollCount(), 1);
+        QCOMPARE(FPrompter.questions.size(), std::size_t{2});
     }
 
-    void hintWaitsForTheTableWhileTheGameGoesOn() {
+    // While the table is computed the game goes on; the hint then appears by
+    // itself, unless the dice or the roll count changed meanwhile.
+    void hintAppearsByItselfWhenTheTableIsReady() {
         FAdvisor.ready = false;
         FAdvisor.progress = 0.37;
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        FPrompter.answers = {true};
         FMain->mniHint->trigger();
         QCOMPARE(FAdvisor.requests, 1);
         QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
         QCOMPARE(FMain->pnlAdvisor->pbrAdvisor->value(), 37);
         QVERIFY(!FMain->Session().HintShown());
-
+        QTest::keyClick(FMain.get(), Qt::Key_F2);
         QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
-        QCOMPARE(FMain->Session().RollCount(), 1);
         QVERIFY2(FMain->pnlAdvisor->pbrAdvisor->isVisible(), "a roll keeps the progress");
 
         FAdvisor.ready = true;
         FAdvisor.OnChanged();
         QVERIFY(!FMain->pnlAdvisor->pbrAdvisor->isVisible());
-        QCOMPARE(Advice(), QString::fromLatin1(TAdvisorPanel::kMsgReady));
-        QVERIFY2(!FMain->Session().HintShown(), "no move was shown yet");
+        QCOMPARE(Advice(), QString());
+        QVERIFY(FAdvisor.asked.empty());
+        QVERIFY(!FMain->Session().HintShown());
+
+        FAdvisor.ready = false;
         FMain->mniHint->trigger();
+        QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
+        QTest::keyClick(FMain.get(), Qt::Key_F2); // a hold is no new position
+        FAdvisor.ready = true;
+        FAdvisor.OnChanged();
+        QVERIFY2(Advice().startsWith(QStringLiteral("Write Tolmir now: expected total 112.0")),
+                 qPrintable(Advice()));
+        QCOMPARE(FMain->findChild<TAnnouncer*>()->LastAnnouncement(), Advice());
         QVERIFY(FMain->Session().HintShown());
+        QCOMPARE(FPrompter.questions.size(), std::size_t{1});
     }
 
     void hintedGameEndsOutsideTheTableAndItsReviewAddsUp() {
+        FPrompter.answers = {true};
         FMain->mniHint->trigger();
-        // Every line written with five sixes held before the first roll.
+        QVERIFY(FMain->Session().HintShown());
+        // Every line written with a first roll of five sixes.
+        FClock.time = kFiveSixesTime;
         for (int tag = 11; tag <= 21; ++tag) {
-            for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key) {
-                QTest::keyClick(FMain.get(), Qt::Key(key));
-            }
             QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
             Write(tag);
             if (tag == 11) {
@@ -187,8 +248,8 @@ private slots:
         QCOMPARE(turns, 11);
         // Line 12 beat each earlier line by 12 minus its row: 12+11+...+7 + 4+3+2+1.
         QCOMPARE(lostSum, 67.0);
-        QCOMPARE(firstTurn, QStringList({"6 6 6 6 6 in line 1: 0", "Write Tolmir",
-                                         "Roll 1: Keep 6 6 6 6 6", "0.0", "Write line 1", "12.0"}));
+        QCOMPARE(firstTurn,
+                 QStringList({"6 6 6 6 6 in line 1: 0", "Write Tolmir", "Write line 1", "12.0"}));
         QCOMPARE(summary, QStringLiteral("Your decisions cost 67.0 points of expected score; "
                                          "optimal play from the start expects 187.1"));
 
@@ -238,10 +299,42 @@ private slots:
         QCOMPARE(second.NewGameExpectation(), e0);
     }
 
+    // With the table on disk, the first hint of a run comes with the request.
+    void firstHintComesAtOnceFromTheCache() {
+        QVERIFY(CacheOnDisk());
+        Close();
+        FService = std::make_unique<TAdvisorService>(CachePath());
+        Open(*FService);
+        QVERIFY(!FService->Ready());
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        FPrompter.answers = {true};
+        QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(FService->LoadedFromCache());
+        QVERIFY(!FMain->pnlAdvisor->pbrAdvisor->isVisible());
+        const TTurnPosition position = FMain->Session().Position();
+        const TAdvice advice = FService->Advise(position);
+        const TAdviceOption* choice = HintChoice(advice);
+        QVERIFY(choice != nullptr);
+        const QString hint = QString::fromStdString(HintText(advice, position.Dice));
+        QVERIFY(!hint.isEmpty());
+        QCOMPARE(Advice(), hint);
+        QList<bool> framed;
+        for (bool keep : choice->Keep) {
+            framed << (keep && choice->Kind == TAdviceKind::Roll);
+        }
+        QCOMPARE(Marks(), framed);
+
+        QTest::keyClick(FMain.get(), Qt::Key_F4);
+        QCOMPARE(Advice(), hint);
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QCOMPARE(Advice(), QString());
+    }
+
     // A whole game played by the real advisor's best moves through the window:
     // every write it offers scores what the sheet's hint shows, and the review
     // of the game finds no decision that cost anything.
     void followingTheAdviceCostsNothing() {
+        QVERIFY(CacheOnDisk());
         FPrompter.confirmName = false; // the high-score dialog stays closed
         TAdvisorService service(CachePath());
         service.Request();
@@ -268,6 +361,8 @@ private slots:
                     QTest::keyClick(FMain.get(), Qt::Key(keys[i]));
                 }
             }
+            // A new seed for each roll, as the clock moves on between rolls.
+            FClock.time = TSystemTime{12, 34, decisions % 60, decisions * 37 % 1000};
             QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
         }
         QVERIFY(session.GameOver());

@@ -5,11 +5,13 @@
 #include "ScoreSheet.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 // An advisor whose expected totals follow a simple rule: every write is worth
-// 100 plus the row, every roll 100 plus the number of dice kept, so the best
-// choice and each loss are known in advance.
+// writeWorth (100) plus the row, every roll 100 plus the number of dice kept,
+// the roll that keeps bestKeep (dice per face 1..6), when given, 120; so the best
+// choice and each loss are known in advance. The first roll of a turn rolls all.
 class RuleAdvisor : public IAdvisorSource {
 public:
     bool Ready() const override { return ready; }
@@ -20,7 +22,7 @@ public:
         asked.push_back(APosition);
         TAdvice advice;
         if (APosition.RollCount < 3) {
-            for (int mask = 0; mask < 32; ++mask) {
+            for (int mask = 0; mask < (APosition.RollCount == 0 ? 1 : 32); ++mask) {
                 TAdviceOption option;
                 option.Kind = TAdviceKind::Roll;
                 int kept = 0;
@@ -29,6 +31,9 @@ public:
                     kept += option.Keep[i] ? 1 : 0;
                 }
                 option.Expected = 100.0 + kept;
+                if (bestKeep && KeptFaces(APosition.Dice, option.Keep) == *bestKeep) {
+                    option.Expected = 120.0;
+                }
                 advice.Options.push_back(option);
             }
         }
@@ -38,7 +43,7 @@ public:
                     APosition.Sheet.Cells[static_cast<std::size_t>(row)].empty()) {
                     TAdviceOption option;
                     option.Row = row;
-                    option.Expected = 100.0 + row;
+                    option.Expected = writeWorth + row;
                     advice.Options.push_back(option);
                 }
             }
@@ -51,5 +56,7 @@ public:
     bool ready = true;
     int requests = 0;
     double progress = 1.0;
+    double writeWorth = 100.0;
+    std::optional<std::array<int, 6>> bestKeep;
     mutable std::vector<TTurnPosition> asked;
 };

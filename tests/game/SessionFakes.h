@@ -152,6 +152,10 @@ struct FakeHighScores : IHighScoreEntry {
     std::vector<int> rows;
 };
 
+// Clock times whose seeds draw known dice on a roll of all five.
+constexpr TSystemTime kFiveSixesTime{0, 0, 22, 686}; // 6 6 6 6 6
+constexpr TSystemTime kSixToTwoTime{0, 0, 3, 501};   // 6 5 4 3 2
+
 struct FakeClock : IClock {
     TSystemTime UtcTimeOfDay() const override { return time; }
     TSystemTime time{12, 34, 56, 789};

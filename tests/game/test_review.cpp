@@ -1,3 +1,4 @@
+#include "AdviceText.h"
 #include "AdvisorFakes.h"
 #include "GameReview.h"
 #include "ScoreSheet.h"
@@ -18,11 +19,12 @@ TTurnPosition At(int ARollCount, std::array<int, 5> ADice, std::array<bool, 5> A
 
 TEST(Review, EachDecisionIsPricedAgainstTheBestAndTheLossesAddUp) {
     TGameRecord record;
-    // Turn 1: holds two sixes before the first roll (loses 3 to holding all five), rolls
-    // again holding all five (loses 7 to writing line 12), writes Full (loses 3).
-    record.AddRoll(At(0, {6, 6, 6, 6, 6}, {true, false, true, false, false}));
+    // Turn 1: the first roll (no choice), a roll holding all five (loses 7 to writing
+    // line 12), a roll holding two 3s (loses 10 to the same), then writes Full (loses 3).
+    record.AddRoll(At(0, {6, 6, 6, 6, 6}, {}));
     record.AddRoll(At(1, {3, 3, 5, 3, 5}, {true, true, true, true, true}));
-    const TTurnPosition beforeWrite = At(2, {3, 3, 5, 3, 5}, {});
+    record.AddRoll(At(2, {3, 3, 5, 3, 5}, {true, true, false, false, false}));
+    const TTurnPosition beforeWrite = At(3, {3, 3, 5, 3, 5}, {});
     record.AddWrite(beforeWrite, rowOnes, {3, 3, 3, 5, 5}, "0");
     record.UndoWrite();
     record.AddWrite(beforeWrite, rowFull, {3, 3, 3, 5, 5}, "25");
@@ -36,20 +38,38 @@ TEST(Review, EachDecisionIsPricedAgainstTheBestAndTheLossesAddUp) {
     const TTurnReview& first = review.Turns[0];
     EXPECT_EQ(first.Row, rowFull);
     EXPECT_EQ(first.Score, "25");
-    ASSERT_EQ(first.Decisions.size(), 3u) << "the undone write is gone";
-    EXPECT_EQ(first.Decisions[0].Chosen, "Keep 6 6");
-    EXPECT_EQ(first.Decisions[0].Best, "Keep 6 6 6 6 6");
-    EXPECT_DOUBLE_EQ(first.Decisions[0].Lost, 3.0);
-    EXPECT_EQ(first.Decisions[1].Chosen, "Keep 3 3 3 5 5");
+    ASSERT_EQ(first.Decisions.size(), 3u) << "neither the first roll nor the undone write";
+    EXPECT_EQ(first.Decisions[0].Roll, 2);
+    EXPECT_EQ(first.Decisions[0].Chosen, "Keep 3 3 3 5 5");
+    EXPECT_EQ(first.Decisions[0].Best, "Write Tolmir");
+    EXPECT_DOUBLE_EQ(first.Decisions[0].Lost, 7.0);
+    EXPECT_EQ(first.Decisions[1].Chosen, "Keep 3 3");
     EXPECT_EQ(first.Decisions[1].Best, "Write Tolmir");
-    EXPECT_DOUBLE_EQ(first.Decisions[1].Lost, 7.0);
+    EXPECT_DOUBLE_EQ(first.Decisions[1].Lost, 10.0);
     EXPECT_EQ(first.Decisions[2].Chosen, "Write Full");
     EXPECT_EQ(first.Decisions[2].Best, "Write Tolmir");
     EXPECT_DOUBLE_EQ(first.Decisions[2].Lost, 3.0);
-    EXPECT_DOUBLE_EQ(first.Lost, 13.0);
+    EXPECT_DOUBLE_EQ(first.Lost, 20.0);
     EXPECT_DOUBLE_EQ(review.Turns[1].Lost, 0.0);
-    EXPECT_DOUBLE_EQ(review.Lost, 13.0);
+    EXPECT_DOUBLE_EQ(review.Lost, 20.0);
     EXPECT_EQ(ReviewSummary(review),
-              "Your decisions cost 13.0 points of expected score; optimal play from the start "
+              "Your decisions cost 20.0 points of expected score; optimal play from the start "
               "expects 187.1");
+}
+
+// The hint offers the best real choice and the best of the other kind, never a
+// roll with every die held, which cannot beat writing now.
+TEST(Review, TheHintLeavesOutARollWithEveryDieHeld) {
+    RuleAdvisor advisor;
+    const TTurnPosition position = At(1, {3, 2, 3, 1, 5}, {});
+    EXPECT_EQ(HintText(advisor.Advise(position), position.Dice),
+              "Write Tolmir now: expected total 112.0; keeping 1 2 3 3 and rolling: 104.0");
+    advisor.writeWorth = 90.0; // rolling on beats writing now
+    const TAdvice advice = advisor.Advise(position);
+    ASSERT_NE(HintChoice(advice), nullptr);
+    EXPECT_EQ(HintChoice(advice)->Keep, (std::array<bool, 5>{true, true, true, true, false}));
+    EXPECT_EQ(HintText(advice, position.Dice),
+              "Keep 1 2 3 3: expected total 104.0; writing Tolmir now: 102.0");
+    EXPECT_EQ(HintText(advisor.Advise(At(0, {6, 6, 6, 6, 6}, {})), {6, 6, 6, 6, 6}),
+              "Roll all dice: expected total 100.0");
 }

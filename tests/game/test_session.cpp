@@ -51,11 +51,13 @@ protected:
             session->mniJeuClick(tag);
         }
     }
-    // Ten lines written with five sixes, then the sheet tuned so that writing
-    // the five-of-a-kind line (35 on a first roll) gives ATotal.
+    // From now on every roll of five dice shows five sixes.
+    void RollSixes() { clock.time = kFiveSixesTime; }
+    // Ten lines written with a first-roll five sixes, then the sheet tuned so
+    // that writing the five-of-a-kind line (35 on a first roll) gives ATotal.
     void PlayToLastLine(int ATotal) {
+        RollSixes();
         for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11}) {
-            HoldAll();
             session->btnBrasserClick();
             PressRow(row);
         }
@@ -64,7 +66,6 @@ protected:
             sheet.cells[kScoreCol][row] = "0";
         }
         sheet.cells[kScoreCol][rowStraight] = std::to_string(ATotal - 35);
-        HoldAll();
         session->btnBrasserClick();
         log.clear();
     }
@@ -119,11 +120,13 @@ TEST_F(Session, RollPlaysSoundFirstThenShufflesInOrderAndCounts) {
 
 TEST_F(Session, HeldDiceDrawNothingAndSoundCanBeOff) {
     settings.sound = false;
+    session->btnBrasserClick(); // 3 2 3 1 5
     session->mniJeuClick(2);
     session->mniJeuClick(4);
+    log.clear();
     session->btnBrasserClick();
     // The three free dice take the first three draws of the seed.
-    EXPECT_EQ(DiceValues(), (std::vector<int>{3, 6, 2, 6, 3}));
+    EXPECT_EQ(DiceValues(), (std::vector<int>{3, 2, 2, 1, 3}));
     EXPECT_EQ(log, (EventLog{"shuffle1", "shuffle3", "shuffle5", "hints", "processMessages"}));
 }
 
@@ -140,16 +143,23 @@ TEST_F(Session, FourthRollIsRefusedSilentlyWithoutChange) {
 }
 
 TEST_F(Session, FiveOfAKindPlaysTheFanfareAfterThePaint) {
-    HoldAll(); // held before the first roll: the dice keep their 6
+    RollSixes();
     session->btnBrasserClick();
     EXPECT_EQ(DiceValues(), (std::vector<int>{6, 6, 6, 6, 6}));
     EXPECT_EQ(session->RollCount(), 1);
     EXPECT_EQ(session->LineScore(rowJubo), "35");
-    EXPECT_EQ(log, (EventLog{"sound:DiceRoll", "hints", "processMessages", "sound:Tada"}));
+    EXPECT_EQ(session->LineScore(rowFull), "30");
+    EXPECT_EQ(log, (EventLog{"sound:DiceRoll", "shuffle1", "shuffle2", "shuffle3", "shuffle4",
+                             "shuffle5", "hints", "processMessages", "sound:Tada"}));
+    // A roll with all five held is still a roll: no die is drawn, the premium goes.
+    HoldAll();
     log.clear();
-    session->btnBrasserClick(); // all held again: a roll that loses the premium
+    session->btnBrasserClick();
+    EXPECT_EQ(session->RollCount(), 2);
+    EXPECT_EQ(DiceValues(), (std::vector<int>{6, 6, 6, 6, 6}));
     EXPECT_EQ(session->LineScore(rowJubo), "30");
-    EXPECT_EQ(log.back(), "sound:Tada");
+    EXPECT_EQ(session->LineScore(rowFull), "25");
+    EXPECT_EQ(log, (EventLog{"sound:DiceRoll", "hints", "processMessages", "sound:Tada"}));
 }
 
 TEST_F(Session, RefusalsBeforeTheFirstRollOfATurn) {
@@ -158,11 +168,34 @@ TEST_F(Session, RefusalsBeforeTheFirstRollOfATurn) {
     EXPECT_EQ(ErrorOf([&] { session->DiceClick(); }), TGameSession::kMsgRollFirst);
     EXPECT_EQ(Score(0), "");
     EXPECT_EQ(session->FilledLines(), 0);
-    // The hold command works where the click is refused.
-    session->mniJeuClick(1);
-    EXPECT_TRUE(dice[0].held);
     session->btnBrasserClick();
     EXPECT_NO_THROW(session->DiceClick());
+}
+
+// A hold command is refused where a click on a die is: at a game's start, after
+// a write and after the last line. Otherwise it toggles.
+TEST_F(Session, HoldCommandsNeedARollOfTheTurn) {
+    const auto refusedEverywhere = [&] {
+        for (int tag = 1; tag <= 5; ++tag) {
+            EXPECT_EQ(ErrorOf([&] { session->mniJeuClick(tag); }), TGameSession::kMsgRollFirst)
+                << tag;
+        }
+        EXPECT_EQ(HeldFlags(), std::vector<bool>(5, false));
+    };
+    refusedEverywhere();
+    EXPECT_TRUE(announcer.said.empty());
+    session->btnBrasserClick();
+    session->mniJeuClick(1);
+    session->mniJeuClick(5);
+    EXPECT_EQ(HeldFlags(), (std::vector<bool>{true, false, false, false, true}));
+    session->mniJeuClick(5);
+    EXPECT_EQ(HeldFlags(), (std::vector<bool>{true, false, false, false, false}));
+    PressRow(0);
+    refusedEverywhere();
+    PlayToLastLine(120);
+    session->mniJeuClick(21);
+    ASSERT_TRUE(session->GameOver());
+    refusedEverywhere();
 }
 
 TEST_F(Session, WritingALineStartsANewTurn) {
@@ -428,4 +461,25 @@ TEST_F(Session, HintedGameStaysOutOfTheTableAndTheNextGameDoesNot) {
     session->mniJeuClick(21);
     EXPECT_EQ(log, (EventLog{"invalidate", "reload", "prompt", "add:130:Ann", "showHighScores",
                              "hideSelection"}));
+}
+
+TEST_F(Session, TheHintQuestionComesOncePerGameUntilItIsAnsweredYes) {
+    prompter.answers = {false};
+    EXPECT_FALSE(session->ConfirmHint());
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0].text, TGameSession::kMsgAskHint);
+    EXPECT_NE(std::string(TGameSession::kMsgAskHint).find("high-score table"), std::string::npos);
+    EXPECT_EQ(prompter.questions[0].pos, CenteredPos(200, 100, 499, 580, 420, 122));
+    EXPECT_FALSE(session->HintShown()) << "No changes nothing";
+
+    prompter.answers = {true};
+    EXPECT_TRUE(session->ConfirmHint());
+    EXPECT_TRUE(session->ConfirmHint());
+    EXPECT_EQ(prompter.questions.size(), 2u);
+
+    prompter.answers = {true, false};
+    session->mniNouvellePartieClick();
+    EXPECT_FALSE(session->ConfirmHint());
+    EXPECT_EQ(prompter.questions.size(), 4u);
+    EXPECT_EQ(prompter.questions.back().text, TGameSession::kMsgAskHint);
 }

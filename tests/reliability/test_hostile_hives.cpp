@@ -352,6 +352,7 @@ private slots:
 
             const std::vector<TVHDice*> dice = window->AllDice();
             for (std::size_t line = 0; line < kHands.size(); ++line) {
+                window->btnBrasser->click(); // the first roll rolls every die
                 for (std::size_t d = 0; d < dice.size(); ++d) {
                     dice[d]->SetDiceValue(kHands[line][d]);
                     if (!dice[d]->Held())
