@@ -33,10 +33,12 @@ std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue) {
 bool IRegistry::UpdateKey(const std::string& APath,
                           const std::function<void(IRegistryKey&)>& AEdit) {
     auto key = CreateKey(APath);
-    if (!key) {
-        ReportStorageError("The registry key " + APath + " could not be created.");
+    if (!key)
         return false;
-    }
     AEdit(*key);
     return key->Close();
+}
+
+void ReportSaveFailure(TSavedData AData, const IRegistry& ARegistry) {
+    ReportSaveFailure(AData, ARegistry.Location(), ARegistry.SaveFailure());
 }

@@ -4,6 +4,8 @@
 // registry serves it; elsewhere a file hive does (FileHive.h). The backend is
 // chosen when the program is built.
 
+#include "StorageErrors.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -89,7 +91,16 @@ public:
     // or the changes could not be stored; that has then been reported.
     virtual bool UpdateKey(const std::string& APath,
                            const std::function<void(IRegistryKey&)>& AEdit);
+
+    // Where the values are kept, in words for the player: the hive's file.
+    virtual std::string Location() const { return "the registry"; }
+    // Why the last save through this registry failed, for the message that
+    // names what was not saved; empty when the player has been told already.
+    virtual std::string SaveFailure() const { return "the registry refused the values"; }
 };
+
+// Reports the last failed save through ARegistry (StorageErrors.h).
+void ReportSaveFailure(TSavedData AData, const IRegistry& ARegistry);
 
 // The current user's registry of this platform.
 std::unique_ptr<IRegistry> CreateCurrentUserRegistry();
