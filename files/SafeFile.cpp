@@ -54,6 +54,12 @@ bool ResolveFileLinks(const fs::path& AFile, fs::path& AResolved, std::string& A
     for (int depth = 0; depth < 40; ++depth) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            // The folder as the system finds it, without "..": for messages.
+            if (file != AFile) {
+                const fs::path folder = fs::weakly_canonical(file.parent_path(), error);
+                if (!error)
+                    file = folder / file.filename();
+            }
             AResolved = file;
             return true;
         }
