@@ -241,6 +241,14 @@ private:
     TSaveFailure FFailure;
 };
 
+// The key APath of a parsed hive, taken out of it with its values' index; an
+// empty key when it has no section of its own.
+THiveKey TakeHiveKey(THive& AHive, std::string_view APath) {
+    if (THiveKey* key = FindHiveKey(AHive, APath))
+        return std::move(*key);
+    return {NormalizeKeyPath(APath), {}, {}};
+}
+
 // The values of one key of a parsed hive, read through the registry interface.
 class THiveKeyReader : public IRegistryKey {
 public:
@@ -252,6 +260,14 @@ public:
         for (const THiveValue& value : FRead.Values)
             names.push_back(value.Name);
         return names;
+    }
+
+    std::vector<std::pair<std::string, TRegValue>> Values() const override {
+        std::vector<std::pair<std::string, TRegValue>> values;
+        values.reserve(FRead.Values.size());
+        for (const THiveValue& value : FRead.Values)
+            values.emplace_back(value.Name, value.Value);
+        return values;
     }
 
     std::optional<TRegValue> QueryValue(const std::string& AName) const override {
@@ -288,10 +304,10 @@ private:
 
 class TFileHiveKey : public THiveKeyReader {
 public:
-    TFileHiveKey(fs::path AFile, TSaveFailure AFailure, std::string APath,
-                 std::vector<THiveValue> AValues, bool ACreated)
+    TFileHiveKey(fs::path AFile, TSaveFailure AFailure, std::string APath, THiveKey AValues,
+                 bool ACreated)
         : THiveKeyReader(FValues), FFile(std::move(AFile)), FFailure(std::move(AFailure)),
-          FPath(std::move(APath)), FValues{{}, std::move(AValues), {}}, FCreated(ACreated) {}
+          FPath(std::move(APath)), FValues(std::move(AValues)), FCreated(ACreated) {}
     ~TFileHiveKey() override { Close(); }
 
     bool SetValue(const std::string& AName, const TRegValue& AValue) override {
@@ -379,26 +395,20 @@ std::unique_ptr<IRegistryKey> TFileHive::OpenKey(const std::string& APath) {
     THiveFile(FFileName, FSaveFailure).Load(hive, false);
     if (!HiveKeyExists(hive, APath))
         return nullptr;
-    THiveKey* key = FindHiveKey(hive, APath);
-    std::string path = key != nullptr ? key->Path : NormalizeKeyPath(APath);
-    std::vector<THiveValue> values;
-    if (key != nullptr)
-        values = std::move(key->Values);
-    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path),
-                                          std::move(values), false);
+    THiveKey key = TakeHiveKey(hive, APath);
+    std::string path = key.Path;
+    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path), std::move(key),
+                                          false);
 }
 
 std::unique_ptr<IRegistryKey> TFileHive::CreateKey(const std::string& APath) {
     THive hive;
     THiveFile(FFileName, FSaveFailure).Load(hive, false);
     const bool existed = HiveKeyExists(hive, APath);
-    THiveKey* key = FindHiveKey(hive, APath);
-    std::string path = key != nullptr ? key->Path : NormalizeKeyPath(APath);
-    std::vector<THiveValue> values;
-    if (key != nullptr)
-        values = std::move(key->Values);
-    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path),
-                                          std::move(values), !existed);
+    THiveKey key = TakeHiveKey(hive, APath);
+    std::string path = key.Path;
+    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path), std::move(key),
+                                          !existed);
 }
 
 bool TFileHive::UpdateKey(const std::string& APath,

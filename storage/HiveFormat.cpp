@@ -1,5 +1,6 @@
 #include "HiveFormat.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -66,7 +67,8 @@ public:
                 THiveValue value;
                 if (!ParseValue(value))
                     return Fail(FWhy, AError);
-                SetHiveValue(*key, value.Name, value.Value);
+                // Names met again are merged once the whole text is read.
+                key->Values.push_back(std::move(value));
             } else {
                 return Fail("unexpected text", AError);
             }
@@ -239,6 +241,52 @@ private:
     std::string FWhy;
 };
 
+// A value whose name comes again (letter case ignored) keeps its first place
+// and spelling and takes the data given last, as if each had been set in turn.
+// Sorting by hash finds the repeats without a lookup per value, which for a
+// large key costs a cache miss each.
+void MergeSameNames(THiveKey& AKey) {
+    std::vector<THiveValue>& values = AKey.Values;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> order(values.size()); // hash, position
+    for (std::size_t i = 0; i < values.size(); ++i)
+        order[i] = {RegistryNameHash(values[i].Name), static_cast<std::uint32_t>(i)};
+    std::sort(order.begin(), order.end());
+    std::vector<bool> merged(values.size(), false);
+    bool any = false;
+    for (std::size_t run = 0; run < order.size();) {
+        std::size_t end = run + 1;
+        while (end < order.size() && order[end].first == order[run].first)
+            ++end;
+        // Within a run of equal hashes, positions ascend: the first of each
+        // name takes the data of the last.
+        for (std::size_t first = run; first < end; ++first) {
+            const std::uint32_t keep = order[first].second;
+            if (merged[keep])
+                continue;
+            for (std::size_t later = first + 1; later < end; ++later) {
+                const std::uint32_t other = order[later].second;
+                if (!merged[other] && SameRegistryName(values[keep].Name, values[other].Name)) {
+                    values[keep].Value = std::move(values[other].Value);
+                    merged[other] = true;
+                    any = true;
+                }
+            }
+        }
+        run = end;
+    }
+    if (!any)
+        return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (merged[i])
+            continue;
+        if (kept != i)
+            values[kept] = std::move(values[i]);
+        ++kept;
+    }
+    values.resize(kept);
+}
+
 void AppendQuoted(std::string& AOut, const std::string& AText) {
     AOut += '"';
     for (const char c : AText) {
@@ -267,6 +315,13 @@ std::uint32_t RegistryNameHash(std::string_view AName) {
         hash ^= static_cast<unsigned char>(AsciiLower(c));
         hash *= 16777619u;
     }
+    // A multiplication carries no change down to the low bits, which pick
+    // the slot: mix the high ones in.
+    hash ^= hash >> 16;
+    hash *= 0x85ebca6bu;
+    hash ^= hash >> 13;
+    hash *= 0xc2b2ae35u;
+    hash ^= hash >> 16;
     return hash;
 }
 
@@ -372,6 +427,8 @@ bool ParseHive(std::string_view AText, THive& AHive, std::string& AError) {
     THive hive;
     if (!TParser(AText).Parse(hive, AError))
         return false;
+    for (THiveKey& key : hive.Keys)
+        MergeSameNames(key);
     AHive = std::move(hive);
     return true;
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -62,6 +63,9 @@ public:
     virtual std::vector<std::string> ValueNames() const = 0;
     // A value's type and data; nothing when the key has no value of that name.
     virtual std::optional<TRegValue> QueryValue(const std::string& AName) const = 0;
+    // Every value with its name, in enumeration order: ValueNames with each
+    // name's QueryValue (a value gone in between reads as REG_NONE, no data).
+    virtual std::vector<std::pair<std::string, TRegValue>> Values() const;
     // Writes a value, replacing one of the same name; false when refused.
     virtual bool SetValue(const std::string& AName, const TRegValue& AValue) = 0;
     // Writes a value only when the key holds none of that name at the moment the

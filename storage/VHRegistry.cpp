@@ -4,6 +4,7 @@
 #include "StorageErrors.h"
 
 #include <exception>
+#include <string_view>
 #include <unordered_map>
 
 TVHRegistryItem::TVHRegistryItem(TVHRegistryItems& ACollection, int AIndex)
@@ -63,9 +64,11 @@ void TVHRegistry::ReadItemsFromRegistry() {
             item.FDefaultText = SettingValueToText(item.Value());
     }
     if (auto key = FRegistry->OpenKey(PathBelowRoot(KeyPath()))) {
-        // FindItem's first exact match, through an index: a key may hold very
-        // many values that are not the game's.
-        std::unordered_map<std::string, int> items;
+        // FindItem's first exact match, through an index of the items held
+        // before the load: a key may hold very many values that are not the
+        // game's, and the names of a key's values are distinct, so an item
+        // added here is never found again.
+        std::unordered_map<std::string_view, int> items;
         for (int i = FVHRegistryItems.Count() - 1; i >= 0; --i)
             items[FVHRegistryItems.Items(i).ValueName()] = i;
         const auto find = [&](const std::string& AName, int& AIndex) {
@@ -75,8 +78,8 @@ void TVHRegistry::ReadItemsFromRegistry() {
             AIndex = found->second;
             return true;
         };
-        for (const std::string& name : key->ValueNames()) {
-            const std::optional<std::string> text = RegTextOf(key->QueryValue(name));
+        for (const auto& [name, value] : key->Values()) {
+            const std::optional<std::string> text = RegTextOf(value);
             int index = 0;
             if (!text) {
                 // A setting of the wrong type is reported and keeps its value,
@@ -95,7 +98,6 @@ void TVHRegistry::ReadItemsFromRegistry() {
             } else {
                 item = &FVHRegistryItems.Add();
                 item->SetValueName(name);
-                items.emplace(name, item->Index());
             }
             item->SetValue(*text);
             item->FStoredText = *text;
