@@ -27,6 +27,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr const char* kTemporarySuffix = ".tmp-";
+
 // A name beside AFile that no other thread or process picks at the same time.
 fs::path TemporaryNameBeside(const fs::path& AFile) {
     static std::atomic<unsigned> counter{0};
@@ -34,7 +36,7 @@ fs::path TemporaryNameBeside(const fs::path& AFile) {
         std::random_device{}() ^
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
     fs::path name = AFile;
-    name += ".tmp-" + std::to_string(random() % 1000000000u) + "-" +
+    name += kTemporarySuffix + std::to_string(random() % 1000000000u) + "-" +
             std::to_string(counter.fetch_add(1));
     return name;
 }
@@ -43,6 +45,24 @@ fs::path TemporaryNameBeside(const fs::path& AFile) {
 constexpr int kNameAttempts = 16;
 
 } // namespace
+
+std::vector<fs::path> LeftoverTemporaryFiles(const fs::path& AFile) {
+    std::vector<fs::path> files;
+    const std::string prefix = AFile.filename().string() + kTemporarySuffix;
+    std::error_code error;
+    for (fs::directory_iterator it(AFile.parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
+        if (it->path().filename().string().rfind(prefix, 0) == 0)
+            files.push_back(it->path());
+    }
+    return files;
+}
+
+void RemoveLeftoverTemporaryFiles(const fs::path& AFile) {
+    std::error_code ignored; // a leftover that stays costs only its space
+    for (const fs::path& file : LeftoverTemporaryFiles(AFile))
+        fs::remove(file, ignored);
+}
 
 std::string FileErrorText(int AError) {
     return std::system_category().message(AError);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum class TFileReadStatus {
     Ok,
@@ -45,6 +46,12 @@ bool ResolveFileLinks(const std::filesystem::path& AFile, std::filesystem::path&
 // fails: the old file is then unchanged and no temporary file is left.
 bool ReplaceFileContents(const std::filesystem::path& AFile, std::string_view AText,
                          unsigned ANewMode, std::string& AWhy);
+
+// The temporary files that replacements of AFile left behind when their
+// process was killed. RemoveLeftovers removes them: only while no replacement
+// of AFile can be under way (under a lock that every writer takes).
+std::vector<std::filesystem::path> LeftoverTemporaryFiles(const std::filesystem::path& AFile);
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& AFile);
 
 #if !defined(_WIN32)
 // Opens AFile with AFlags (O_RDONLY, O_RDWR, O_CREAT, ...) without blocking on

@@ -152,6 +152,8 @@ public:
         TFd lock;
         if (!Lock(lock))
             return false;
+        // What a killed save left; no other save runs while the lock is held.
+        RemoveLeftoverTemporaryFiles(target);
         THive hive;
         if (!Load(hive, true))
             return false;
