@@ -109,12 +109,16 @@ TFileRead ReadRegularFile(const fs::path& AFile, std::size_t AMaxSize, bool AFol
         result.Error = EISDIR;
         return result;
     }
-    if (status.type() != fs::file_type::regular) {
+    // A file that another process is replacing this moment may not answer:
+    // then the open decides.
+    if (!error && status.type() != fs::file_type::regular) {
         result.Status = TFileReadStatus::NotRegular;
         return result;
     }
     std::ifstream in(AFile, std::ios::binary);
     if (!in) {
+        result.Status =
+            fs::exists(AFile, error) || error ? TFileReadStatus::Failed : TFileReadStatus::Missing;
         result.Error = EACCES;
         return result;
     }
