@@ -162,6 +162,9 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
 
 TfrmMain::~TfrmMain() {
     Application::SetScoreHintsHandler({});
+    // The settings are written first: nothing that goes after them (the
+    // advisor's worker) can hold them up. Nothing reads them from here on.
+    VHRegistry1.reset();
     // The panel lets go of the advisor before the advisor of its own goes.
     delete pnlAdvisor;
 }

@@ -7,7 +7,9 @@
 
 #include "FileHive.h"
 #include "HighScoreTable.h"
+#include "HiveFormat.h"
 #include "MainSettings.h"
+#include "SafeFile.h"
 #include "VHRegistry.h"
 
 #include <QTemporaryDir>
@@ -28,6 +30,7 @@ public:
     TBenchHive() : FFileName(FDir.path().toStdString() + "/Varnholt/Tolmir.reg") {}
     bool Valid() const { return FDir.isValid(); }
     std::unique_ptr<IRegistry> Open() const { return std::make_unique<TFileHive>(FFileName); }
+    const std::filesystem::path& FileName() const { return FFileName; }
 
 private:
     QTemporaryDir FDir;
@@ -126,6 +129,34 @@ void BM_HiveLoadSettings(benchmark::State& AState) {
     }
 }
 
+// A hive of a million values in the settings key, as another tool could leave
+// it: the game's start reads it through the store, every value becoming a
+// setting, in about a second.
+constexpr int kMillion = 1'000'000;
+
+void BM_HiveLoadMillionValues(benchmark::State& AState) {
+    TBenchHive hive;
+    std::string text = "Windows Registry Editor Version 5.00\n\n"
+                       "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\n";
+    for (int i = 0; i < kMillion; ++i)
+        text += "\"V" + std::to_string(i) + "\"=\"x\"\n";
+    const std::filesystem::path file = hive.FileName();
+    std::filesystem::create_directories(file.parent_path());
+    std::string why;
+    if (text.size() > kMaxHiveSize || !ReplaceFileContents(file, text, 0600, why)) {
+        AState.SkipWithError("the hive could not be written");
+        return;
+    }
+    std::size_t settings = 0;
+    for (auto _ : AState) {
+        const std::unique_ptr<TVHRegistry> store = MainSettingsStore(hive);
+        store->ReadItemsFromRegistry();
+        settings = static_cast<std::size_t>(store->VHRegistryItems().Count());
+    }
+    if (settings != kMillion + MainSettingDefinitions().size())
+        AState.SkipWithError("the values did not all load");
+}
+
 // What the disk alone costs a save: a file of a full hive's size written, its
 // data flushed and renamed over another, as the hive does.
 void BM_DiskFlushFloor(benchmark::State& AState) {
@@ -162,3 +193,6 @@ void BM_DiskFlushFloor(benchmark::State& AState) {
     RegisterBudgeted("HiveSaveSettings", BM_HiveSaveSettings, kNoBudget);
 [[maybe_unused]] static auto* const kHiveLoadSettings =
     RegisterBudgeted("HiveLoadSettings", BM_HiveLoadSettings, kNoBudget);
+[[maybe_unused]] static auto* const kHiveLoadMillionValues =
+    RegisterBudgeted("HiveLoadMillionValues", BM_HiveLoadMillionValues, 1'000'000'000)
+        -> Iterations(3) -> Unit(benchmark::kMillisecond);

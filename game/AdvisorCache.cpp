@@ -5,15 +5,12 @@
 
 #include "AdvisorData.h"
 #include "AdvisorTurn.h"
+#include "SafeFile.h"
 
-#include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <system_error>
 
 namespace {
@@ -38,17 +35,6 @@ std::uint64_t Checksum(const char* AData, std::size_t ASize) {
     return hash;
 }
 
-// A name beside APath that no other thread or process picks at the same time.
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& APath) {
-    static std::atomic<unsigned> counter{0};
-    std::random_device device;
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path temporary = APath;
-    temporary += ".tmp-" + std::to_string(device()) + "-" + std::to_string(stamp) + "-" +
-                 std::to_string(counter.fetch_add(1));
-    return temporary;
-}
-
 } // namespace
 
 bool TAdvisorTable::Save(const std::string& APath) const {
@@ -71,38 +57,21 @@ bool TAdvisorTable::Save(const std::string& APath) const {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), error);
     }
-    const std::filesystem::path temporary = TemporaryPathBeside(path);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temporary, error);
-            return false;
-        }
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    std::string why;
+    return ReplaceFileContents(path, bytes, 0666, why);
 }
 
 bool TAdvisorTable::Load(const std::string& APath) {
     const std::size_t count = TStateSpace::Instance().Count();
     const std::size_t expectedSize =
         sizeof(TCacheHeader) + count * sizeof(double) + sizeof(std::uint64_t);
-    std::ifstream in(APath, std::ios::binary);
-    if (!in) {
+    // Anything but a regular file of the right size (a FIFO, a device) is a
+    // damaged cache, and is never waited on.
+    const TFileRead read = ReadRegularFile(APath, expectedSize);
+    if (read.Status != TFileReadStatus::Ok || read.Text.size() != expectedSize) {
         return false;
     }
-    std::string bytes(expectedSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(expectedSize));
-    if (in.gcount() != static_cast<std::streamsize>(expectedSize) || in.peek() != EOF) {
-        return false;
-    }
+    const std::string& bytes = read.Text;
     TCacheHeader header{};
     std::memcpy(&header, bytes.data(), sizeof header);
     std::uint64_t checksum = 0;

@@ -7,25 +7,41 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "UserFolders.h"
+
+#include <chrono>
 #include <cmath>
 
 QString TAdvisorService::DefaultCachePath() {
 #ifdef Q_OS_WIN
-    const auto location = QStandardPaths::GenericDataLocation; // %LOCALAPPDATA%
+    // %LOCALAPPDATA%
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 #else
-    const auto location = QStandardPaths::GenericCacheLocation;
+    const QString folder = QFile::decodeName(UserCacheFolder().c_str());
 #endif
-    return QStandardPaths::writableLocation(location) +
-           QStringLiteral("/Varnholt/Tolmir/advisor.table");
+    // No known folder: no cache file, never one in the current directory.
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Varnholt/Tolmir/advisor.table");
 }
 
 TAdvisorService::TAdvisorService(QString ACachePath, QObject* AParent)
-    : QObject(AParent), FCachePath(std::move(ACachePath)) {}
+    : QObject(AParent), FCachePath(std::move(ACachePath)), FWork(std::make_shared<TWork>()) {
+    FWork->Service = this;
+}
 
 TAdvisorService::~TAdvisorService() {
-    FCancel.store(true);
-    if (FWorker.joinable()) {
+    FWork->Cancel.store(true);
+    std::unique_lock lock(FWork->Mutex);
+    FWork->Service = nullptr;
+    if (!FWorker.joinable()) {
+        return;
+    }
+    // A cancelled computation ends within moments.
+    constexpr auto kCancelTime = std::chrono::seconds(1);
+    if (FWork->FinishedChanged.wait_for(lock, kCancelTime, [this] { return FWork->Finished; })) {
+        lock.unlock();
         FWorker.join();
+    } else {
+        FWorker.detach();
     }
 }
 
@@ -34,36 +50,51 @@ void TAdvisorService::Request() {
         return;
     }
     // Loading the cache takes milliseconds: the request that finds it is answered at once.
-    if (FTable.Load(QFile::encodeName(FCachePath).toStdString())) {
-        FLoadedFromCache = true;
-        FProgress.store(1.0, std::memory_order_relaxed);
-        FReady.store(true, std::memory_order_release);
+    // Only an absolute path is used: never a file in the current directory.
+    if (QDir::isAbsolutePath(FCachePath) &&
+        FWork->Table.Load(QFile::encodeName(FCachePath).toStdString())) {
+        FWork->LoadedFromCache.store(true);
+        FWork->Progress.store(1.0, std::memory_order_relaxed);
+        FWork->Ready.store(true, std::memory_order_release);
         return;
     }
-    FWorker = std::thread([this] { Work(); });
+    FWorker = std::thread([work = FWork, path = FCachePath] { Work(work, path); });
 }
 
-void TAdvisorService::Work() {
-    const bool ready = FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
-    if (!ready) {
-        return; // cancelled: the window is going away
+void TAdvisorService::Work(const std::shared_ptr<TWork>& AWork, const QString& ACachePath) {
+    const bool ready = AWork->Table.Compute([&](double AShare) { ReportProgress(*AWork, AShare); },
+                                            &AWork->Cancel);
+    if (ready && QDir::isAbsolutePath(ACachePath)) {
+        // A cache that cannot be written costs only the next start's computation.
+        QDir().mkpath(QFileInfo(ACachePath).absolutePath());
+        AWork->Table.Save(QFile::encodeName(ACachePath).toStdString());
     }
-    // A cache that cannot be written costs only the next start's computation.
-    QDir().mkpath(QFileInfo(FCachePath).absolutePath());
-    FTable.Save(QFile::encodeName(FCachePath).toStdString());
-    FProgress.store(1.0, std::memory_order_relaxed);
-    FReady.store(true, std::memory_order_release);
-    QMetaObject::invokeMethod(
-        this, [this] { Changed(); }, Qt::QueuedConnection);
+    if (ready) {
+        AWork->Progress.store(1.0, std::memory_order_relaxed);
+        AWork->Ready.store(true, std::memory_order_release);
+        Notify(*AWork);
+    }
+    const std::lock_guard lock(AWork->Mutex);
+    AWork->Finished = true;
+    AWork->FinishedChanged.notify_all();
 }
 
-void TAdvisorService::ReportProgress(double AShare) {
-    FProgress.store(AShare, std::memory_order_relaxed);
+void TAdvisorService::ReportProgress(TWork& AWork, double AShare) {
+    AWork.Progress.store(AShare, std::memory_order_relaxed);
     // Tell the window once per whole percent, not for every step of the computation.
     const int percent = static_cast<int>(std::floor(AShare * 100.0));
-    if (FReportedPercent.exchange(percent) != percent) {
+    if (AWork.ReportedPercent.exchange(percent) != percent) {
+        Notify(AWork);
+    }
+}
+
+// Posted under the lock: the service cannot go before the event is queued, and
+// a service that goes drops the events queued for it.
+void TAdvisorService::Notify(TWork& AWork) {
+    const std::lock_guard lock(AWork.Mutex);
+    if (TAdvisorService* service = AWork.Service) {
         QMetaObject::invokeMethod(
-            this, [this] { Changed(); }, Qt::QueuedConnection);
+            service, [service] { service->Changed(); }, Qt::QueuedConnection);
     }
 }
 
@@ -77,12 +108,12 @@ TAdvice TAdvisorService::Advise(const TTurnPosition& APosition) const {
     if (!Ready()) {
         throw TolmirError("The advisor's table is not ready yet.");
     }
-    return FTable.Advise(APosition);
+    return FWork->Table.Advise(APosition);
 }
 
 double TAdvisorService::NewGameExpectation() const {
     if (!Ready()) {
         throw TolmirError("The advisor's table is not ready yet.");
     }
-    return FTable.NewGameExpectation();
+    return FWork->Table.NewGameExpectation();
 }

@@ -10,6 +10,9 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 class TAdvisorService : public QObject, public IAdvisorSource {
@@ -21,30 +24,41 @@ public:
     static QString DefaultCachePath();
 
     explicit TAdvisorService(QString ACachePath = DefaultCachePath(), QObject* AParent = nullptr);
-    // Stops a computation under way and waits for the worker.
+    // Stops a computation under way. A worker that does not end within moments
+    // (a file system that hangs) is left behind with what it uses: the program
+    // never waits for it to end.
     ~TAdvisorService() override;
 
-    bool Ready() const override { return FReady.load(std::memory_order_acquire); }
+    bool Ready() const override { return FWork->Ready.load(std::memory_order_acquire); }
     void Request() override;
-    double Progress() const override { return FProgress.load(std::memory_order_relaxed); }
+    double Progress() const override { return FWork->Progress.load(std::memory_order_relaxed); }
     TAdvice Advise(const TTurnPosition& APosition) const override;
     double NewGameExpectation() const override;
 
-    const TAdvisorTable& Table() const { return FTable; }
+    const TAdvisorTable& Table() const { return FWork->Table; }
     // True when the table came from the cache file rather than a computation.
-    bool LoadedFromCache() const { return FLoadedFromCache; }
+    bool LoadedFromCache() const { return FWork->LoadedFromCache.load(); }
 
 private:
-    void Work();
-    void ReportProgress(double AShare);
+    // What the worker uses, shared with it so that it may outlive the service.
+    struct TWork {
+        TAdvisorTable Table; // written by the worker until Ready, then only read
+        std::atomic<bool> Ready{false};
+        std::atomic<bool> Cancel{false};
+        std::atomic<double> Progress{0.0};
+        std::atomic<int> ReportedPercent{-1};
+        std::atomic<bool> LoadedFromCache{false};
+        std::mutex Mutex;                   // guards the two fields below
+        TAdvisorService* Service = nullptr; // told of progress; null once it is gone
+        bool Finished = false;
+        std::condition_variable FinishedChanged;
+    };
+    static void Work(const std::shared_ptr<TWork>& AWork, const QString& ACachePath);
+    static void ReportProgress(TWork& AWork, double AShare);
+    static void Notify(TWork& AWork);
     void Changed();
 
     QString FCachePath;
-    TAdvisorTable FTable; // written by the worker until FReady, then only read
-    std::atomic<bool> FReady{false};
-    std::atomic<bool> FCancel{false};
-    std::atomic<double> FProgress{0.0};
-    std::atomic<int> FReportedPercent{-1};
-    bool FLoadedFromCache = false;
+    std::shared_ptr<TWork> FWork;
     std::thread FWorker;
 };

@@ -1,5 +1,7 @@
 #include "HelpFile.h"
 
+#include "SafeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,9 @@
 namespace {
 
 const QString kTopicMarker = QStringLiteral("#topic");
+
+// Far above the help text's size.
+constexpr std::size_t kMaxHelpSize = 16 * 1024 * 1024;
 
 // A topic line is "#topic" alone or followed by white space; "#topics" is text.
 bool IsTopicLine(const QString& ALine) {
@@ -90,11 +95,19 @@ THelpFile ParseHelpText(const QString& AText) {
 }
 
 std::optional<THelpFile> LoadHelpFile(const QString& APath) {
-    QFile file(APath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO or a device in place of the file is never waited on: it counts as
+    // no file.
+#ifdef Q_OS_WIN
+    const std::filesystem::path path(APath.toStdWString());
+#else
+    const std::filesystem::path path(QFile::encodeName(APath).toStdString());
+#endif
+    const TFileRead read = ReadRegularFile(path, kMaxHelpSize);
+    if (read.Status != TFileReadStatus::Ok) {
         return std::nullopt;
     }
-    return ParseHelpText(QString::fromUtf8(file.readAll()));
+    return ParseHelpText(
+        QString::fromUtf8(read.Text.data(), static_cast<qsizetype>(read.Text.size())));
 }
 
 QString DefaultHelpFilePath() {

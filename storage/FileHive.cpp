@@ -1,14 +1,15 @@
 #include "FileHive.h"
 
 #include "HiveFormat.h"
+#include "SafeFile.h"
 #include "StorageErrors.h"
+#include "UserFolders.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <sys/file.h>
@@ -19,10 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ErrnoText(int AError) {
-    return std::strerror(AError);
-}
 
 // Closes a file descriptor when it goes out of scope.
 class TFd {
@@ -44,53 +41,10 @@ public:
             ::close(FFd);
         FFd = -1;
     }
-    // Closes now and tells whether the close succeeded (it can report a failed write).
-    bool CloseChecked() {
-        const int fd = std::exchange(FFd, -1);
-        return ::close(fd) == 0;
-    }
 
 private:
     int FFd;
 };
-
-enum class TReadResult { Ok, Missing, Failed };
-
-TReadResult ReadWholeFile(const fs::path& AFile, std::string& AText, int& AError) {
-    AText.clear();
-    TFd fd(::open(AFile.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        AError = errno;
-        return AError == ENOENT ? TReadResult::Missing : TReadResult::Failed;
-    }
-    char buffer[16384];
-    for (;;) {
-        const ssize_t count = ::read(fd.Get(), buffer, sizeof buffer);
-        if (count == 0)
-            return TReadResult::Ok;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            AError = errno;
-            return TReadResult::Failed;
-        }
-        AText.append(buffer, static_cast<std::size_t>(count));
-    }
-}
-
-bool WriteAll(int AFd, const std::string& AText) {
-    std::size_t done = 0;
-    while (done < AText.size()) {
-        const ssize_t count = ::write(AFd, AText.data() + done, AText.size() - done);
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
-}
 
 // Problems with one hive file are reported once per run, not at every read or save.
 bool FirstReportFor(const fs::path& AFile, const std::string& AWhat) {
@@ -125,32 +79,41 @@ struct THiveChange {
     bool IfMissing = false;
 };
 
+// Why the last save of a hive failed; empty once the player has been told.
+using TSaveFailure = std::shared_ptr<std::string>;
+
 class THiveFile {
 public:
-    explicit THiveFile(fs::path AFile) : FFile(std::move(AFile)) {}
+    THiveFile(fs::path AFile, TSaveFailure AFailure)
+        : FFile(std::move(AFile)), FFailure(std::move(AFailure)) {}
 
     // The hive as it is on disk; empty when there is none. A file that cannot be
     // parsed is set aside first. False when the file exists but cannot be read,
     // or is corrupt and could not be set aside: then it must not be written.
     bool Load(THive& AHive, bool ALocked) {
         AHive = {};
-        std::string text;
-        int error = 0;
-        switch (ReadWholeFile(FFile, text, error)) {
-        case TReadResult::Missing:
+        TFileRead read = ReadRegularFile(FFile, kMaxHiveSize);
+        std::string why;
+        switch (read.Status) {
+        case TFileReadStatus::Missing:
             return true;
-        case TReadResult::Failed:
+        case TFileReadStatus::Failed:
             if (FirstReportFor(FFile, "unsaved"))
                 ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                                   " could not be read: " + ErrnoText(error) +
+                                   " could not be read: " + FileErrorText(read.Error) +
                                    ". The game starts from the defaults and does not save.");
-            return false;
-        case TReadResult::Ok:
+            return Told();
+        case TFileReadStatus::NotRegular:
+            why = "it is not a regular file";
+            break;
+        case TFileReadStatus::TooLarge:
+            why = "it is larger than " + std::to_string(kMaxHiveSize >> 20) + " MB";
+            break;
+        case TFileReadStatus::Ok:
+            if (ParseHive(read.Text, AHive, why))
+                return true;
             break;
         }
-        std::string why;
-        if (ParseHive(text, AHive, why))
-            return true;
         if (!ALocked) {
             // Another copy of the game may be replacing the file right now: decide
             // under the lock.
@@ -166,28 +129,40 @@ public:
     // APath (true when it changed something) and replaces the file when the key
     // is new or was changed.
     bool Update(const std::string& APath, const std::function<bool(THiveKey&)>& AEdit) {
+        if (!FFile.is_absolute())
+            return Failed("no home folder is known");
         std::error_code code;
         fs::create_directories(FFile.parent_path(), code);
         if (code)
             return Failed("the folder " + FFile.parent_path().string() +
                           " could not be created: " + code.message());
+        // A link at the hive's name is followed: the file it leads to is replaced
+        // in its own folder, and the link stays.
+        fs::path target;
+        std::string why;
+        if (!ResolveFileLinks(FFile, target, why))
+            return Failed(why);
         // Renaming over a read-only hive works in a writable folder, and root
         // writes anywhere: a hive or folder without write permission is left
         // as the player made it.
-        if (ReadOnly(FFile.parent_path()))
-            return Failed("the folder " + FFile.parent_path().string() + " is read-only");
-        if (ReadOnly(FFile))
+        if (ReadOnly(target.parent_path()))
+            return Failed("the folder " + target.parent_path().string() + " is read-only");
+        if (ReadOnly(target))
             return Failed("the file is read-only");
         TFd lock;
         if (!Lock(lock))
             return false;
+        // What a killed save left; no other save runs while the lock is held.
+        RemoveLeftoverTemporaryFiles(target);
         THive hive;
         if (!Load(hive, true))
             return false;
         const bool existed = HiveKeyExists(hive, APath);
         if (!AEdit(AddHiveKey(hive, APath)) && existed)
             return true;
-        return Replace(FormatHive(hive));
+        if (!ReplaceFileContents(FFile, FormatHive(hive), 0666, why))
+            return Failed(why);
+        return true;
     }
 
     // Lays AChanges over the key APath of the hive on disk and replaces the file.
@@ -206,79 +181,75 @@ public:
 
 private:
     // The exclusive lock on the lock file beside the hive. The kernel drops it
-    // when the process ends, however it ends.
+    // when the process ends, however it ends. A link or anything but a regular
+    // file at its name is refused.
     bool Lock(TFd& ALock) {
         const fs::path lockName = FFile.string() + ".lock";
-        TFd fd(::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        int error = 0;
+        TFd fd(OpenRegularFile(lockName, O_RDWR | O_CREAT, 0600, false, error));
         if (fd.Get() < 0)
-            return Failed(lockName.string() + " could not be opened: " + ErrnoText(errno));
+            return Failed(lockName.string() + " could not be opened: " +
+                          (error == ENODEV || error == ELOOP ? "it is not a regular file"
+                                                             : FileErrorText(error)));
         while (::flock(fd.Get(), LOCK_EX) != 0) {
             if (errno != EINTR)
-                return Failed(lockName.string() + " could not be locked: " + ErrnoText(errno));
+                return Failed(lockName.string() + " could not be locked: " + FileErrorText(errno));
         }
         ALock = std::move(fd);
         return true;
     }
 
+    // Keeps a damaged file aside, in the folder of the file a link at the hive's
+    // name leads to, so that the link stays.
     bool SetAside(const std::string& AWhy) {
-        fs::path aside = FFile.string() + ".corrupt-" + Timestamp();
-        for (int n = 1; fs::exists(aside); ++n)
-            aside = FFile.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
-        const fs::path folder = FFile.parent_path();
+        fs::path damaged;
         std::string failure;
+        if (!ResolveFileLinks(FFile, damaged, failure))
+            damaged = FFile; // a loop of links cannot be read: never here
+        failure.clear();
+        fs::path aside = damaged.string() + ".corrupt-" + Timestamp();
+        for (int n = 1; fs::exists(fs::symlink_status(aside)); ++n)
+            aside = damaged.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
+        const fs::path folder = damaged.parent_path();
         if (ReadOnly(folder))
             failure = "the folder " + folder.string() + " is read-only";
-        else if (::rename(FFile.c_str(), aside.c_str()) != 0)
-            failure = ErrnoText(errno);
+        else if (::rename(damaged.c_str(), aside.c_str()) != 0)
+            failure = FileErrorText(errno);
         if (!failure.empty()) {
             if (FirstReportFor(FFile, "unsaved"))
                 ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                                   " are damaged (" + AWhy +
+                                   " are damaged or too large (" + AWhy +
                                    ") and could not be set aside: " + failure +
                                    ". The game starts from the defaults and does not save.");
-            return false;
+            return Told();
         }
         ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                           " are damaged (" + AWhy + "). The file was kept as " + aside.string() +
-                           " and the game starts from the defaults.");
+                           " are damaged or too large (" + AWhy + "). The file was kept as " +
+                           aside.string() + " and the game starts from the defaults.");
         return true;
     }
 
-    bool Replace(const std::string& AText) {
-        const fs::path temp = FFile.string() + ".tmp";
-        TFd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-        if (fd.Get() < 0)
-            return Failed(temp.string() + " could not be created: " + ErrnoText(errno));
-        struct stat old {};
-        if (::stat(FFile.c_str(), &old) == 0)
-            ::fchmod(fd.Get(), old.st_mode & 07777);
-        // The new text is on the disk before the rename can make it the hive.
-        if (!WriteAll(fd.Get(), AText) || ::fdatasync(fd.Get()) != 0 || !fd.CloseChecked()) {
-            const int error = errno;
-            ::unlink(temp.c_str());
-            return Failed(temp.string() + " could not be written: " + ErrnoText(error));
-        }
-        if (::rename(temp.c_str(), FFile.c_str()) != 0) {
-            const int error = errno;
-            ::unlink(temp.c_str());
-            return Failed(temp.string() + " could not be renamed: " + ErrnoText(error));
-        }
-        // The folder is not flushed: a crash before the rename reaches the disk
-        // leaves the old hive, which is as safe as the new one, and saves a flush.
-        return true;
-    }
-
-    // The game saves several times (each high score, the settings at exit):
-    // that it cannot save to this file is said once per run.
     bool Failed(const std::string& AWhy) {
-        if (FirstReportFor(FFile, "unsaved"))
-            ReportStorageError("The settings and high scores could not be saved to " +
-                               FFile.string() + ": " + AWhy + ".");
+        *FFailure = AWhy;
+        return false;
+    }
+    // The player has been told that nothing is saved to this file.
+    bool Told() {
+        FFailure->clear();
         return false;
     }
 
     fs::path FFile;
+    TSaveFailure FFailure;
 };
+
+// The key APath of a parsed hive, taken out of it with its values' index; an
+// empty key when it has no section of its own.
+THiveKey TakeHiveKey(THive& AHive, std::string_view APath) {
+    if (THiveKey* key = FindHiveKey(AHive, APath))
+        return std::move(*key);
+    return {NormalizeKeyPath(APath), {}, {}};
+}
 
 // The values of one key of a parsed hive, read through the registry interface.
 class THiveKeyReader : public IRegistryKey {
@@ -291,6 +262,14 @@ public:
         for (const THiveValue& value : FRead.Values)
             names.push_back(value.Name);
         return names;
+    }
+
+    std::vector<std::pair<std::string, TRegValue>> Values() const override {
+        std::vector<std::pair<std::string, TRegValue>> values;
+        values.reserve(FRead.Values.size());
+        for (const THiveValue& value : FRead.Values)
+            values.emplace_back(value.Name, value.Value);
+        return values;
     }
 
     std::optional<TRegValue> QueryValue(const std::string& AName) const override {
@@ -327,9 +306,10 @@ private:
 
 class TFileHiveKey : public THiveKeyReader {
 public:
-    TFileHiveKey(fs::path AFile, std::string APath, std::vector<THiveValue> AValues, bool ACreated)
-        : THiveKeyReader(FValues), FFile(std::move(AFile)),
-          FPath(std::move(APath)), FValues{{}, std::move(AValues)}, FCreated(ACreated) {}
+    TFileHiveKey(fs::path AFile, TSaveFailure AFailure, std::string APath, THiveKey AValues,
+                 bool ACreated)
+        : THiveKeyReader(FValues), FFile(std::move(AFile)), FFailure(std::move(AFailure)),
+          FPath(std::move(APath)), FValues(std::move(AValues)), FCreated(ACreated) {}
     ~TFileHiveKey() override { Close(); }
 
     bool SetValue(const std::string& AName, const TRegValue& AValue) override {
@@ -360,20 +340,20 @@ public:
         if (FChanges.empty() && !FCreated)
             return true;
         try {
-            return THiveFile(FFile).Store(FPath, FChanges);
+            return THiveFile(FFile, FFailure).Store(FPath, FChanges);
         } catch (const std::exception& e) {
-            ReportStorageError("The settings and high scores could not be saved to " +
-                               FFile.string() + ": " + e.what() + ".");
+            *FFailure = e.what();
             return false;
         }
     }
 
 private:
     THiveChange* FindChange(const std::string& AName) {
-        for (THiveChange& change : FChanges)
-            if (SameRegistryName(change.Value.Name, AName))
-                return &change;
-        return nullptr;
+        const std::size_t found =
+            FChangeIndex.Find(AName, FChanges.size(), [&](std::size_t i) -> std::string_view {
+                return FChanges[i].Value.Name;
+            });
+        return found < FChanges.size() ? &FChanges[found] : nullptr;
     }
 
     // A later change of the same value replaces the earlier one in its place.
@@ -385,63 +365,65 @@ private:
     }
 
     fs::path FFile;
+    TSaveFailure FFailure;
     std::string FPath;
     THiveKey FValues;                  // what the key holds for this handle
     std::vector<THiveChange> FChanges; // what this handle changed, in order of change
-    bool FCreated = false;             // the key did not exist before this handle
+    THiveNameIndex FChangeIndex;
+    bool FCreated = false; // the key did not exist before this handle
     bool FClosed = false;
 };
 
 } // namespace
 
-TFileHive::TFileHive(fs::path AFileName) : FFileName(std::move(AFileName)) {}
+TFileHive::TFileHive(fs::path AFileName)
+    : FFileName(std::move(AFileName)), FSaveFailure(std::make_shared<std::string>()) {}
 
 fs::path TFileHive::DefaultFileName() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    fs::path base;
-    if (xdg != nullptr && *xdg != '\0') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = fs::path(home != nullptr ? home : "") / ".config";
-    }
-    return base / "Varnholt" / "Tolmir.reg";
+    const fs::path config = UserConfigFolder();
+    return config.empty() ? fs::path() : config / "Varnholt" / "Tolmir.reg";
+}
+
+std::string TFileHive::Location() const {
+    return FFileName.empty() ? std::string("the settings file") : FFileName.string();
+}
+
+std::string TFileHive::SaveFailure() const {
+    return *FSaveFailure;
 }
 
 std::unique_ptr<IRegistryKey> TFileHive::OpenKey(const std::string& APath) {
     THive hive;
-    THiveFile(FFileName).Load(hive, false);
+    THiveFile(FFileName, FSaveFailure).Load(hive, false);
     if (!HiveKeyExists(hive, APath))
         return nullptr;
-    const THiveKey* key = FindHiveKey(hive, APath);
-    THiveKey values{NormalizeKeyPath(APath), {}};
-    if (key != nullptr)
-        values = *key;
-    return std::make_unique<TFileHiveKey>(FFileName, values.Path, values.Values, false);
+    THiveKey key = TakeHiveKey(hive, APath);
+    std::string path = key.Path;
+    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path), std::move(key),
+                                          false);
 }
 
 std::unique_ptr<IRegistryKey> TFileHive::CreateKey(const std::string& APath) {
     THive hive;
-    THiveFile(FFileName).Load(hive, false);
-    const THiveKey* key = FindHiveKey(hive, APath);
-    const std::string path = key != nullptr ? key->Path : NormalizeKeyPath(APath);
-    std::vector<THiveValue> values;
-    if (key != nullptr)
-        values = key->Values;
-    return std::make_unique<TFileHiveKey>(FFileName, path, values, !HiveKeyExists(hive, APath));
+    THiveFile(FFileName, FSaveFailure).Load(hive, false);
+    const bool existed = HiveKeyExists(hive, APath);
+    THiveKey key = TakeHiveKey(hive, APath);
+    std::string path = key.Path;
+    return std::make_unique<TFileHiveKey>(FFileName, FSaveFailure, std::move(path), std::move(key),
+                                          !existed);
 }
 
 bool TFileHive::UpdateKey(const std::string& APath,
                           const std::function<void(IRegistryKey&)>& AEdit) {
     try {
-        return THiveFile(FFileName).Update(NormalizeKeyPath(APath), [&](THiveKey& AKey) {
-            THiveKeyEditor key(AKey);
-            AEdit(key);
-            return key.Changed();
-        });
+        return THiveFile(FFileName, FSaveFailure)
+            .Update(NormalizeKeyPath(APath), [&](THiveKey& AKey) {
+                THiveKeyEditor key(AKey);
+                AEdit(key);
+                return key.Changed();
+            });
     } catch (const std::exception& e) {
-        ReportStorageError("The settings and high scores could not be saved to " +
-                           FFileName.string() + ": " + e.what() + ".");
+        *FSaveFailure = e.what();
         return false;
     }
 }

@@ -8,19 +8,25 @@
 // written to a temporary file, flushed to disk and renamed over the hive. Another
 // process's changes survive, and a crash leaves the old file or the new one.
 //
-// A file that cannot be parsed is never overwritten: it is renamed to
+// A file that cannot be parsed, is larger than kMaxHiveSize or is no regular
+// file (a FIFO, a device) is never overwritten: it is renamed to
 // "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty.
+// Files are opened without blocking and never through a link planted at the
+// lock's or a temporary file's name; a link at the hive's own name is followed,
+// and its target is replaced in the target's folder.
 
 #include "Registry.h"
 
 #include <filesystem>
+#include <memory>
+#include <string>
 
 class TFileHive : public IRegistry {
 public:
     explicit TFileHive(std::filesystem::path AFileName);
 
-    // $XDG_CONFIG_HOME/Varnholt/Tolmir.reg, or $HOME/.config/Varnholt/Tolmir.reg
-    // when XDG_CONFIG_HOME is unset or empty.
+    // Varnholt/Tolmir.reg in the user's configuration folder (UserFolders.h);
+    // empty when there is none, and then nothing is saved.
     static std::filesystem::path DefaultFileName();
 
     const std::filesystem::path& FileName() const { return FFileName; }
@@ -29,7 +35,10 @@ public:
     std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override;
     bool UpdateKey(const std::string& APath,
                    const std::function<void(IRegistryKey&)>& AEdit) override;
+    std::string Location() const override;
+    std::string SaveFailure() const override;
 
 private:
     std::filesystem::path FFileName;
+    std::shared_ptr<std::string> FSaveFailure; // shared with the keys it opens
 };

@@ -102,12 +102,13 @@ void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
         return;
     auto key = ARegistry.CreateKey(AKeyPath);
     if (!key) {
-        ReportStorageError("The high scores could not be saved: the registry key " + AKeyPath +
-                           " could not be created.");
+        ReportSaveFailure(TSavedData::HighScores, ARegistry.Location(),
+                          "the key " + AKeyPath + " could not be created");
         return;
     }
     SaveListRowsTo(*key, AColumns, ARows);
-    key->Close();
+    if (!key->Close())
+        ReportSaveFailure(TSavedData::HighScores, ARegistry);
 }
 
 bool SaveListRowsTo(IRegistryKey& AKey, const std::vector<std::string>& AColumns,
@@ -173,6 +174,25 @@ THighScoreTable::THighScoreTable(std::unique_ptr<IRegistry> ARegistry)
 
 THighScoreTable::THighScoreTable(IRegistry& ARegistry) : FRegistry(&ARegistry) {}
 
+THighScoreTable::~THighScoreTable() {
+    if (FAdded.empty() || FRegistry == nullptr)
+        return;
+    // The last chance for results that earlier saves could not store.
+    try {
+        SaveToRegistry();
+        if (FAdded.empty())
+            return;
+        std::string lost;
+        for (const TListRow& row : FAdded)
+            lost += (lost.empty() ? "" : ", ") + row.Caption + " (" + ScoreText(row) + ")";
+        ReportStorageError((FAdded.size() == 1 ? "The high score of " : "The high scores of ") +
+                           lost + (FAdded.size() == 1 ? " was" : " were") +
+                           " not saved and is lost.");
+    } catch (...) {
+        ReportStorageError("The new high scores were not saved and are lost.");
+    }
+}
+
 std::string THighScoreTable::KeyPath() const {
     return AppKey();
 }
@@ -201,6 +221,8 @@ void THighScoreTable::SaveToRegistry() {
     if (stored && written) {
         FAdded.clear();
         FRows = std::move(merged);
+    } else if (!stored) {
+        ReportSaveFailure(TSavedData::HighScores, *FRegistry);
     }
 }
 

@@ -69,6 +69,11 @@ public:
     explicit THighScoreTable(std::unique_ptr<IRegistry> ARegistry = CreateCurrentUserRegistry());
     // A table on a registry that its owner keeps alive.
     explicit THighScoreTable(IRegistry& ARegistry);
+    THighScoreTable(const THighScoreTable&) = delete;
+    THighScoreTable& operator=(const THighScoreTable&) = delete;
+    // Tries once more to store the rows that earlier saves could not store, and
+    // says which results are lost when that fails too.
+    ~THighScoreTable();
 
     // "\Software\<company>\<application>\"
     std::string KeyPath() const;

@@ -1,6 +1,8 @@
 #include "HiveFormat.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -18,6 +20,12 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
+}
+
+// A line ends at LF, and at a CR that no LF follows.
+bool IsLineEnd(std::string_view AText, std::size_t APos) {
+    return AText[APos] == '\n' ||
+           (AText[APos] == '\r' && (APos + 1 == AText.size() || AText[APos + 1] != '\n'));
 }
 
 bool StartsWithNoCase(std::string_view AText, std::string_view APrefix) {
@@ -46,7 +54,7 @@ public:
                 return true;
             const char c = Peek();
             if (c == ';') {
-                while (!AtEnd() && Peek() != '\n')
+                while (!AtEnd() && Peek() != '\n' && Peek() != '\r')
                     ++FPos;
             } else if (c == '[') {
                 std::string path;
@@ -59,7 +67,8 @@ public:
                 THiveValue value;
                 if (!ParseValue(value))
                     return Fail(FWhy, AError);
-                SetHiveValue(*key, value.Name, value.Value);
+                // Names met again are merged once the whole text is read.
+                key->Values.push_back(std::move(value));
             } else {
                 return Fail("unexpected text", AError);
             }
@@ -73,7 +82,7 @@ private:
     bool Fail(const std::string& AWhy, std::string& AError) const {
         int line = 1;
         for (std::size_t i = 0; i < FPos && i < FText.size(); ++i)
-            line += FText[i] == '\n' ? 1 : 0;
+            line += IsLineEnd(FText, i) ? 1 : 0;
         AError = "line " + std::to_string(line) + ": " + AWhy;
         return false;
     }
@@ -90,13 +99,18 @@ private:
         while (!AtEnd() && (Peek() == ' ' || Peek() == '\t'))
             ++FPos;
     }
-    // The end of a line: trailing spaces, then a line break or the end of the text.
+    // The end of a line: trailing spaces, then a line break (CR LF, LF or a
+    // bare CR, as the registry editor reads them) or the end of the text.
     bool TakeLineEnd() {
         SkipSpaces();
-        if (!AtEnd() && Peek() == '\r')
-            ++FPos;
         if (AtEnd())
             return true;
+        if (Peek() == '\r') {
+            ++FPos;
+            if (!AtEnd() && Peek() == '\n')
+                ++FPos;
+            return true;
+        }
         if (Peek() != '\n')
             return false;
         ++FPos;
@@ -112,7 +126,7 @@ private:
     bool ParseKeyName(std::string& APath) {
         ++FPos; // '['
         const std::size_t start = FPos;
-        while (!AtEnd() && Peek() != ']' && Peek() != '\n')
+        while (!AtEnd() && Peek() != ']' && Peek() != '\n' && Peek() != '\r')
             ++FPos;
         if (AtEnd() || Peek() != ']')
             return Why("a key name has no closing bracket");
@@ -227,6 +241,52 @@ private:
     std::string FWhy;
 };
 
+// A value whose name comes again (letter case ignored) keeps its first place
+// and spelling and takes the data given last, as if each had been set in turn.
+// Sorting by hash finds the repeats without a lookup per value, which for a
+// large key costs a cache miss each.
+void MergeSameNames(THiveKey& AKey) {
+    std::vector<THiveValue>& values = AKey.Values;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> order(values.size()); // hash, position
+    for (std::size_t i = 0; i < values.size(); ++i)
+        order[i] = {RegistryNameHash(values[i].Name), static_cast<std::uint32_t>(i)};
+    std::sort(order.begin(), order.end());
+    std::vector<bool> merged(values.size(), false);
+    bool any = false;
+    for (std::size_t run = 0; run < order.size();) {
+        std::size_t end = run + 1;
+        while (end < order.size() && order[end].first == order[run].first)
+            ++end;
+        // Within a run of equal hashes, positions ascend: the first of each
+        // name takes the data of the last.
+        for (std::size_t first = run; first < end; ++first) {
+            const std::uint32_t keep = order[first].second;
+            if (merged[keep])
+                continue;
+            for (std::size_t later = first + 1; later < end; ++later) {
+                const std::uint32_t other = order[later].second;
+                if (!merged[other] && SameRegistryName(values[keep].Name, values[other].Name)) {
+                    values[keep].Value = std::move(values[other].Value);
+                    merged[other] = true;
+                    any = true;
+                }
+            }
+        }
+        run = end;
+    }
+    if (!any)
+        return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (merged[i])
+            continue;
+        if (kept != i)
+            values[kept] = std::move(values[i]);
+        ++kept;
+    }
+    values.resize(kept);
+}
+
 void AppendQuoted(std::string& AOut, const std::string& AText) {
     AOut += '"';
     for (const char c : AText) {
@@ -248,6 +308,47 @@ void AppendHex(std::string& AOut, const std::string& ABytes) {
 }
 
 } // namespace
+
+std::uint32_t RegistryNameHash(std::string_view AName) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : AName) {
+        hash ^= static_cast<unsigned char>(AsciiLower(c));
+        hash *= 16777619u;
+    }
+    // A multiplication carries no change down to the low bits, which pick
+    // the slot: mix the high ones in.
+    hash ^= hash >> 16;
+    hash *= 0x85ebca6bu;
+    hash ^= hash >> 13;
+    hash *= 0xc2b2ae35u;
+    hash ^= hash >> 16;
+    return hash;
+}
+
+void THiveNameIndex::Reset() const {
+    FSlots.clear();
+    FCovered = 0;
+}
+
+void THiveNameIndex::Reserve(std::size_t ACount) const {
+    if (ACount * 2 <= FSlots.size())
+        return;
+    std::size_t size = 16;
+    while (size < ACount * 2)
+        size *= 2;
+    std::vector<TSlot> old = std::exchange(FSlots, std::vector<TSlot>(size));
+    for (const TSlot& slot : old)
+        if (slot.Position != 0)
+            Insert(slot.Position - 1, slot.Hash);
+}
+
+void THiveNameIndex::Insert(std::size_t APosition, std::uint32_t AHash) const {
+    const std::size_t mask = FSlots.size() - 1;
+    std::size_t i = AHash & mask;
+    while (FSlots[i].Position != 0)
+        i = (i + 1) & mask;
+    FSlots[i] = {static_cast<std::uint32_t>(APosition + 1), AHash};
+}
 
 bool SameRegistryName(std::string_view A, std::string_view B) {
     if (A.size() != B.size())
@@ -277,10 +378,10 @@ std::string NormalizeKeyPath(std::string_view APath) {
 
 const THiveKey* FindHiveKey(const THive& AHive, std::string_view APath) {
     const std::string path = NormalizeKeyPath(APath);
-    for (const THiveKey& key : AHive.Keys)
-        if (SameRegistryName(key.Path, path))
-            return &key;
-    return nullptr;
+    const std::size_t found =
+        AHive.KeyIndex.Find(path, AHive.Keys.size(),
+                            [&](std::size_t i) -> std::string_view { return AHive.Keys[i].Path; });
+    return found < AHive.Keys.size() ? &AHive.Keys[found] : nullptr;
 }
 
 THiveKey* FindHiveKey(THive& AHive, std::string_view APath) {
@@ -289,11 +390,9 @@ THiveKey* FindHiveKey(THive& AHive, std::string_view APath) {
 
 bool HiveKeyExists(const THive& AHive, std::string_view APath) {
     const std::string path = NormalizeKeyPath(APath);
-    if (path.empty())
-        return true; // the root itself
+    if (path.empty() || FindHiveKey(AHive, path) != nullptr)
+        return true; // the root itself, or a key with a section of its own
     for (const THiveKey& key : AHive.Keys) {
-        if (SameRegistryName(key.Path, path))
-            return true;
         if (key.Path.size() > path.size() && key.Path[path.size()] == '\\' &&
             SameRegistryName(std::string_view(key.Path).substr(0, path.size()), path))
             return true;
@@ -304,15 +403,16 @@ bool HiveKeyExists(const THive& AHive, std::string_view APath) {
 THiveKey& AddHiveKey(THive& AHive, std::string_view APath) {
     if (THiveKey* key = FindHiveKey(AHive, APath))
         return *key;
-    AHive.Keys.push_back({NormalizeKeyPath(APath), {}});
+    AHive.Keys.push_back({NormalizeKeyPath(APath), {}, {}});
     return AHive.Keys.back();
 }
 
 const THiveValue* FindHiveValue(const THiveKey& AKey, std::string_view AName) {
-    for (const THiveValue& value : AKey.Values)
-        if (SameRegistryName(value.Name, AName))
-            return &value;
-    return nullptr;
+    const std::size_t found =
+        AKey.ValueIndex.Find(AName, AKey.Values.size(), [&](std::size_t i) -> std::string_view {
+            return AKey.Values[i].Name;
+        });
+    return found < AKey.Values.size() ? &AKey.Values[found] : nullptr;
 }
 
 void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue) {
@@ -327,6 +427,8 @@ bool ParseHive(std::string_view AText, THive& AHive, std::string& AError) {
     THive hive;
     if (!TParser(AText).Parse(hive, AError))
         return false;
+    for (THiveKey& key : hive.Keys)
+        MergeSameNames(key);
     AHive = std::move(hive);
     return true;
 }

@@ -15,9 +15,58 @@
 
 #include "Registry.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Case-insensitive name comparison for ASCII letters; other characters must be equal.
+bool SameRegistryName(std::string_view A, std::string_view B);
+std::uint32_t RegistryNameHash(std::string_view AName);
+
+// Finds a name among the names of a list, letter case ignored, in constant time:
+// an open-addressing table of positions in the list, so that loading a hive of
+// a million values stays linear. The list may grow at its end between lookups
+// and is then indexed further; a list that shrank is indexed anew. A name must
+// not change while it is in the list.
+class THiveNameIndex {
+public:
+    // The position of the first of ACount names (ANameAt(i) gives name i) that
+    // matches AName; ACount when none does.
+    template <typename TNameAt>
+    std::size_t Find(std::string_view AName, std::size_t ACount, const TNameAt& ANameAt) const {
+        if (ACount < FCovered)
+            Reset();
+        Reserve(ACount);
+        for (; FCovered < ACount; ++FCovered)
+            Insert(FCovered, RegistryNameHash(ANameAt(FCovered)));
+        if (FSlots.empty())
+            return ACount;
+        const std::uint32_t hash = RegistryNameHash(AName);
+        const std::size_t mask = FSlots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const TSlot slot = FSlots[i];
+            if (slot.Position == 0)
+                return ACount;
+            if (slot.Hash == hash && slot.Position <= ACount &&
+                SameRegistryName(ANameAt(slot.Position - 1), AName))
+                return slot.Position - 1;
+        }
+    }
+
+private:
+    struct TSlot {
+        std::uint32_t Position = 0; // position + 1; 0 is a free slot
+        std::uint32_t Hash = 0;
+    };
+    void Reset() const;
+    void Reserve(std::size_t ACount) const;
+    void Insert(std::size_t APosition, std::uint32_t AHash) const;
+
+    mutable std::vector<TSlot> FSlots; // a power of two, at most half full
+    mutable std::size_t FCovered = 0;  // the names indexed so far
+};
 
 struct THiveValue {
     std::string Name;
@@ -27,18 +76,23 @@ struct THiveValue {
 struct THiveKey {
     std::string Path; // below HKEY_CURRENT_USER, no empty parts: "Software\Varnholt\Tolmir"
     std::vector<THiveValue> Values;
+    THiveNameIndex ValueIndex;
 };
 
 struct THive {
     std::vector<THiveKey> Keys; // in file order
+    THiveNameIndex KeyIndex;
 };
 
 // Parses a hive's text. False, with a reason, when the text is not a hive.
 bool ParseHive(std::string_view AText, THive& AHive, std::string& AError);
 std::string FormatHive(const THive& AHive);
 
-// Case-insensitive name comparison for ASCII letters; other characters must be equal.
-bool SameRegistryName(std::string_view A, std::string_view B);
+// The largest hive that is read: far above what the game stores (a few
+// kilobytes), low enough that a hive is always read in about a second. A larger
+// file is treated as damaged.
+inline constexpr std::size_t kMaxHiveSize = 16 * 1024 * 1024;
+
 // Drops empty parts, so that "Software\Varnholt\Tolmir\" names "Software\Varnholt\Tolmir".
 std::string NormalizeKeyPath(std::string_view APath);
 

@@ -30,13 +30,24 @@ std::optional<std::string> RegTextOf(const std::optional<TRegValue>& AValue) {
     return AValue->Data.substr(0, AValue->Data.find('\0'));
 }
 
+std::vector<std::pair<std::string, TRegValue>> IRegistryKey::Values() const {
+    std::vector<std::pair<std::string, TRegValue>> values;
+    for (std::string& name : ValueNames()) {
+        TRegValue value = QueryValue(name).value_or(TRegValue());
+        values.emplace_back(std::move(name), std::move(value));
+    }
+    return values;
+}
+
 bool IRegistry::UpdateKey(const std::string& APath,
                           const std::function<void(IRegistryKey&)>& AEdit) {
     auto key = CreateKey(APath);
-    if (!key) {
-        ReportStorageError("The registry key " + APath + " could not be created.");
+    if (!key)
         return false;
-    }
     AEdit(*key);
     return key->Close();
+}
+
+void ReportSaveFailure(TSavedData AData, const IRegistry& ARegistry) {
+    ReportSaveFailure(AData, ARegistry.Location(), ARegistry.SaveFailure());
 }

@@ -4,11 +4,14 @@
 // registry serves it; elsewhere a file hive does (FileHive.h). The backend is
 // chosen when the program is built.
 
+#include "StorageErrors.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -60,6 +63,9 @@ public:
     virtual std::vector<std::string> ValueNames() const = 0;
     // A value's type and data; nothing when the key has no value of that name.
     virtual std::optional<TRegValue> QueryValue(const std::string& AName) const = 0;
+    // Every value with its name, in enumeration order: ValueNames with each
+    // name's QueryValue (a value gone in between reads as REG_NONE, no data).
+    virtual std::vector<std::pair<std::string, TRegValue>> Values() const;
     // Writes a value, replacing one of the same name; false when refused.
     virtual bool SetValue(const std::string& AName, const TRegValue& AValue) = 0;
     // Writes a value only when the key holds none of that name at the moment the
@@ -89,7 +95,16 @@ public:
     // or the changes could not be stored; that has then been reported.
     virtual bool UpdateKey(const std::string& APath,
                            const std::function<void(IRegistryKey&)>& AEdit);
+
+    // Where the values are kept, in words for the player: the hive's file.
+    virtual std::string Location() const { return "the registry"; }
+    // Why the last save through this registry failed, for the message that
+    // names what was not saved; empty when the player has been told already.
+    virtual std::string SaveFailure() const { return "the registry refused the values"; }
 };
+
+// Reports the last failed save through ARegistry (StorageErrors.h).
+void ReportSaveFailure(TSavedData AData, const IRegistry& ARegistry);
 
 // The current user's registry of this platform.
 std::unique_ptr<IRegistry> CreateCurrentUserRegistry();

@@ -4,6 +4,8 @@
 #include "StorageErrors.h"
 
 #include <exception>
+#include <string_view>
+#include <unordered_map>
 
 TVHRegistryItem::TVHRegistryItem(TVHRegistryItems& ACollection, int AIndex)
     : FCollection(ACollection), FIndex(AIndex) {}
@@ -62,22 +64,36 @@ void TVHRegistry::ReadItemsFromRegistry() {
             item.FDefaultText = SettingValueToText(item.Value());
     }
     if (auto key = FRegistry->OpenKey(PathBelowRoot(KeyPath()))) {
-        for (const std::string& name : key->ValueNames()) {
-            const std::optional<std::string> text = RegTextOf(key->QueryValue(name));
+        // FindItem's first exact match, through an index of the items held
+        // before the load: a key may hold very many values that are not the
+        // game's, and the names of a key's values are distinct, so an item
+        // added here is never found again.
+        std::unordered_map<std::string_view, int> items;
+        for (int i = FVHRegistryItems.Count() - 1; i >= 0; --i)
+            items[FVHRegistryItems.Items(i).ValueName()] = i;
+        const auto find = [&](const std::string& AName, int& AIndex) {
+            const auto found = items.find(AName);
+            if (found == items.end())
+                return false;
+            AIndex = found->second;
+            return true;
+        };
+        for (const auto& [name, value] : key->Values()) {
+            const std::optional<std::string> text = RegTextOf(value);
             int index = 0;
             if (!text) {
                 // A setting of the wrong type is reported and keeps its value,
                 // which replaces the unreadable one when the settings are
                 // written. Any other value is not the game's (another tool may
                 // have written it): it stays as it is, unreported.
-                if (FindItem(name, index)) {
+                if (find(name, index)) {
                     ReportStorageError(InvalidDataTypeMessage(name));
                     FVHRegistryItems.Items(index).FDefaultText.reset();
                 }
                 continue;
             }
             TVHRegistryItem* item = nullptr;
-            if (FindItem(name, index)) {
+            if (find(name, index)) {
                 item = &FVHRegistryItems.Items(index);
             } else {
                 item = &FVHRegistryItems.Add();
@@ -102,8 +118,8 @@ void TVHRegistry::WriteItems() {
     const std::string path = PathBelowRoot(KeyPath());
     auto key = FRegistry->CreateKey(path);
     if (!key) {
-        ReportStorageError("The settings could not be saved: the registry key " + path +
-                           " could not be created.");
+        ReportSaveFailure(TSavedData::Settings, FRegistry->Location(),
+                          "the key " + path + " could not be created");
         return;
     }
     std::vector<TVHRegistryItem*> written;
@@ -120,11 +136,13 @@ void TVHRegistry::WriteItems() {
         else
             ReportStorageError(FailedToSetDataMessage(item.ValueName()));
     }
-    if (key->Close()) {
-        for (TVHRegistryItem* item : written) {
-            item->FStoredText = SettingValueToText(item->Value());
-            item->FDefaultText.reset(); // from now on a change is this store's own
-        }
+    if (!key->Close()) {
+        ReportSaveFailure(TSavedData::Settings, *FRegistry);
+        return;
+    }
+    for (TVHRegistryItem* item : written) {
+        item->FStoredText = SettingValueToText(item->Value());
+        item->FDefaultText.reset(); // from now on a change is this store's own
     }
 }
 

@@ -10,9 +10,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <random>
 #include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -350,6 +357,27 @@ TEST_F(AdvisorCache, RoundTripsAndRefusesMissingDamagedOrForeignFiles) {
         EXPECT_TRUE(loaded.Ready()); // the table it held stays
     }
 }
+
+#ifndef _WIN32
+// A FIFO in place of the cache file (its open would wait for a writer) is a
+// damaged cache: it is not waited on, and the next save replaces it.
+TEST_F(AdvisorCache, AFifoInPlaceOfTheFileIsNotWaitedOnAndIsReplaced) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    TAdvisorTable loaded;
+    auto load = std::async(std::launch::async, [&] { return loaded.Load(path); });
+    if (load.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+        const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK); // lets it go on
+        load.wait();
+        ::close(writer);
+        FAIL() << "the load waited on the FIFO";
+    }
+    EXPECT_FALSE(load.get());
+    ASSERT_TRUE(Table().Save(path));
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+    EXPECT_TRUE(loaded.Load(path));
+}
+#endif
 
 TEST_F(AdvisorCache, CopiesSavingAtOnceLeaveAGoodFile) {
     std::vector<std::thread> savers;

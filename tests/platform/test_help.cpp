@@ -18,6 +18,11 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The topic numbers the program opens.
@@ -178,6 +183,18 @@ void TestHelp::missingFileAndTopicAreSaidInTheWindow() {
     shown = help.Viewer()->Browser()->toPlainText();
     QVERIFY2(shown.contains(QStringLiteral("has no topic 123")), qPrintable(shown));
     QCOMPARE(help.Viewer()->CurrentTopic(), 123);
+
+#ifndef Q_OS_WIN
+    // A FIFO in place of the file is no file, and is not waited on (should the
+    // request wait, the alarm ends the test).
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ::alarm(60);
+    help.ShowContext(5);
+    ::alarm(0);
+    shown = help.Viewer()->Browser()->toPlainText();
+    QVERIFY2(shown.contains(QStringLiteral("could not be read")), qPrintable(shown));
+#endif
 }
 
 void TestHelp::requestsOpenAndReuseOneWindow() {

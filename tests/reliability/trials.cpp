@@ -20,6 +20,7 @@
 #include "HighScoreTable.h"
 #include "HiveFormat.h"
 #include "MainSettings.h"
+#include "SafeFile.h"
 #include "StorageErrors.h"
 #include "VHRegistry.h"
 
@@ -448,7 +449,7 @@ int RunKills(int ACount, unsigned ASeed) {
         }
         if (problem.empty() && !LockIsFree(hive))
             problem = "the lock is still held after the writer was killed";
-        tmpLeft += fs::exists(hive.string() + ".tmp") ? 1 : 0;
+        tmpLeft += LeftoverTemporaryFiles(hive).empty() ? 0 : 1;
         // The driver stores a value of its own through the same code: the lock is
         // taken over, and the next writer must keep the value.
         if (problem.empty()) {
@@ -456,7 +457,11 @@ int RunKills(int ACount, unsigned ASeed) {
             auto key = own.CreateKey(kMarkerKey);
             if (!key || !key->SetValue("Trial", RegDwordValue(static_cast<std::uint32_t>(trial))) ||
                 !key->Close())
-                problem = "the driver could not store its own value after the kill: " + driverError;
+                problem =
+                    "the driver could not store its own value after the kill: " + driverError +
+                    own.SaveFailure();
+            else if (!LeftoverTemporaryFiles(hive).empty())
+                problem = "the killed save's temporary file outlived the next save";
         }
         if (!problem.empty()) {
             ++failures;

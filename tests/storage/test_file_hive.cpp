@@ -323,6 +323,7 @@ TEST_F(FileHive, AHiveThatCannotBeWrittenIsLeftAloneAndReportedOnce) {
             ASSERT_NE(key, nullptr);
             key->SetValue("A", RegStringValue("new " + std::to_string(save)));
             EXPECT_FALSE(key->Close());
+            ReportSaveFailure(TSavedData::Settings, hive);
         }
         ASSERT_EQ(FErrors.size(), 1u);
         EXPECT_NE(FErrors[0].find(hivePath.string()), std::string::npos) << FErrors[0];

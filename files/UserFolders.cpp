@@ -1,0 +1,60 @@
+#include "UserFolders.h"
+
+#include <cstdlib>
+
+#if !defined(_WIN32)
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// An environment variable's path when it is absolute; empty otherwise.
+fs::path AbsoluteFromEnvironment(const char* AName) {
+    const char* value = std::getenv(AName);
+    if (value == nullptr)
+        return {};
+    fs::path path(value);
+    return path.is_absolute() ? path : fs::path();
+}
+
+fs::path Below(const fs::path& AFolder, const char* AName) {
+    return AFolder.empty() ? fs::path() : AFolder / AName;
+}
+
+} // namespace
+
+fs::path UserHomeFolder() {
+    fs::path home = AbsoluteFromEnvironment("HOME");
+#if !defined(_WIN32)
+    if (home.empty()) {
+        long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+        std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
+        passwd entry{};
+        passwd* found = nullptr;
+        if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+            found != nullptr && found->pw_dir != nullptr) {
+            const fs::path fromDatabase(found->pw_dir);
+            if (fromDatabase.is_absolute())
+                home = fromDatabase;
+        }
+    }
+#else
+    if (home.empty())
+        home = AbsoluteFromEnvironment("USERPROFILE");
+#endif
+    return home;
+}
+
+fs::path UserConfigFolder() {
+    fs::path folder = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
+    return folder.empty() ? Below(UserHomeFolder(), ".config") : folder;
+}
+
+fs::path UserCacheFolder() {
+    fs::path folder = AbsoluteFromEnvironment("XDG_CACHE_HOME");
+    return folder.empty() ? Below(UserHomeFolder(), ".cache") : folder;
+}

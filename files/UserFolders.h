@@ -1,0 +1,14 @@
+#pragma once
+// The user's folders by the XDG base directory rules. A variable that holds a
+// relative path is ignored; without HOME (or with a relative one) the home
+// folder comes from the password database. Each function gives an empty path
+// when no absolute folder is known: nothing may then be written, and the
+// current directory is never used instead.
+
+#include <filesystem>
+
+std::filesystem::path UserHomeFolder();
+// $XDG_CONFIG_HOME, else ~/.config
+std::filesystem::path UserConfigFolder();
+// $XDG_CACHE_HOME, else ~/.cache
+std::filesystem::path UserCacheFolder();
