@@ -5,6 +5,7 @@
 // Toolkit-free: the window, the worker thread and the cache folder live above.
 
 #include "ScoreSheet.h"
+#include "TurnPosition.h"
 #include "uJuboUtils.h"
 
 #include <array>
@@ -15,24 +16,8 @@
 #include <string>
 #include <vector>
 
-// The written part of a sheet: the column-1 texts of rows 0..13, "" for a free
-// line. Only the writable rows are read; the computed rows may hold anything.
-struct TSheetPosition {
-    std::array<std::string, kSheetRowCount> Cells{};
-};
-
-// A position within a turn, as the window shows it.
-struct TTurnPosition {
-    TSheetPosition Sheet;
-    std::array<int, 5> Dice{6, 6, 6, 6, 6}; // die 1..5, left to right
-    std::array<bool, 5> Held{};
-    int RollCount = 0; // rolls made this turn, 0..3
-};
-
-enum class TAdviceKind {
-    Roll,  // hold exactly the dice in Keep, then roll
-    Write, // write the hand into Row
-};
+// Roll: hold exactly the dice in Keep, then roll; Write: write the hand into Row.
+using TAdviceKind = TDecisionKind;
 
 struct TAdviceOption {
     TAdviceKind Kind = TAdviceKind::Write;

@@ -5,10 +5,10 @@
 // reaches the dice, the sheet, the questions, the sound and the high-score table
 // only through the interfaces of GameInterfaces.h.
 
-#include "Advisor.h"
 #include "GameInterfaces.h"
 #include "GameRecord.h"
 #include "Random.h"
+#include "TurnPosition.h"
 #include "uJuboUtils.h"
 
 #include <array>
