@@ -1,5 +1,6 @@
 #include "AdvisorPanel.h"
 
+#include "Accessibility.h"
 #include "AdviceText.h"
 #include "GameReview.h"
 #include "GameSession.h"
@@ -49,6 +50,7 @@ TAdvisorPanel::TAdvisorPanel(QWidget* AParent, IAdvisorSource& AAdvisor, TGameSe
         mark->setStyleSheet(QStringLiteral(
             "QFrame { border: 3px solid #e07000; border-radius: 8px; background: transparent; }"));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        SkipInAccessibleTree(mark); // a picture of the hint, which the text says
         mark->hide();
         FKeepMarks[i] = mark;
     }
@@ -67,7 +69,7 @@ bool TAdvisorPanel::TableReady() {
     FWaiting = true;
     FAdvisor.Request();
     AdvisorChanged();
-    if (!FAdvisor.Ready()) {
+    if (FWaiting) {
         Announce(QString::fromLatin1(kMsgWorking));
     }
     return false;
@@ -112,6 +114,14 @@ void TAdvisorPanel::PositionChanged() {
 }
 
 void TAdvisorPanel::AdvisorChanged() {
+    if (const std::string failure = FAdvisor.Failure(); !failure.empty()) {
+        pbrAdvisor->hide();
+        if (FWaiting) {
+            FWaiting = false;
+            ShowText(QString::fromLatin1(kMsgFailed).arg(QString::fromStdString(failure)));
+        }
+        return;
+    }
     if (FAdvisor.Ready()) {
         pbrAdvisor->hide();
         if (FWaiting) {

@@ -1,5 +1,6 @@
 #include "AdvisorService.h"
 
+#include "Application.h"
 #include "TolmirError.h"
 
 #include <QDir>
@@ -30,31 +31,53 @@ TAdvisorService::~TAdvisorService() {
 }
 
 void TAdvisorService::Request() {
-    if (Ready() || FWorker.joinable()) {
+    if (Ready()) {
         return;
+    }
+    if (FWorker.joinable()) {
+        if (!FFailed.load(std::memory_order_acquire)) {
+            return; // under way
+        }
+        FWorker.join(); // it has failed and ended: try again
+        FFailed.store(false, std::memory_order_relaxed);
+        FError = nullptr;
     }
     FWorker = std::thread([this] { Work(); });
 }
 
+bool TAdvisorService::Build(TAdvisorTable& ATable, const std::string& APath) {
+    if (ATable.Load(APath)) {
+        FLoadedFromCache.store(true, std::memory_order_release);
+        return true;
+    }
+    if (!ATable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel)) {
+        return false;
+    }
+    // A cache that cannot be written costs only the next start's computation.
+    QDir().mkpath(QFileInfo(FCachePath).absolutePath());
+    ATable.Save(APath);
+    return true;
+}
+
+// Nothing may leave the worker thread: an exception there would end the
+// program, so the failure is kept for the window to show.
 void TAdvisorService::Work() {
-    const std::string path = QFile::encodeName(FCachePath).toStdString();
-    bool ready = FTable.Load(path);
-    FLoadedFromCache = ready;
-    if (!ready) {
-        ready = FTable.Compute([this](double AShare) { ReportProgress(AShare); }, &FCancel);
-        if (ready) {
-            // A cache that cannot be written costs only the next start's computation.
-            QDir().mkpath(QFileInfo(FCachePath).absolutePath());
-            FTable.Save(path);
+    try {
+        if (!Build(FTable, QFile::encodeName(FCachePath).toStdString())) {
+            return; // cancelled: the window is going away
         }
+        FProgress.store(1.0, std::memory_order_relaxed);
+        FReady.store(true, std::memory_order_release);
+    } catch (...) {
+        FError = std::current_exception();
+        FFailed.store(true, std::memory_order_release);
     }
-    if (!ready) {
-        return; // cancelled: the window is going away
+    try {
+        QMetaObject::invokeMethod(
+            this, [this] { Changed(); }, Qt::QueuedConnection);
+    } catch (...) {
+        // Without memory for the message the window learns of it at the next request.
     }
-    FProgress.store(1.0, std::memory_order_relaxed);
-    FReady.store(true, std::memory_order_release);
-    QMetaObject::invokeMethod(
-        this, [this] { Changed(); }, Qt::QueuedConnection);
 }
 
 void TAdvisorService::ReportProgress(double AShare) {
@@ -78,6 +101,11 @@ TAdvice TAdvisorService::Advise(const TTurnPosition& APosition) const {
         throw TolmirError("The advisor's table is not ready yet.");
     }
     return FTable.Advise(APosition);
+}
+
+std::string TAdvisorService::Failure() const {
+    return FFailed.load(std::memory_order_acquire) ? Application::ExceptionText(FError)
+                                                   : std::string();
 }
 
 double TAdvisorService::NewGameExpectation() const {

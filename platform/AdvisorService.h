@@ -9,6 +9,8 @@
 #include <QString>
 
 #include <atomic>
+#include <exception>
+#include <string>
 #include <thread>
 
 class TAdvisorService : public QObject, public IAdvisorSource {
@@ -28,10 +30,16 @@ public:
     double Progress() const override { return FProgress.load(std::memory_order_relaxed); }
     TAdvice Advise(const TTurnPosition& APosition) const override;
     double NewGameExpectation() const override;
+    std::string Failure() const override;
 
-    const TAdvisorTable& Table() const { return FTable; }
     // True when the table came from the cache file rather than a computation.
-    bool LoadedFromCache() const { return FLoadedFromCache; }
+    bool LoadedFromCache() const { return FLoadedFromCache.load(std::memory_order_acquire); }
+
+protected:
+    // Loads the table from the cache file or computes and caches it, on the
+    // worker thread; false when cancelled. Tests replace it, and let the worker
+    // end before the service goes.
+    virtual bool Build(TAdvisorTable& ATable, const std::string& APath);
 
 private:
     void Work();
@@ -44,6 +52,9 @@ private:
     std::atomic<bool> FCancel{false};
     std::atomic<double> FProgress{0.0};
     std::atomic<int> FReportedPercent{-1};
-    bool FLoadedFromCache = false;
+    std::atomic<bool> FLoadedFromCache{false};
+    // Written by the worker before it sets FFailed, read only after that.
+    std::exception_ptr FError;
+    std::atomic<bool> FFailed{false};
     std::thread FWorker;
 };
