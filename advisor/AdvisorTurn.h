@@ -96,8 +96,9 @@ private:
 // The values within one turn of a state, given the table of turn-start values
 // of later states. All figures are expected points still to come.
 struct TTurnSolution {
-    // After the k-th roll (k = 1..3), holding keep K and rolling the rest: Rolled[k-1][K].
-    // Rolled[0] is the first roll of the turn.
+    // Holding keep K and rolling the rest as the k-th roll of the turn (k = 1..3):
+    // Rolled[k-1][K], before that roll. Rolled[0] is the first roll, made from the
+    // dice all showing 6; after Rolled[2], the third, only a write is left.
     std::array<std::array<double, kKeepCount>, 3> Rolled{};
     double Start = 0; // the best choice before the first roll
 };
