@@ -1,22 +1,12 @@
 #include "GameReview.h"
 
 #include "AdviceText.h"
+#include "AdvisorDice.h"
 #include "TolmirError.h"
 
 #include <algorithm>
 
 namespace {
-
-std::array<int, 7> KeptCounts(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
-    // How many of each face are kept: two holds of the same values compare equal.
-    std::array<int, 7> counts{};
-    for (std::size_t i = 0; i < ADice.size(); ++i) {
-        if (AKeep[i] && ADice[i] >= 1 && ADice[i] <= 6) {
-            ++counts[static_cast<std::size_t>(ADice[i])];
-        }
-    }
-    return counts;
-}
 
 const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADecision) {
     const std::array<int, 5>& dice = ADecision.Position.Dice;
@@ -24,9 +14,9 @@ const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADeci
         if (option.Kind != ADecision.Kind) {
             continue;
         }
-        if (option.Kind == TAdviceKind::Write
-                ? option.Row == ADecision.Row
-                : KeptCounts(dice, option.Keep) == KeptCounts(dice, ADecision.Position.Held)) {
+        if (option.Kind == TAdviceKind::Write ? option.Row == ADecision.Row
+                                              : KeptFaceCounts(dice, option.Keep) ==
+                                                    KeptFaceCounts(dice, ADecision.Position.Held)) {
             return option;
         }
     }

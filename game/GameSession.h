@@ -89,9 +89,6 @@ public:
                                                            211, 236, 260, 285, 310};
 
 private:
-    int UpperSubTotal() const;
-    int SheetTotal() const;
-    int SumOfRows(int AFirst, int ALast) const;
     void UpdateTotals();
     void StartTurn();
     void ClearSheet();

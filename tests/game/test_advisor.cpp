@@ -30,15 +30,6 @@ const TAdvisorTable& Table() {
 
 const std::array<int, 11> kWritableRows = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12};
 
-int FinalTotal(const TCells& ACells) {
-    int upper = 0;
-    int lower = 0;
-    for (int row : kWritableRows) {
-        (row <= rowSixes ? upper : lower) += TextToIntOr(ACells[static_cast<std::size_t>(row)], 0);
-    }
-    return upper + BonusOf(upper) + lower;
-}
-
 TDiceHand Sorted(TDiceHand AHand) {
     std::sort(AHand.begin(), AHand.end());
     return AHand;
@@ -54,7 +45,7 @@ public:
             full = full && !ACells[static_cast<std::size_t>(row)].empty();
         }
         if (full) {
-            return FinalTotal(ACells);
+            return SheetTotalOf(ACells);
         }
         std::string key;
         for (const std::string& cell : ACells) {
@@ -236,7 +227,7 @@ TEST(Advisor, AdvisedPlayAveragesTheNewGameExpectation) {
                 }
             }
         }
-        totals.push_back(FinalTotal(sheet.Cells));
+        totals.push_back(SheetTotalOf(sheet.Cells));
     }
     double sum = 0;
     double squares = 0;
