@@ -41,6 +41,8 @@ void TAdvisorService::Request() {
         FWorker.join(); // it has failed and ended: try again
         FFailed.store(false, std::memory_order_relaxed);
         FError = nullptr;
+        FProgress.store(0.0, std::memory_order_relaxed);
+        FReportedPercent.store(-1, std::memory_order_relaxed);
     }
     FWorker = std::thread([this] { Work(); });
 }

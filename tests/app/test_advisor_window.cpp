@@ -31,7 +31,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <cmath>
+#include <atomic>
+#include <stdexcept>
 
 class TestAdvisorWindow : public QObject {
     Q_OBJECT
@@ -350,6 +351,8 @@ private slots:
         for (const TTurnRecord& turn : session.Record().Turns()) {
             recorded.insert(recorded.end(), turn.Decisions.begin(), turn.Decisions.end());
         }
+        // The review prices every one of those moves among the advisor's choices.
+        QCOMPARE(ReviewGame(session.Record(), service).Turns.size(), std::size_t{11});
         QCOMPARE(recorded.size(), made.size());
         for (std::size_t i = 0; i < made.size(); ++i) {
             QCOMPARE(recorded[i].Kind, made[i].Kind);
