@@ -201,8 +201,8 @@ TEST_F(FileHive, UpdateKeyEditsTheKeyAsStoredAndWritesOnlyAChange) {
     Write(kKey, {{"A", RegStringValue("1")}});
     Write(kKey, {{"B", RegDwordValue(2)}}); // by another copy, after this one began
     const std::string text = HiveText();
-    const auto past = fs::last_write_time(HivePath()) - std::chrono::hours(1);
-    fs::last_write_time(HivePath(), past);
+    fs::last_write_time(HivePath(), fs::last_write_time(HivePath()) - std::chrono::hours(1));
+    const auto past = fs::last_write_time(HivePath()); // as the file system keeps it
     const ino_t inode = Inode(HivePath());
     std::optional<TRegValue> seen;
     EXPECT_TRUE(hive.UpdateKey(kKey, [&](IRegistryKey& AKey) {

@@ -147,8 +147,9 @@ TEST_F(HighScoreTable, ASaveMergesItsRowsIntoTheTableAsStoredNow) {
     const std::string before = RegistryDump(kAppKey);
 #if !defined(_WIN32)
     const std::string bytes = HiveText();
-    const auto past = std::filesystem::last_write_time(HivePath()) - std::chrono::hours(1);
-    std::filesystem::last_write_time(HivePath(), past);
+    std::filesystem::last_write_time(HivePath(), std::filesystem::last_write_time(HivePath()) -
+                                                     std::chrono::hours(1));
+    const auto past = std::filesystem::last_write_time(HivePath()); // as the file system keeps it
 #endif
     copies[2]->SaveToRegistry();
     EXPECT_EQ(RegistryDump(kAppKey), before);
