@@ -1,5 +1,6 @@
 #include "AdvisorPanel.h"
 
+#include "Accessibility.h"
 #include "AdviceText.h"
 #include "GameReview.h"
 #include "GameSession.h"
@@ -49,6 +50,7 @@ TAdvisorPanel::TAdvisorPanel(QWidget* AParent, IAdvisorSource& AAdvisor, TGameSe
         mark->setStyleSheet(QStringLiteral(
             "QFrame { border: 3px solid #e07000; border-radius: 8px; background: transparent; }"));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        SkipInAccessibleTree(mark); // a picture of the hint, which the text says
         mark->hide();
         FKeepMarks[i] = mark;
     }
@@ -75,7 +77,9 @@ bool TAdvisorPanel::TableReady() {
         return true;
     }
     AdvisorChanged();
-    Announce(QString::fromLatin1(kMsgWorking));
+    if (FPendingHint || FReviewWaiting) {
+        Announce(QString::fromLatin1(kMsgWorking));
+    }
     return false;
 }
 
@@ -103,8 +107,8 @@ void TAdvisorPanel::ShowAdvice() {
     }
     FSession.MarkHintShown();
     ShowText(QString::fromStdString(HintText(advice, position.Dice)));
-    FKept = KeptFaces(position.Dice,
-                      choice->Kind == TAdviceKind::Roll ? choice->Keep : std::array<bool, 5>{});
+    FKept = KeptFaceCounts(
+        position.Dice, choice->Kind == TAdviceKind::Roll ? choice->Keep : std::array<bool, 5>{});
     MarkDice(KeepPositions(position, *FKept));
 }
 
@@ -148,6 +152,15 @@ void TAdvisorPanel::Follow(const TTurnPosition& APosition) {
 }
 
 void TAdvisorPanel::AdvisorChanged() {
+    if (const std::string failure = FAdvisor.Failure(); !failure.empty()) {
+        pbrAdvisor->hide();
+        if (FPendingHint || FReviewWaiting) {
+            FPendingHint.reset();
+            FReviewWaiting = false;
+            ShowText(QString::fromLatin1(kMsgFailed).arg(QString::fromStdString(failure)));
+        }
+        return;
+    }
     if (FAdvisor.Ready()) {
         pbrAdvisor->hide();
         if (FPendingHint) {

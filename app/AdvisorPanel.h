@@ -30,6 +30,9 @@ public:
     static constexpr const char* kMsgReady = "The advisor is ready: ask again for the review.";
     static constexpr const char* kMsgWorking =
         "The advisor is working out the best moves; the game goes on meanwhile.";
+    // %1: what went wrong.
+    static constexpr const char* kMsgFailed =
+        "The advisor could not work out the best moves (%1); ask again to retry.";
 
     // AParent is the window's client area, ADice the five dice inside their frame.
     // What the panel shows is also said to a screen reader through AAnnouncer.

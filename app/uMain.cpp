@@ -1,6 +1,7 @@
 #include "uMain.h"
 
 #include "Accessibility.h"
+#include "AdviceText.h"
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
@@ -31,7 +32,6 @@ namespace {
 constexpr int kDiceLeft = 15;
 constexpr int kDiceStep = 88;
 constexpr int kHelpTopicMain = 5;
-constexpr int kHelpTopicAdvisor = 500;
 
 QFont PixelFont(const QString& AFamily, int APixels) {
     QFont font(AFamily);
@@ -321,7 +321,7 @@ void TfrmMain::BuildMenus() {
     mniReviewGame = action(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
                            QKeySequence(), &TfrmMain::mniReviewGameClick);
     for (QAction* item : {mniHint, mniReviewGame}) {
-        item->setProperty("helpContext", kHelpTopicAdvisor);
+        item->setProperty("helpContext", kAdvisorHelpTopic);
     }
     connect(jeu, &QMenu::aboutToShow, this,
             [this] { mniReviewGame->setEnabled(FSession->GameOver()); });

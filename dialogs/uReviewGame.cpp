@@ -1,6 +1,7 @@
 #include "uReviewGame.h"
 
 #include "AdviceText.h"
+#include "TextNumbers.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -18,11 +19,7 @@ QString Text(const std::string& AText) {
 }
 
 QString HandText(const TDiceHand& AHand) {
-    QStringList values;
-    for (int value : AHand) {
-        values << QString::number(value);
-    }
-    return values.join(QLatin1Char(' '));
+    return Text(JoinedNumbers(AHand));
 }
 
 // A loss worth reading stands out; the rest is plain.

@@ -3,6 +3,7 @@
 // chosen, each decision beside the advisor's best one and the expected total it
 // cost, and the sum under the list.
 
+#include "AdviceText.h"
 #include "GameReview.h"
 #include "uDialogAncestor.h"
 
@@ -13,7 +14,7 @@ class TfrmReviewGame : public TfrmDialogAncestor {
     Q_OBJECT
 
 public:
-    static constexpr int kHelpContext = 500;
+    static constexpr int kHelpContext = kAdvisorHelpTopic;
 
     TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview);
 

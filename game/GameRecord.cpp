@@ -4,7 +4,7 @@ void TGameRecord::AddRoll(const TTurnPosition& APosition) {
     if (FTurns.empty() || FTurns.back().Row >= 0) {
         FTurns.emplace_back();
     }
-    FTurns.back().Decisions.push_back({APosition, TAdviceKind::Roll, -1});
+    FTurns.back().Decisions.push_back({APosition, TDecisionKind::Roll, -1});
 }
 
 void TGameRecord::AddWrite(const TTurnPosition& APosition, int ARow, const TDiceHand& AHand,
@@ -13,7 +13,7 @@ void TGameRecord::AddWrite(const TTurnPosition& APosition, int ARow, const TDice
         FTurns.emplace_back();
     }
     TTurnRecord& turn = FTurns.back();
-    turn.Decisions.push_back({APosition, TAdviceKind::Write, ARow});
+    turn.Decisions.push_back({APosition, TDecisionKind::Write, ARow});
     turn.Hand = AHand;
     turn.Row = ARow;
     turn.Score = AScore;

@@ -3,14 +3,15 @@
 // each roll and the line written.
 // The review compares each decision with the advisor's best.
 
-#include "Advisor.h"
+#include "TurnPosition.h"
+#include "uJuboUtils.h"
 
 #include <string>
 #include <vector>
 
 struct TDecision {
     TTurnPosition Position; // just before the decision
-    TAdviceKind Kind = TAdviceKind::Roll;
+    TDecisionKind Kind = TDecisionKind::Roll;
     int Row = -1; // Write: the row written; Roll: the dice held are Position.Held
 };
 

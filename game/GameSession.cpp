@@ -172,30 +172,12 @@ void TGameSession::SortHand() {
     std::sort(FHand.begin(), FHand.end());
 }
 
-int TGameSession::SumOfRows(int AFirst, int ALast) const {
-    int sum = 0;
-    for (int row = AFirst; row <= ALast; ++row) {
-        const std::string text = FParts.Sheet->Cell(kScoreCol, row);
-        if (!text.empty()) {
-            sum += TextToIntOr(text, 0);
-        }
-    }
-    return sum;
-}
-
-int TGameSession::UpperSubTotal() const {
-    return SumOfRows(rowOnes, rowSixes);
-}
-
-int TGameSession::SheetTotal() const {
-    return SumOfRows(rowSubTotal, rowJubo);
-}
-
 void TGameSession::UpdateTotals() {
-    const int s = UpperSubTotal();
+    const TSheetCells cells = Position().Sheet.Cells;
+    const int s = UpperSubTotalOf(cells);
     FParts.Sheet->SetCell(kScoreCol, rowBonus, IntToText(BonusOf(s)));
     FParts.Sheet->SetCell(kScoreCol, rowSubTotal, IntToText(s));
-    FParts.Sheet->SetCell(kScoreCol, rowTotal, IntToText(SheetTotal()));
+    FParts.Sheet->SetCell(kScoreCol, rowTotal, IntToText(SheetTotalOf(cells)));
     FParts.View->SetTotalCountText(IntToText(SumOfDice(FHand)));
     FParts.View->SetShuffleCountText(IntToText(FRollCount));
 }
@@ -282,14 +264,7 @@ void TGameSession::Announce(const std::string& AText) const {
 
 // The dice left to right, as the hold keys F1 to F5 number them.
 std::string TGameSession::DiceText() const {
-    std::string text;
-    for (const IDie* die : FParts.Dice) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += IntToText(die->DiceValue());
-    }
-    return text;
+    return JoinedNumbers(Position().Dice);
 }
 
 std::string TGameSession::TotalText() const {

@@ -5,10 +5,10 @@
 // reaches the dice, the sheet, the questions, the sound and the high-score table
 // only through the interfaces of GameInterfaces.h.
 
-#include "Advisor.h"
 #include "GameInterfaces.h"
 #include "GameRecord.h"
 #include "Random.h"
+#include "TurnPosition.h"
 #include "uJuboUtils.h"
 
 #include <array>
@@ -95,9 +95,6 @@ public:
                                                            211, 236, 260, 285, 310};
 
 private:
-    int UpperSubTotal() const;
-    int SheetTotal() const;
-    int SumOfRows(int AFirst, int ALast) const;
     void UpdateTotals();
     void StartTurn();
     void ClearSheet();

@@ -1,5 +1,7 @@
 #include "ScoreSheet.h"
 
+#include "TextNumbers.h"
+
 const std::array<const char*, 8> LowerLineLabels = {"Sub-Total", "Bonus", "Straight", "Full",
                                                     "High",      "Low",   "Tolmir",   "Total"};
 
@@ -15,6 +17,27 @@ std::string RowLabel(int ARow) {
 
 int BonusOf(int AUpperSubTotal) {
     return AUpperSubTotal >= kBonusThreshold ? kBonusValue : 0;
+}
+
+namespace {
+
+int SumOfLines(const TSheetCells& ACells, int AFirst, int ALast) {
+    int sum = 0;
+    for (int row = AFirst; row <= ALast; ++row) {
+        sum += TextToIntOr(ACells[static_cast<std::size_t>(row)], 0);
+    }
+    return sum;
+}
+
+} // namespace
+
+int UpperSubTotalOf(const TSheetCells& ACells) {
+    return SumOfLines(ACells, rowOnes, rowSixes);
+}
+
+int SheetTotalOf(const TSheetCells& ACells) {
+    const int upper = UpperSubTotalOf(ACells);
+    return upper + BonusOf(upper) + SumOfLines(ACells, rowStraight, rowJubo);
 }
 
 bool IsWritableRow(int ARow) {

@@ -33,6 +33,14 @@ constexpr int kBonusValue = 25;
 // The Bonus that an upper Sub-Total earns.
 int BonusOf(int AUpperSubTotal);
 
+// The texts of a sheet's score column by row, "" for a free line.
+using TSheetCells = std::array<std::string, kSheetRowCount>;
+// The number lines added up (the Sub-Total the Bonus depends on), and the
+// sheet's Total: the number lines, their Bonus and the lower lines. Only the
+// writable rows are read; a text that is no number counts 0.
+int UpperSubTotalOf(const TSheetCells& ACells);
+int SheetTotalOf(const TSheetCells& ACells);
+
 // Labels of rows 6 to 13, in row order.
 extern const std::array<const char*, 8> LowerLineLabels;
 

@@ -25,3 +25,14 @@ int TextToIntOr(std::string_view AText, int AFallback) {
 std::string IntToText(long long AValue) {
     return std::to_string(AValue);
 }
+
+std::string JoinedNumbers(std::span<const int> AValues) {
+    std::string text;
+    for (int value : AValues) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += IntToText(value);
+    }
+    return text;
+}

@@ -1,5 +1,6 @@
 #include "AdvisorService.h"
 
+#include "Application.h"
 #include "TolmirError.h"
 
 #include <QDir>
@@ -23,9 +24,10 @@ QString TAdvisorService::DefaultCachePath() {
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/Varnholt/Tolmir/advisor.table");
 }
 
-TAdvisorService::TAdvisorService(QString ACachePath, QObject* AParent)
+TAdvisorService::TAdvisorService(QString ACachePath, QObject* AParent, TCompute ACompute)
     : QObject(AParent), FCachePath(std::move(ACachePath)), FWork(std::make_shared<TWork>()) {
     FWork->Service = this;
+    FWork->Compute = std::move(ACompute);
 }
 
 TAdvisorService::~TAdvisorService() {
@@ -46,14 +48,26 @@ TAdvisorService::~TAdvisorService() {
 }
 
 void TAdvisorService::Request() {
-    if (Ready() || FWorker.joinable()) {
+    if (Ready()) {
         return;
+    }
+    if (FWorker.joinable()) {
+        if (!FWork->Failed.load(std::memory_order_acquire)) {
+            return; // under way
+        }
+        FWorker.join(); // it has failed and ended: try again
+        const std::lock_guard lock(FWork->Mutex);
+        FWork->Failed.store(false, std::memory_order_relaxed);
+        FWork->Error = nullptr;
+        FWork->Finished = false;
+        FWork->Progress.store(0.0, std::memory_order_relaxed);
+        FWork->ReportedPercent.store(-1, std::memory_order_relaxed);
     }
     // Loading the cache takes milliseconds: the request that finds it is answered at once.
     // Only an absolute path is used: never a file in the current directory.
     if (QDir::isAbsolutePath(FCachePath) &&
         FWork->Table.Load(QFile::encodeName(FCachePath).toStdString())) {
-        FWork->LoadedFromCache.store(true);
+        FWork->LoadedFromCache.store(true, std::memory_order_release);
         FWork->Progress.store(1.0, std::memory_order_relaxed);
         FWork->Ready.store(true, std::memory_order_release);
         return;
@@ -61,18 +75,33 @@ void TAdvisorService::Request() {
     FWorker = std::thread([work = FWork, path = FCachePath] { Work(work, path); });
 }
 
+// Nothing may leave the worker thread: an exception there would end the
+// program, so the failure is kept for the window to show.
 void TAdvisorService::Work(const std::shared_ptr<TWork>& AWork, const QString& ACachePath) {
-    const bool ready = AWork->Table.Compute([&](double AShare) { ReportProgress(*AWork, AShare); },
-                                            &AWork->Cancel);
-    if (ready && QDir::isAbsolutePath(ACachePath)) {
-        // A cache that cannot be written costs only the next start's computation.
-        QDir().mkpath(QFileInfo(ACachePath).absolutePath());
-        AWork->Table.Save(QFile::encodeName(ACachePath).toStdString());
+    try {
+        const auto progress = [&](double AShare) { ReportProgress(*AWork, AShare); };
+        const bool ready = AWork->Compute ? AWork->Compute(AWork->Table, progress, &AWork->Cancel)
+                                          : AWork->Table.Compute(progress, &AWork->Cancel);
+        if (ready && QDir::isAbsolutePath(ACachePath)) {
+            // A cache that cannot be written costs only the next start's computation.
+            QDir().mkpath(QFileInfo(ACachePath).absolutePath());
+            AWork->Table.Save(QFile::encodeName(ACachePath).toStdString());
+        }
+        if (ready) {
+            AWork->Progress.store(1.0, std::memory_order_relaxed);
+            AWork->Ready.store(true, std::memory_order_release);
+        }
+    } catch (...) {
+        AWork->Error = std::current_exception();
+        AWork->Failed.store(true, std::memory_order_release);
     }
-    if (ready) {
-        AWork->Progress.store(1.0, std::memory_order_relaxed);
-        AWork->Ready.store(true, std::memory_order_release);
-        Notify(*AWork);
+    try {
+        if (AWork->Ready.load(std::memory_order_acquire) ||
+            AWork->Failed.load(std::memory_order_acquire)) {
+            Notify(*AWork);
+        }
+    } catch (...) {
+        // Without memory for the message the window learns of it at the next request.
     }
     const std::lock_guard lock(AWork->Mutex);
     AWork->Finished = true;
@@ -109,6 +138,11 @@ TAdvice TAdvisorService::Advise(const TTurnPosition& APosition) const {
         throw TolmirError("The advisor's table is not ready yet.");
     }
     return FWork->Table.Advise(APosition);
+}
+
+std::string TAdvisorService::Failure() const {
+    return FWork->Failed.load(std::memory_order_acquire) ? Application::ExceptionText(FWork->Error)
+                                                         : std::string();
 }
 
 double TAdvisorService::NewGameExpectation() const {

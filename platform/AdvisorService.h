@@ -11,8 +11,11 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 class TAdvisorService : public QObject, public IAdvisorSource {
@@ -23,7 +26,14 @@ public:
     // on Windows the local application data folder).
     static QString DefaultCachePath();
 
-    explicit TAdvisorService(QString ACachePath = DefaultCachePath(), QObject* AParent = nullptr);
+    // Works out the table on the worker thread; false when cancelled. The default
+    // computes it; tests pass one that fails.
+    using TCompute =
+        std::function<bool(TAdvisorTable& ATable, const std::function<void(double)>& AProgress,
+                           const std::atomic<bool>* ACancel)>;
+
+    explicit TAdvisorService(QString ACachePath = DefaultCachePath(), QObject* AParent = nullptr,
+                             TCompute ACompute = {});
     // Stops a computation under way. A worker that does not end within moments
     // (a file system that hangs) is left behind with what it uses: the program
     // never waits for it to end.
@@ -34,10 +44,10 @@ public:
     double Progress() const override { return FWork->Progress.load(std::memory_order_relaxed); }
     TAdvice Advise(const TTurnPosition& APosition) const override;
     double NewGameExpectation() const override;
+    std::string Failure() const override;
 
-    const TAdvisorTable& Table() const { return FWork->Table; }
     // True when the table came from the cache file rather than a computation.
-    bool LoadedFromCache() const { return FWork->LoadedFromCache.load(); }
+    bool LoadedFromCache() const { return FWork->LoadedFromCache.load(std::memory_order_acquire); }
 
 private:
     // What the worker uses, shared with it so that it may outlive the service.
@@ -48,6 +58,10 @@ private:
         std::atomic<double> Progress{0.0};
         std::atomic<int> ReportedPercent{-1};
         std::atomic<bool> LoadedFromCache{false};
+        TCompute Compute;
+        // Written by the worker before it sets Failed, read only after that.
+        std::exception_ptr Error;
+        std::atomic<bool> Failed{false};
         std::mutex Mutex;                   // guards the two fields below
         TAdvisorService* Service = nullptr; // told of progress; null once it is gone
         bool Finished = false;

@@ -136,7 +136,7 @@ private:
         FPosition += copied;
         if (copied > 0 && FPosition == FLength) {
             const std::lock_guard lock(FMutex);
-            FEnd = std::max(TClock::now() + Duration(copied), FStart + Length());
+            FEnd = LastSamplePlayed(FStart, TClock::now(), Duration(copied), Length());
             FLastHandedOver.notify_one();
         }
     }
@@ -253,6 +253,13 @@ void PlayWaveResource(const std::string& AName) {
     // returns and none follows: the samples can go before the device does.
     sdl.PauseAudioDevice(id, 1);
     audio->CloseLater(id);
+}
+
+std::chrono::steady_clock::time_point
+LastSamplePlayed(std::chrono::steady_clock::time_point AFirstHandedOver,
+                 std::chrono::steady_clock::time_point ALastHandedOver,
+                 std::chrono::microseconds ALastPart, std::chrono::microseconds ALength) {
+    return std::max(ALastHandedOver + ALastPart, AFirstHandedOver + ALength);
 }
 
 void TSdlSoundPlayer::PlayWaveResource(const std::string& AName) {

@@ -4,9 +4,18 @@
 
 #include "GameInterfaces.h"
 
+#include <chrono>
 #include <string>
 
 class TSdlSoundPlayer : public ISoundPlayer {
 public:
     void PlayWaveResource(const std::string& AName) override;
 };
+
+// When the last sample of a sound has played: the part of it in the last device
+// buffer (ALastPart long) plays from when that buffer is handed over, and the
+// whole sound never ends sooner than its length after the first buffer.
+std::chrono::steady_clock::time_point
+LastSamplePlayed(std::chrono::steady_clock::time_point AFirstHandedOver,
+                 std::chrono::steady_clock::time_point ALastHandedOver,
+                 std::chrono::microseconds ALastPart, std::chrono::microseconds ALength);

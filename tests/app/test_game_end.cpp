@@ -1,6 +1,7 @@
 // Whole games in the real window with the real name prompt and high-score
 // dialog, answered as a player would, and what reaches the hive.
 
+#include "../ErrorBoxGuard.h"
 #include "../game/SessionFakes.h"
 #include "ModalHelper.h"
 
@@ -27,6 +28,8 @@
 
 class TestGameEnd : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
     QTemporaryDir FHome;
     EventLog FLog;

@@ -2,6 +2,7 @@
 // factor to 2, and every window is then exactly twice its layout in physical
 // pixels, with the score hints still inside their cells.
 
+#include "../ErrorBoxGuard.h"
 #include "../game/SessionFakes.h"
 
 #include "ScoreGrid.h"
@@ -18,6 +19,8 @@
 
 class TestScale : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private slots:
     void everythingDoublesOnAScreenAt150Percent() {

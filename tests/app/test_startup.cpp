@@ -1,6 +1,7 @@
 // The start-up sequence: the splash alone on screen during the wait, the main
 // window afterwards with the stored dice look, and the settings written at exit.
 
+#include "../ErrorBoxGuard.h"
 #include "../game/SessionFakes.h"
 
 #include "Startup.h"
@@ -16,6 +17,8 @@
 
 class TestStartup : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private slots:
     void splashAloneThenMainWindowWithStoredLook() {

@@ -1,5 +1,6 @@
 // The About box: layout, the file date text, closing keys and the maker's notice.
 
+#include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "OpenUrl.h"
@@ -25,6 +26,8 @@ public slots:
 
 class TestAboutBox : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private slots:
     void initTestCase() {

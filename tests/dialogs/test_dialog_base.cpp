@@ -1,6 +1,7 @@
 // The dialog base and the name prompt: layout, results, help and the score-hint
 // request on destruction.
 
+#include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "uDialogAncestor.h"
@@ -18,6 +19,8 @@
 
 class TestDialogBase : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private:
     std::vector<int> FHelp;

@@ -1,6 +1,7 @@
 // The game options dialog: what it opens with, how picks change the samples and
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
+#include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "MainSettings.h"
 #include "ModalHelper.h"
@@ -99,6 +100,8 @@ QColor SampleTextColor(const TfrmDiceOptions& AForm) {
 
 class TestDiceOptions : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private:
     std::vector<int> FHelp;

@@ -1,5 +1,6 @@
 // The high scores dialog: layout, focus, and that every closing stores the table.
 
+#include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "VHListView.h"
@@ -14,6 +15,8 @@
 
 class TestHighScores : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private:
     std::unique_ptr<QTemporaryDir> FConfig;

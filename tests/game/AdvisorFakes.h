@@ -31,7 +31,7 @@ public:
                     kept += option.Keep[i] ? 1 : 0;
                 }
                 option.Expected = 100.0 + kept;
-                if (bestKeep && KeptFaces(APosition.Dice, option.Keep) == *bestKeep) {
+                if (bestKeep && KeptFaceCounts(APosition.Dice, option.Keep) == *bestKeep) {
                     option.Expected = 120.0;
                 }
                 advice.Options.push_back(option);

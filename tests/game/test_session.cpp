@@ -298,7 +298,7 @@ TEST_F(Session, LastLineIsAnnouncedBeforeTheNamePrompt) {
     PlayToLastLine(130);
     announcer.log = &log;
     session->mniJeuClick(21);
-    ASSERT_GE(log.size(), 3u);
+    ASSERT_GE(log.size(), 4u);
     EXPECT_EQ(log[1], "announce:Tolmir: 35 written. Total 130");
     EXPECT_EQ(log[3], "prompt");
 }
@@ -446,13 +446,18 @@ TEST_F(Session, CloseQueryAsksOnlyDuringAGame) {
 TEST_F(Session, HintedGameStaysOutOfTheTableAndTheNextGameDoesNot) {
     highScores.stored = {150, 120};
     session->MarkHintShown();
+    // Undo cannot clear the mark, a new game does.
+    session->btnBrasserClick();
+    PressRow(0);
+    session->mniUndoClick();
+    ASSERT_EQ(session->FilledLines(), 0);
+    EXPECT_TRUE(session->HintShown());
     PlayToLastLine(130);
     session->mniJeuClick(21);
     EXPECT_EQ(log, (EventLog{"invalidate", "reload", "inform", "hideSelection"}));
     EXPECT_EQ(prompter.informations, (std::vector<std::string>{TGameSession::kMsgHintedGame}));
     EXPECT_EQ(settings.player, "Bob");
 
-    // Undo cannot clear the mark, a new game does.
     prompter.answers = {true};
     session->btnBrasserClick();
     EXPECT_FALSE(session->HintShown());

@@ -1,5 +1,6 @@
 // The help file that ships with the game, its parser and the help window.
 
+#include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "HelpFile.h"
 #include "HelpViewer.h"
@@ -78,6 +79,8 @@ bool WriteFile(const QString& APath, const QByteArray& AText) {
 
 class TestHelp : public QObject {
     Q_OBJECT
+
+    TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 private slots:
     void shippedFileHasEveryTopicAndNoBrokenLink();
     void parserReadsTopicsAndReportsMistakes();

@@ -2,6 +2,7 @@
 #include "HiveFormat.h"
 #include "StorageTestSupport.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -168,6 +169,61 @@ TEST_F(FileHive, TwoHandlesWritingAtOnceLoseNothing) {
     EXPECT_EQ(Read(kKey, "OnlyB"), RegStringValue("new"));
     EXPECT_EQ(Read(kKey, "Shared"), RegStringValue("old"));
     EXPECT_EQ(Read(kKey + "\\frmMain.VHRegistry1", "DiceStyle"), RegStringValue("3"));
+}
+
+// A value set only if missing is decided when the key is stored: another copy
+// that stores it after this handle read the key, before it closes, wins.
+TEST_F(FileHive, AValueSetIfMissingYieldsToOneStoredBeforeTheClose) {
+    Write(kKey, {{"Kept", RegStringValue("old")}});
+    TFileHive mine(TFileHive::DefaultFileName());
+    TFileHive other(TFileHive::DefaultFileName());
+    auto key = mine.CreateKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(key->SetValueIfMissing("Player", RegStringValue("default")));
+    EXPECT_TRUE(key->SetValueIfMissing("Color", RegStringValue("default")));
+    EXPECT_TRUE(key->SetValueIfMissing("Kept", RegStringValue("default")));
+    {
+        auto theirs = other.CreateKey(kKey);
+        ASSERT_NE(theirs, nullptr);
+        EXPECT_TRUE(theirs->SetValue("Player", RegStringValue("Bo")));
+        EXPECT_TRUE(theirs->Close());
+    }
+    EXPECT_TRUE(key->Close());
+    EXPECT_EQ(Read(kKey, "Player"), RegStringValue("Bo"));
+    EXPECT_EQ(Read(kKey, "Color"), RegStringValue("default"));
+    EXPECT_EQ(Read(kKey, "Kept"), RegStringValue("old"));
+}
+
+// An update reads the key as stored when it runs; one that changes nothing
+// leaves the file as it was, down to its time.
+TEST_F(FileHive, UpdateKeyEditsTheKeyAsStoredAndWritesOnlyAChange) {
+    TFileHive hive(TFileHive::DefaultFileName());
+    Write(kKey, {{"A", RegStringValue("1")}});
+    Write(kKey, {{"B", RegDwordValue(2)}}); // by another copy, after this one began
+    const std::string text = HiveText();
+    fs::last_write_time(HivePath(), fs::last_write_time(HivePath()) - std::chrono::hours(1));
+    const auto past = fs::last_write_time(HivePath()); // as the file system keeps it
+    const ino_t inode = Inode(HivePath());
+    std::optional<TRegValue> seen;
+    EXPECT_TRUE(hive.UpdateKey(kKey, [&](IRegistryKey& AKey) {
+        seen = AKey.QueryValue("B");
+        EXPECT_TRUE(AKey.SetValue("A", RegStringValue("1")));
+        EXPECT_TRUE(AKey.SetValueIfMissing("B", RegDwordValue(7)));
+    }));
+    EXPECT_EQ(seen, RegDwordValue(2));
+    EXPECT_EQ(HiveText(), text);
+    EXPECT_EQ(fs::last_write_time(HivePath()), past);
+    EXPECT_EQ(Inode(HivePath()), inode);
+    EXPECT_TRUE(FilesStartingWith("Tolmir.reg.tmp").empty());
+
+    EXPECT_TRUE(hive.UpdateKey(kKey, [&](IRegistryKey& AKey) {
+        EXPECT_TRUE(AKey.SetValueIfMissing("C", RegStringValue("3")));
+    }));
+    EXPECT_NE(fs::last_write_time(HivePath()), past);
+    EXPECT_EQ(Read(kKey, "A"), RegStringValue("1"));
+    EXPECT_EQ(Read(kKey, "B"), RegDwordValue(2));
+    EXPECT_EQ(Read(kKey, "C"), RegStringValue("3"));
+    EXPECT_TRUE(FErrors.empty());
 }
 
 TEST_F(FileHive, TwoProcessesWritingAtOnceLoseNothing) {

@@ -1,6 +1,11 @@
 #include "HighScoreRules.h"
 #include "StorageTestSupport.h"
 
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <utility>
+
 namespace {
 
 const std::string kAppKey = "Software\\Varnholt\\Tolmir";
@@ -128,8 +133,8 @@ TEST_F(HighScoreTable, ASaveMergesItsRowsIntoTheTableAsStoredNow) {
     copies[0]->AddScore(295, "First", "d");
     copies[1]->AddScore(295, "Second", "d");
     copies[1]->AddScore(293, "Third", "d");
-    for (const auto& table : copies)
-        table->SaveToRegistry();
+    copies[0]->SaveToRegistry();
+    copies[1]->SaveToRegistry();
 
     auto stored = MainTable();
     stored->LoadFromRegistry();
@@ -137,7 +142,74 @@ TEST_F(HighScoreTable, ASaveMergesItsRowsIntoTheTableAsStoredNow) {
     EXPECT_EQ(Names(stored->Rows()), (std::vector<std::string>{"P0", "P1", "P2", "P3", "P4", "P5",
                                                                "First", "Second", "P6", "P7"}));
     EXPECT_EQ(copies[1]->Rows(), stored->Rows()) << "a save leaves the table as stored";
-    EXPECT_EQ(copies[2]->Rows().size(), 9u) << "a copy that added nothing wrote nothing";
+
+    // The copy that added nothing leaves what is stored untouched.
+    const std::string before = RegistryDump(kAppKey);
+#if !defined(_WIN32)
+    const std::string bytes = HiveText();
+    std::filesystem::last_write_time(HivePath(), std::filesystem::last_write_time(HivePath()) -
+                                                     std::chrono::hours(1));
+    const auto past = std::filesystem::last_write_time(HivePath()); // as the file system keeps it
+#endif
+    copies[2]->SaveToRegistry();
+    EXPECT_EQ(RegistryDump(kAppKey), before);
+#if !defined(_WIN32)
+    EXPECT_EQ(HiveText(), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(HivePath()), past) << "the file was written again";
+#endif
+    EXPECT_TRUE(FErrors.empty());
+}
+
+// The current user's registry, where another copy of the game saves its table
+// just as this one starts to write: after this one read the stored table for the
+// game, before it writes its own rows.
+class TRegistryWithAnotherWriter : public IRegistry {
+public:
+    std::function<void()> AnotherWriter;
+
+    std::unique_ptr<IRegistryKey> OpenKey(const std::string& APath) override {
+        return FRegistry->OpenKey(APath);
+    }
+    std::unique_ptr<IRegistryKey> CreateKey(const std::string& APath) override {
+        LetTheOtherWrite();
+        return FRegistry->CreateKey(APath);
+    }
+    bool UpdateKey(const std::string& APath,
+                   const std::function<void(IRegistryKey&)>& AEdit) override {
+        LetTheOtherWrite();
+        return FRegistry->UpdateKey(APath, AEdit);
+    }
+
+private:
+    void LetTheOtherWrite() {
+        if (AnotherWriter)
+            std::exchange(AnotherWriter, nullptr)();
+    }
+    std::unique_ptr<IRegistry> FRegistry = CreateCurrentUserRegistry();
+};
+
+TEST_F(HighScoreTable, ASaveKeepsRowsAnotherCopyStoredJustBeforeIt) {
+    StoreHive(StoredRows(9, "dword:00000009", "dword:00000003")); // P0 300 ... P8 292
+    auto registry = std::make_unique<TRegistryWithAnotherWriter>();
+    TRegistryWithAnotherWriter& shared = *registry;
+    auto table = MainTable(std::move(registry));
+    table->LoadFromRegistry();
+    table->AddScore(295, "Mine", "d");
+    shared.AnotherWriter = [] {
+        auto other = MainTable();
+        other->LoadFromRegistry();
+        other->AddScore(296, "Theirs", "d");
+        other->SaveToRegistry();
+    };
+    table->SaveToRegistry();
+    EXPECT_FALSE(shared.AnotherWriter) << "the other copy did not save";
+
+    auto stored = MainTable();
+    stored->LoadFromRegistry();
+    EXPECT_EQ(Names(stored->Rows()),
+              (std::vector<std::string>{"P0", "P1", "P2", "P3", "P4", "Theirs", "P5", "Mine", "P6",
+                                        "P7"}));
+    EXPECT_EQ(table->Rows(), stored->Rows());
     EXPECT_TRUE(FErrors.empty());
 }
 

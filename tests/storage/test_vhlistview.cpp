@@ -109,13 +109,15 @@ void TestVHListView::addScoreUsesTheRegionalDateSeparator() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto list = List();
     QTreeWidgetItem* row = list->AddScore(187, QStringLiteral("Jürgen"));
+    QVERIFY(row != nullptr);
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd"));
     QCOMPARE(row->text(0), QStringLiteral("Jürgen"));
     QCOMPARE(row->text(1), QStringLiteral("187"));
     QCOMPARE(row->text(2), today);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(list->AddScore(150, "Ann")->text(2),
-             QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    row = list->AddScore(150, "Ann");
+    QVERIFY(row != nullptr);
+    QCOMPARE(row->text(2), QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
 }
 
 void TestVHListView::aFullListEvictsItsLastRow() {
@@ -131,6 +133,7 @@ void TestVHListView::aFullListEvictsItsLastRow() {
     QVERIFY(deleted.isEmpty());
 
     QTreeWidgetItem* added = list->AddScore(205, "New");
+    QVERIFY(added != nullptr);
     QCOMPARE(deleted, QStringList{"150"});
     QCOMPARE(list->topLevelItemCount(), 10);
     QCOMPARE(list->indexOfTopLevelItem(added), 4);
@@ -204,9 +207,11 @@ void TestVHListView::storedBytesThatAreNotUtf8SurviveASave() {
     }
     auto list = List();
     list->LoadFromRegistry();
+    QCOMPARE(list->topLevelItemCount(), 2);
     QVERIFY(list->topLevelItem(0)->text(0).startsWith("Bo"));
     list->AddScore(250, "New");
     list->SaveToRegistry();
+    QCOMPARE(list->topLevelItemCount(), 3);
     QCOMPARE(Column(*list, 0).mid(0, 1), QStringList{"New"});
     QVERIFY(list->topLevelItem(1)->text(0).startsWith("Bo"));
     TFileHive hive(TFileHive::DefaultFileName());

@@ -4,7 +4,9 @@
 // computed once on a worker thread, kept in memory and cached in a file.
 // Toolkit-free: the window, the worker thread and the cache folder live above.
 
+#include "AdvisorDice.h"
 #include "ScoreSheet.h"
+#include "TurnPosition.h"
 #include "uJuboUtils.h"
 
 #include <array>
@@ -15,24 +17,8 @@
 #include <string>
 #include <vector>
 
-// The written part of a sheet: the column-1 texts of rows 0..13, "" for a free
-// line. Only the writable rows are read; the computed rows may hold anything.
-struct TSheetPosition {
-    std::array<std::string, kSheetRowCount> Cells{};
-};
-
-// A position within a turn, as the window shows it.
-struct TTurnPosition {
-    TSheetPosition Sheet;
-    std::array<int, 5> Dice{6, 6, 6, 6, 6}; // die 1..5, left to right
-    std::array<bool, 5> Held{};
-    int RollCount = 0; // rolls made this turn, 0..3
-};
-
-enum class TAdviceKind {
-    Roll,  // hold exactly the dice in Keep, then roll
-    Write, // write the hand into Row
-};
+// Roll: hold exactly the dice in Keep, then roll; Write: write the hand into Row.
+using TAdviceKind = TDecisionKind;
 
 struct TAdviceOption {
     TAdviceKind Kind = TAdviceKind::Write;
@@ -42,12 +28,10 @@ struct TAdviceOption {
     double Expected = 0.0;      // expected final Total after this choice, then optimal play
 };
 
-// How many dice of each face 1..6 the dice marked in AKeep show.
-std::array<int, 6> KeptFaces(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep);
 // The dice (by position) that keep AKept[f] dice of face f + 1: the held ones
 // first, then the leftmost, so that no die is chosen beside a held one of the
 // same value.
-std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const std::array<int, 6>& AKept);
+std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const TFaceCounts& AKept);
 
 struct TAdvice {
     // Every choice the rules allow now, best first. Holds that keep the same

@@ -9,15 +9,22 @@ constexpr int kCodeCount = 6 * 6 * 6 * 6 * 6 * 6; // each count 0..5
 
 } // namespace
 
-TFaceCounts FaceCounts(const TDiceHand& AHand) {
+TFaceCounts KeptFaceCounts(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
     TFaceCounts counts{};
-    for (int die : AHand) {
-        if (die < 1 || die > kFaceCount) {
+    for (std::size_t i = 0; i < ADice.size(); ++i) {
+        if (!AKeep[i]) {
+            continue;
+        }
+        if (ADice[i] < 1 || ADice[i] > kFaceCount) {
             throw std::invalid_argument("die value out of range");
         }
-        ++counts[static_cast<std::size_t>(die - 1)];
+        ++counts[static_cast<std::size_t>(ADice[i] - 1)];
     }
     return counts;
+}
+
+TFaceCounts FaceCounts(const TDiceHand& AHand) {
+    return KeptFaceCounts(AHand, {true, true, true, true, true});
 }
 
 int TDiceKeeps::Code(const TFaceCounts& ACounts) {

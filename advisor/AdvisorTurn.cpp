@@ -74,7 +74,6 @@ std::string ContextText(int AContext) {
 TSheetReading ReadSheet(const std::array<std::string, kSheetRowCount>& ACells) {
     TSheetReading reading;
     int upperSum = 0;
-    int lowerSum = 0;
     int highLowValue = 0;
     for (int line = 0; line < kLineCount; ++line) {
         const std::string& text = ACells[static_cast<std::size_t>(kLineRows[line])];
@@ -89,8 +88,6 @@ TSheetReading ReadSheet(const std::array<std::string, kSheetRowCount>& ACells) {
         reading.State.Mask |= 1 << line;
         if (line < kUpperLineCount) {
             upperSum += *value;
-        } else {
-            lowerSum += *value;
         }
         if (line == kLineHigh || line == kLineLow) {
             highLowValue = *value;
@@ -99,7 +96,7 @@ TSheetReading ReadSheet(const std::array<std::string, kSheetRowCount>& ACells) {
     reading.State.Upper = std::min(upperSum, kBonusThreshold);
     reading.State.Context =
         ExactlyOneOfHighLow(reading.State.Mask) ? ContextOfValue(highLowValue) : kFreeOther;
-    reading.Points = upperSum + BonusOf(upperSum) + lowerSum;
+    reading.Points = SheetTotalOf(ACells);
     return reading;
 }
 

@@ -1,6 +1,7 @@
 #include "AdviceText.h"
 
 #include "ScoreSheet.h"
+#include "TextNumbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,14 +35,7 @@ std::string KeptValues(const TAdviceOption& AOption, const std::array<int, 5>& A
         }
     }
     std::sort(kept.begin(), kept.end());
-    std::string text;
-    for (int value : kept) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += std::to_string(value);
-    }
-    return text;
+    return JoinedNumbers(kept);
 }
 
 } // namespace

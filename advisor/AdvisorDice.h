@@ -52,3 +52,6 @@ private:
 };
 
 TFaceCounts FaceCounts(const TDiceHand& AHand);
+// How many of each face the dice marked in AKeep show: two holds that keep the
+// same values have the same counts.
+TFaceCounts KeptFaceCounts(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep);

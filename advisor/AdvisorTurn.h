@@ -96,8 +96,9 @@ private:
 // The values within one turn of a state, given the table of turn-start values
 // of later states. All figures are expected points still to come.
 struct TTurnSolution {
-    // With r rolls made (r = 0..2), holding keep K and rolling the rest: Rolled[r][K].
-    // The first roll of a turn holds nothing: Rolled[0] at the empty keep.
+    // Holding keep K and rolling the rest as the k-th roll of the turn (k = 1..3):
+    // Rolled[k-1][K], before that roll. The first roll holds nothing: Rolled[0] is
+    // used at the empty keep only; after Rolled[2], the third, only a write is left.
     std::array<std::array<double, kKeepCount>, 3> Rolled{};
     double Start = 0; // before the first roll
 };

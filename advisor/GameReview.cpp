@@ -1,6 +1,7 @@
 #include "GameReview.h"
 
 #include "AdviceText.h"
+#include "AdvisorDice.h"
 #include "TolmirError.h"
 
 #include <algorithm>
@@ -13,9 +14,9 @@ const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADeci
         if (option.Kind != ADecision.Kind) {
             continue;
         }
-        if (option.Kind == TAdviceKind::Write
-                ? option.Row == ADecision.Row
-                : KeptFaces(dice, option.Keep) == KeptFaces(dice, ADecision.Position.Held)) {
+        if (option.Kind == TAdviceKind::Write ? option.Row == ADecision.Row
+                                              : KeptFaceCounts(dice, option.Keep) ==
+                                                    KeptFaceCounts(dice, ADecision.Position.Held)) {
             return option;
         }
     }

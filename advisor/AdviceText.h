@@ -6,6 +6,9 @@
 #include <array>
 #include <string>
 
+// The help file's topic on the advisor and the game review.
+constexpr int kAdvisorHelpTopic = 500;
+
 // One decimal, always with a point: "187.4".
 std::string ExpectedText(double AValue);
 // "Full", "Tolmir", "line 5" for the number lines.

@@ -6,6 +6,7 @@
 #include "Advisor.h"
 
 #include <functional>
+#include <string>
 
 class IAdvisorSource {
 public:
@@ -19,8 +20,11 @@ public:
     virtual double Progress() const = 0;
     virtual TAdvice Advise(const TTurnPosition& APosition) const = 0;
     virtual double NewGameExpectation() const = 0;
+    // Why the table could be neither loaded nor computed; empty unless the last
+    // request failed. The next Request tries again.
+    virtual std::string Failure() const { return {}; }
 
-    // Called on the thread that owns the source when the progress moves on or
-    // the table becomes ready.
+    // Called on the thread that owns the source when the progress moves on, the
+    // table becomes ready or the request fails.
     std::function<void()> OnChanged;
 };

@@ -6,19 +6,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-std::array<int, 6> KeptFaces(const std::array<int, 5>& ADice, const std::array<bool, 5>& AKeep) {
-    std::array<int, 6> counts{};
-    for (std::size_t d = 0; d < ADice.size(); ++d) {
-        if (AKeep[d] && ADice[d] >= 1 && ADice[d] <= kFaceCount) {
-            ++counts[static_cast<std::size_t>(ADice[d] - 1)];
-        }
-    }
-    return counts;
-}
-
-std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const std::array<int, 6>& AKept) {
+std::array<bool, 5> KeepPositions(const TTurnPosition& APosition, const TFaceCounts& AKept) {
     std::array<bool, 5> keep{};
-    std::array<int, 6> left = AKept;
+    TFaceCounts left = AKept;
     for (const bool held : {true, false}) {
         for (std::size_t d = 0; d < keep.size(); ++d) {
             const int face = APosition.Dice[d];
