@@ -58,7 +58,7 @@ void TGameSession::btnBrasserClick() {
     UpdateTotals();
     FParts.View->DrawScoreHints();
     FParts.View->ProcessPendingMessages();
-    Announce("Roll " + IntToText(FRollCount) + ": " + DiceText());
+    Announce(RollText());
     const int jubo = ScoreJubo(FRollCount, FHand);
     if (jubo >= kJuboMin && jubo <= kJuboMax) {
         FParts.Sound->PlayWaveResource("Tada");
@@ -84,6 +84,8 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
         FLastRow = row;
         // Before the end of the game, whose questions follow it.
         Announce(RowLabel(row) + ": " + score + " written. " + TotalText());
+    } else if (col == kScoreCol && IsWritableRow(row)) {
+        Announce(RowLabel(row) + " is already written");
     }
     if (FFilledLines == kWritableLineCount) {
         EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));
@@ -108,6 +110,7 @@ void TGameSession::mniJeuClick(int ATag) {
 
 void TGameSession::mniUndoClick() {
     if (!UndoPossible()) {
+        Announce("Nothing to undo");
         return;
     }
     --FFilledLines;
@@ -117,8 +120,7 @@ void TGameSession::mniUndoClick() {
     RestoreDiceSnapshot();
     UpdateTotals();
     FParts.View->DrawScoreHints();
-    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". Roll " +
-             IntToText(FRollCount) + ": " + DiceText());
+    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". " + RollText());
 }
 
 void TGameSession::mniNouvellePartieClick() {
@@ -233,16 +235,23 @@ void TGameSession::RestoreDiceSnapshot() {
 void TGameSession::EndGame(int ATotal) {
     IHighScoreEntry& table = *FParts.HighScores;
     table.ReloadTable();
+    const std::string over = "Game over. Total " + IntToText(ATotal);
     if (!QualifiesForHighScores(ATotal, table.RowCount(), table.LowestScore())) {
+        Announce(over + ", not enough for the high-score table");
         return;
     }
     std::string name = FParts.Settings->Player();
     if (FHintShown) {
+        Announce(over + ", not entered: a hint was shown");
         FParts.Prompter->ShowInformation(kMsgHintedGame);
-    } else if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "")) {
-        table.AddScoreAndSelect(ATotal, name);
-        FParts.Settings->SetPlayer(name);
-        table.ShowHighScores();
+    } else {
+        Announce(over + ", a new high score");
+        if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "",
+                                        "New high score: " + IntToText(ATotal))) {
+            table.AddScoreAndSelect(ATotal, name);
+            FParts.Settings->SetPlayer(name);
+            table.ShowHighScores();
+        }
     }
     FParts.View->SetTotalCountText("0");
     FParts.View->HideGridSelection();
@@ -277,6 +286,11 @@ std::string TGameSession::DiceText() const {
         text += IntToText(die->DiceValue());
     }
     return text;
+}
+
+std::string TGameSession::RollText() const {
+    return "Roll " + IntToText(FRollCount) + ": " + DiceText() + ", total " +
+           IntToText(SumOfDice(FHand));
 }
 
 std::string TGameSession::TotalText() const {
