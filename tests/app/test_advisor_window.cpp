@@ -98,6 +98,7 @@ private slots:
 
     void hintShowsTheBestMoveAndChangesNothingElse() {
         QTest::keyClick(FMain.get(), Qt::Key_F2); // a six held before the first roll
+        QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // its announcement is out
         const TTurnPosition before = FMain->Session().Position();
         QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
 
