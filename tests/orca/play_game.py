@@ -13,6 +13,7 @@ shows it. Exits non-zero with the reason on the first mismatch.
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -61,14 +62,14 @@ class Speech:
 
     def read(self):
         try:
-            with open(self.path, encoding="utf-8", errors="replace") as log:
+            with open(self.path, "rb") as log:
                 log.seek(self.offset)
-                text = log.read()
+                data = log.read()
         except FileNotFoundError:
             return
-        end = text.rfind("\n") + 1
-        self.offset += len(text[:end].encode("utf-8", errors="replace"))
-        for line in text[:end].splitlines():
+        complete = data[: data.rfind(b"\n") + 1]
+        self.offset += len(complete)
+        for line in complete.decode("utf-8", errors="replace").splitlines():
             found = re.search(r"SPEECH OUTPUT: '(.*)'", line)
             if found and found.group(1).strip():
                 self.heard.append(found.group(1))
@@ -295,6 +296,8 @@ class Player:
 
 
 def main():
+    # Stopped from outside (a time limit), the game is still ended below.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("orca check stopped"))
     game_path = sys.argv[1]
     speech = Speech(os.environ["ORCA_LOG"])
     wait_for("Orca to start speaking", lambda: speech.read() or speech.heard)
@@ -358,9 +361,12 @@ def play(player):
     player.press(SHORTCUTS["Tolmir"], r"Tolmir is already written")
     player.write_by_shortcut(player.best_free_line())
 
-    # The menus by F10: the first menu, the arrows, High Scores opened and closed.
+    # The menus by F10 and Alt: the first menu, the arrows, High Scores opened and
+    # closed.
     player.press("F10", r"File", "F10")
     player.press("Right", r"Game", "Right on the menu bar")
+    player.press("Escape", r"Roll Dice", "Escape on the menu bar")
+    player.press("alt", r"File", "Alt alone")
     player.press("Escape", r"Roll Dice", "Escape on the menu bar")
     player.press("F10", r"File", "F10")
     player.press("Return", r"New Game", "Enter on File")
