@@ -86,6 +86,8 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
         Announce(RowLabel(row) + ": " + score + " written. " + TotalText());
     } else if (col == kScoreCol && IsWritableRow(row)) {
         Announce(RowLabel(row) + " is already written");
+    } else if (col == kScoreCol) {
+        Announce(RowLabel(row) + " is counted, not written");
     }
     if (FFilledLines == kWritableLineCount) {
         EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));

@@ -333,6 +333,11 @@ private slots:
                  (QStringList{"2, free, would score 2", "3, free, would score 6", "Total, 0",
                               "Total, 0", "1, free, would score 1", "1, free, would score 1"}));
         QCOMPARE(sheet->CurrentLine(), 0);
+        QTest::keyClick(sheet, Qt::Key_End);
+        rig.Announced();
+        QTest::keyClick(sheet, Qt::Key_Return); // a sum: nothing to write, and it says so
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Total is counted, not written")});
+        QTest::keyClick(sheet, Qt::Key_Home);
 
         QTest::keyClick(sheet, Qt::Key_Down);
         QTest::keyClick(sheet, Qt::Key_Down);

@@ -246,19 +246,23 @@ TEST_F(Session, UndoRestoresTheTurnOnceOnlyBeforeTheNextRoll) {
     EXPECT_NE(Score(0), "");
 }
 
-// The texts themselves are checked with the window; here, what says nothing.
-TEST_F(Session, RefusalsAndMissedPressesAnnounceNothing) {
+// The texts themselves are checked with the window; here, what says nothing: a
+// refusal that its box says already, a press beside the scores, a question
+// answered No. A press on a sum says that it is counted.
+TEST_F(Session, RefusalsInABoxAndMissedPressesAnnounceNothing) {
     for (int roll = 0; roll < 3; ++roll) {
         session->btnBrasserClick();
     }
     announcer.said.clear();
     ErrorOf([&] { session->btnBrasserClick(); });
-    PressRow(rowTotal);
+    session->grdScoreMouseDown(20, 12); // the label of line "1"
     prompter.answers = {false, true};
     session->mniNouvellePartieClick();
     EXPECT_TRUE(announcer.said.empty());
+    PressRow(rowTotal);
+    EXPECT_EQ(announcer.said, std::vector<std::string>{"Total is counted, not written"});
     session->mniNouvellePartieClick();
-    EXPECT_EQ(announcer.said, std::vector<std::string>{"New game"});
+    EXPECT_EQ(announcer.said.back(), "New game");
 }
 
 TEST_F(Session, LastLineIsAnnouncedBeforeTheNamePrompt) {
