@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test package package-validate a11y-test fuzz trials bench windows-test clean
+.PHONY: all deps configure build run test package package-validate a11y-test orca-test fuzz trials bench windows-test clean
 
 all: build
 
@@ -43,6 +43,12 @@ package-validate: package
 a11y-test: build
 	scripts/install-deps a11y
 	tests/a11y/run-check $(BUILD)/Tolmir
+
+# A whole game played by keys only with the real Orca screen reader listening
+# (speech into a null sound device, read back from Orca's debug log).
+orca-test: build
+	scripts/install-deps orca
+	tests/orca/run-orca-check $(BUILD)/Tolmir
 
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
 # and run under Wine in a throw-away prefix. The native build's asset generator

@@ -15,14 +15,31 @@ namespace {
 constexpr const char* kVisibleChildrenOnly = "tolmirAccessibleVisibleChildrenOnly";
 constexpr const char* kSkipInTree = "tolmirAccessibleSkip";
 
-class TAnnouncerAccessible : public QAccessibleWidget {
+// One notification of the announcer, named by the announcement it carries.
+class TVoice : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit TAnnouncerAccessible(TAnnouncer* AAnnouncer)
-        : QAccessibleWidget(AAnnouncer, QAccessible::Notification) {}
+    explicit TVoice(QWidget* AParent) : QWidget(AParent) {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        // One transparent pixel in the corner: nothing to see, but a real extent,
+        // as some readers pass over objects without one.
+        setGeometry(0, 0, 1, 1);
+        // Shown with its first announcement: an empty notification says "notification".
+        hide();
+    }
+    QString Text;
+};
+
+class TVoiceAccessible : public QAccessibleWidget {
+public:
+    explicit TVoiceAccessible(TVoice* AVoice)
+        : QAccessibleWidget(AVoice, QAccessible::Notification) {}
 
     QString text(QAccessible::Text AText) const override {
         if (AText == QAccessible::Name) {
-            return static_cast<TAnnouncer*>(widget())->LastAnnouncement();
+            return static_cast<TVoice*>(widget())->Text;
         }
         return QAccessibleWidget::text(AText);
     }
@@ -63,8 +80,8 @@ public:
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* AObject) {
-    if (auto* announcer = qobject_cast<TAnnouncer*>(AObject)) {
-        return new TAnnouncerAccessible(announcer);
+    if (auto* voice = qobject_cast<TVoice*>(AObject)) {
+        return new TVoiceAccessible(voice);
     }
     auto* widget = qobject_cast<QWidget*>(AObject);
     if (widget && widget->property(kVisibleChildrenOnly).toBool()) {
@@ -105,15 +122,51 @@ TAnnouncer::TAnnouncer(QWidget* AParent) : QWidget(AParent) {
     // One transparent pixel in the corner: nothing to see, but a real extent, as
     // some readers pass over objects without one.
     setGeometry(0, 0, 1, 1);
+    for (QWidget*& voice : FVoices) {
+        voice = new TVoice(this);
+    }
 }
 
 void TAnnouncer::Announce(const std::string& AText) {
-    FText = QString::fromStdString(AText);
-    QAccessibleEvent named(this, QAccessible::NameChanged);
+    const QString text = QString::fromStdString(AText);
+    if (!FPending) {
+        FText = text;
+    } else {
+        // Joined as sentences, without doubling a full stop the first one ends with.
+        FText += FText.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        FText += text;
+    }
+    if (FPending) {
+        return;
+    }
+    FPending = true;
+    // Twice through the event queue: the first step runs when the action's
+    // handler has returned, the second after the bus's requests that came in
+    // meanwhile, which are queued behind the first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { Send(); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void TAnnouncer::Send() {
+    FPending = false;
+    auto* voice = static_cast<TVoice*>(FVoices[FNextVoice]);
+    FNextVoice = (FNextVoice + 1) % FVoices.size();
+    voice->Text = FText;
+    QAccessibleEvent named(voice, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
-    // A notification that shows up is read out, even when the focus is elsewhere.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    // A notification that shows up is read out, even when the focus is elsewhere;
+    // the first showing of a voice says so by itself.
+    if (voice->isHidden()) {
+        voice->show();
+    } else {
+        QAccessibleEvent shown(voice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 void ExposeVisibleChildrenOnly(QWidget* AContainer) {
@@ -147,3 +200,5 @@ void DescribeMainWindow(TfrmMain& AForm) {
     NameCounterByCaption(AForm.lblTotalCaption, AForm.lblTotalCount);
     NameCounterByCaption(AForm.lblCoupsCaption, AForm.lblShuffleCount);
 }
+
+#include "Accessibility.moc"

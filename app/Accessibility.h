@@ -7,23 +7,41 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class TfrmMain;
 
-// An empty, invisible widget that a screen reader sees as a notification: its
-// name is the last announcement, and each announcement is sent as the name's
-// change and the notification's showing, which screen readers speak.
+// Empty, invisible widgets that a screen reader sees as notifications: each
+// announcement becomes the name of the next of a few of them, sent as the
+// name's change and the notification's showing, which screen readers speak. A
+// reader may read a name only a while after its event, so announcements that
+// follow each other closely each keep a notification of their own.
+//
+// An announcement goes out once the player's action has been handled: the
+// window may be deaf to the accessibility bus until then (a sound plays to its
+// end), and a reader that finds it so drops what it was told. Announcements
+// of one action are joined into one.
 class TAnnouncer : public QWidget, public IAnnouncer {
     Q_OBJECT
 
 public:
+    static constexpr int kVoiceCount = 4;
+
     explicit TAnnouncer(QWidget* AParent);
 
     void Announce(const std::string& AText) override;
     QString LastAnnouncement() const { return FText; }
+    // True while an announcement waits to be sent.
+    bool Pending() const { return FPending; }
 
 private:
+    void Send();
+
     QString FText;
+    bool FPending = false;
+    std::array<QWidget*, kVoiceCount> FVoices{};
+    std::size_t FNextVoice = 0;
 };
 
 // The container's accessible lists only its children that are not hidden and

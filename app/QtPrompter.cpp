@@ -42,9 +42,10 @@ bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopL
 }
 
 bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
-                             const std::string& ACaption) {
+                             const std::string& ACaption, const std::string& ASpokenNote) {
     QString value = QString::fromStdString(AValue);
-    if (!ShowInputQuery(QString::fromStdString(APrompt), value, QString::fromStdString(ACaption))) {
+    if (!ShowInputQuery(QString::fromStdString(APrompt), value, QString::fromStdString(ACaption),
+                        QString::fromStdString(ASpokenNote))) {
         return false;
     }
     AValue = value.toStdString();

@@ -5,10 +5,13 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 // Paints a cell as a plain string grid does: the background (button face for
 // the label column, the selection colour for a selected cell), the text two
@@ -45,6 +48,12 @@ public:
                 APainter->setPen(FGrid->HintColor ? FGrid->HintColor() : foreground);
                 APainter->drawText(r, Qt::AlignLeft | Qt::AlignTop, *hint);
             }
+        }
+        if (col == kScoreCol && row == FGrid->CurrentLine() && FGrid->hasFocus()) {
+            APainter->setClipping(false);
+            APainter->setPen(QPen(foreground, 1, Qt::DotLine));
+            APainter->setBrush(Qt::NoBrush);
+            APainter->drawRect(AOption.rect.adjusted(1, 1, -2, -2));
         }
         APainter->restore();
     }
@@ -100,6 +109,8 @@ TScoreGrid::TScoreGrid(QWidget* AParent) : QTableWidget(kSheetRowCount, kSheetCo
     setAutoScroll(false);
     setTabKeyNavigation(false);
     setItemDelegate(new TScoreGridDelegate(this));
+    setFocusPolicy(Qt::TabFocus);
+    setCurrentIndex(model()->index(0, kScoreCol));
 }
 
 std::string TScoreGrid::Cell(int ACol, int ARow) const {
@@ -135,16 +146,24 @@ bool TScoreGrid::CellSelected(int ACol, int ARow) const {
 
 std::optional<QString> TScoreGrid::SpokenText(int ACol, int ARow) const {
     const QTableWidgetItem* cell = item(ARow, ACol);
-    if (ACol != kScoreCol || !IsWritableRow(ARow) || !cell || !cell->text().isEmpty()) {
+    if (ACol != kScoreCol || !cell) {
         return std::nullopt;
     }
-    QString spoken = QString::fromStdString(RowLabel(ARow)) + QStringLiteral(", free");
+    const QString line = QString::fromStdString(RowLabel(ARow));
+    if (!cell->text().isEmpty() || !IsWritableRow(ARow)) {
+        return cell->text().isEmpty() ? line : line + QStringLiteral(", ") + cell->text();
+    }
+    QString spoken = line + QStringLiteral(", free");
     if (HintFor) {
         if (const std::optional<QString> hint = HintFor(ACol, ARow)) {
             spoken += QStringLiteral(", would score ") + *hint;
         }
     }
     return spoken;
+}
+
+int TScoreGrid::CurrentLine() const {
+    return currentIndex().row();
 }
 
 void TScoreGrid::SpokenTextsChanged() {
@@ -201,8 +220,64 @@ void TScoreGrid::mouseMoveEvent(QMouseEvent* AEvent) {
 }
 
 void TScoreGrid::keyPressEvent(QKeyEvent* AEvent) {
-    // The sheet is written only through presses and the Game menu.
-    AEvent->ignore();
+    if (AEvent->modifiers() & ~Qt::KeypadModifier) {
+        AEvent->ignore();
+        return;
+    }
+    int line = CurrentLine();
+    switch (AEvent->key()) {
+    case Qt::Key_Up:
+        line = std::max(line - 1, 0);
+        break;
+    case Qt::Key_Down:
+        line = std::min(line + 1, rowCount() - 1);
+        break;
+    case Qt::Key_Home:
+        line = 0;
+        break;
+    case Qt::Key_End:
+        line = rowCount() - 1;
+        break;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+    case Qt::Key_Space: {
+        const QPoint centre = visualRect(currentIndex()).center();
+        Application::Guarded([&] {
+            if (OnMouseDown) {
+                OnMouseDown(Qt::LeftButton, centre.x(), centre.y());
+            }
+        });
+        return;
+    }
+    default:
+        AEvent->ignore();
+        return;
+    }
+    if (line == CurrentLine()) {
+        SayCurrentLine(); // at the edge: the line is read again
+        return;
+    }
+    // The view tells a screen reader about the new current cell, which it reads.
+    setCurrentIndex(model()->index(line, kScoreCol));
+}
+
+void TScoreGrid::focusInEvent(QFocusEvent* AEvent) {
+    QTableWidget::focusInEvent(AEvent);
+    if (currentIndex().column() != kScoreCol) {
+        setCurrentIndex(model()->index(std::max(CurrentLine(), 0), kScoreCol));
+    }
+    // A reader told only that the table has the focus reads the table, not the
+    // line the keys are on; the table's own focus is reported after this handler.
+    QMetaObject::invokeMethod(this, &TScoreGrid::SayCurrentLine, Qt::QueuedConnection);
+}
+
+void TScoreGrid::SayCurrentLine() {
+    // The view reports the focus of a new current cell, which a reader reads.
+    const QModelIndex current = currentIndex();
+    if (hasFocus() && current.isValid()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    }
 }
 
 void TScoreGrid::wheelEvent(QWheelEvent* AEvent) {

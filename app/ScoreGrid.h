@@ -3,6 +3,10 @@
 // fixed label column, no scroll bars and no editing. It reports every mouse
 // press and release to its owner and paints the score hints of free lines as
 // part of its own cell painting.
+//
+// From the keyboard (Tab reaches it; a click does not focus it) it has a
+// current line, marked only while it has the focus: Up, Down, Home and End
+// move it, and Enter or Space press it as a click on its score would.
 
 #include "GameInterfaces.h"
 
@@ -33,10 +37,12 @@ public:
     void SetSelection(int ALeft, int ATop, int ARight, int ABottom);
     bool CellSelected(int ACol, int ARow) const;
 
-    // What a screen reader says for a free line ("Full, free, would score 25",
-    // the hint only while one is shown); nothing for other cells, which are read
-    // by their text.
+    // What a screen reader says for a score: its line and its text ("Full, 25",
+    // "Total, 187"), for a free line "Full, free, would score 25" (the hint only
+    // while one is shown); nothing for a label, which is read by its text.
     std::optional<QString> SpokenText(int ACol, int ARow) const;
+    // The line whose score the keyboard is on.
+    int CurrentLine() const;
     // Tells screen readers that the free lines may say something else now.
     void SpokenTextsChanged();
 
@@ -57,10 +63,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* AEvent) override;
     void mouseMoveEvent(QMouseEvent* AEvent) override;
     void keyPressEvent(QKeyEvent* AEvent) override;
+    void focusInEvent(QFocusEvent* AEvent) override;
     void wheelEvent(QWheelEvent* AEvent) override;
     void updateGeometries() override;
 
 private:
+    // Tells a screen reader that the current line has the focus, which it reads.
+    void SayCurrentLine();
+
     friend class TScoreGridDelegate;
     QRect FSelection{-1, -1, 0, 0}; // columns x rows; empty: nothing selected
 };

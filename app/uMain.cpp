@@ -5,6 +5,7 @@
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
+#include "KeyboardAccess.h"
 #include "MainSettings.h"
 #include "OpenUrl.h"
 #include "QtPrompter.h"
@@ -114,6 +115,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     auto* announcer = new TAnnouncer(client);
     DescribeMainWindow(*this);
     BuildMenus();
+    EnableMenuBarKeys(menuBar());
+    ClickAtOnceOnMnemonic(btnBrasser);
     setFixedSize(kOuterWidth - 2 * kFrameBorder, kOuterHeight - 2 * kFrameBorder - kCaptionHeight);
 
     IPrompter* prompter = AServices.Prompter;
@@ -128,7 +131,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     }
     const IClock* clock = AServices.Clock;
     if (!clock) {
-        FDefaultClock = std::make_unique<TSystemClock>();
+        FDefaultClock = MakeGameClock();
         clock = FDefaultClock.get();
     }
     FHighScoreEntry = std::make_unique<THighScoreEntry>(*this);

@@ -28,7 +28,10 @@ public:
 class TYesPrompter : public IPrompter {
 public:
     bool AskYesNo(const std::string&, std::optional<TPoint>) override { return true; }
-    bool InputQuery(const std::string&, std::string&, const std::string&) override { return false; }
+    bool InputQuery(const std::string&, std::string&, const std::string&,
+                    const std::string&) override {
+        return false;
+    }
     void ShowInformation(const std::string&) override {}
 };
 

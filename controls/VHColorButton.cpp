@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -60,7 +61,7 @@ TVHColorButton::TVHColorButton(QWidget* AParent)
     static std::once_flag accessible;
     std::call_once(accessible,
                    [] { QAccessible::installFactory(&TVHColorButtonAccessible::Factory); });
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     // Every pixel is painted: bevels and the colour field cover the whole widget.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(25, 20);
@@ -123,6 +124,14 @@ void TVHColorButton::paintEvent(QPaintEvent* /*AEvent*/) {
         if (field.isValid()) {
             painter.fillRect(field, TColorToQColor(FColor));
         }
+        if (hasFocus() && field.width() > 2 && field.height() > 2) {
+            // Black and white dots: seen on any colour.
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(Qt::white, 1));
+            painter.drawRect(field.adjusted(1, 1, -2, -2));
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(field.adjusted(1, 1, -2, -2));
+        }
     });
 }
 
@@ -136,6 +145,20 @@ void TVHColorButton::mousePressEvent(QMouseEvent* AEvent) {
     Application::Guarded([this] {
         SetBevelWidth(1);
         SetBevelInner(TPanelBevel::bvLowered);
+    });
+}
+
+void TVHColorButton::keyPressEvent(QKeyEvent* AEvent) {
+    const int key = AEvent->key();
+    if (AEvent->modifiers() & ~Qt::KeypadModifier ||
+        (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QWidget::keyPressEvent(AEvent);
+        return;
+    }
+    Application::Guarded([this] {
+        if (OnClick) {
+            OnClick(this);
+        }
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A small panel filled with one colour that works as a push button: it looks
 // pressed while the left mouse button is down on it and raises OnClick when the
-// button is released over it. Only the mouse operates it.
+// button is released over it. Tab reaches it (a dotted mark shows the focus)
+// and Space or Enter click it; a click of the mouse does not take the focus.
 
 #include "TColor.h"
 
@@ -43,6 +44,7 @@ protected:
     void paintEvent(QPaintEvent* AEvent) override;
     void mousePressEvent(QMouseEvent* AEvent) override;
     void mouseReleaseEvent(QMouseEvent* AEvent) override;
+    void keyPressEvent(QKeyEvent* AEvent) override;
 
 private:
     void SetBevelInner(TPanelBevel ABevel);

@@ -41,9 +41,11 @@ void TfrmInputQuery::FormShow() {
     Edit1->setFocus();
 }
 
-bool ShowInputQuery(const QString& APrompt, QString& AValue, const QString& ACaption) {
+bool ShowInputQuery(const QString& APrompt, QString& AValue, const QString& ACaption,
+                    const QString& ASpokenNote) {
     const auto form = std::make_unique<TfrmInputQuery>();
     form->Edit1->setText(AValue);
+    form->Edit1->setAccessibleDescription(ASpokenNote);
     form->Label1->setText(APrompt);
     form->Label1->adjustSize();
     form->setWindowTitle(ACaption.isEmpty() ? Application::Title : ACaption);

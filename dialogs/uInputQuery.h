@@ -22,4 +22,6 @@ protected:
 // Shows the prompt modally with AValue in the edit field. On Ok the text is
 // copied back into AValue exactly as typed and the result is true; otherwise
 // AValue is left alone. An empty ACaption shows the application's title.
-bool ShowInputQuery(const QString& APrompt, QString& AValue, const QString& ACaption);
+// ASpokenNote is read by a screen reader with the field and never shown.
+bool ShowInputQuery(const QString& APrompt, QString& AValue, const QString& ACaption,
+                    const QString& ASpokenNote = QString());

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 
 namespace {
@@ -83,6 +84,9 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     lblSummary->setGeometry(8, 362, kClientWidth - 16, 34);
 
     btnCancel->hide();
+    // Escape closes the review as Ok does: there is nothing to cancel.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, btnOk, &QPushButton::click);
     btnOk->move(kClientWidth / 2 - 83, kButtonTop);
     btnHelp->move(kClientWidth / 2 + 8, kButtonTop);
     btnCancel->move(btnCancel->x(), kButtonTop);

@@ -55,9 +55,10 @@ public:
     virtual ~IPrompter() = default;
     // An information box with Yes and No; at ATopLeft when given, else centred.
     virtual bool AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) = 0;
-    // The one-line name prompt; true and AValue replaced when confirmed.
+    // The one-line name prompt; true and AValue replaced when confirmed. A
+    // screen reader also reads ASpokenNote with the field; nothing shows it.
     virtual bool InputQuery(const std::string& APrompt, std::string& AValue,
-                            const std::string& ACaption) = 0;
+                            const std::string& ACaption, const std::string& ASpokenNote) = 0;
     // An information box with one OK button, centred over the window.
     virtual void ShowInformation(const std::string& AText) = 0;
 };

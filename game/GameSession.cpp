@@ -59,7 +59,7 @@ void TGameSession::btnBrasserClick() {
     UpdateTotals();
     FParts.View->DrawScoreHints();
     FParts.View->ProcessPendingMessages();
-    Announce("Roll " + IntToText(FRollCount) + ": " + DiceText());
+    Announce(RollText());
     const int jubo = ScoreJubo(FRollCount, FHand);
     if (jubo >= kJuboMin && jubo <= kJuboMax) {
         FParts.Sound->PlayWaveResource("Tada");
@@ -85,6 +85,10 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
         FLastRow = row;
         // Before the end of the game, whose questions follow it.
         Announce(RowLabel(row) + ": " + score + " written. " + TotalText());
+    } else if (col == kScoreCol && IsWritableRow(row)) {
+        Announce(RowLabel(row) + " is already written");
+    } else if (col == kScoreCol) {
+        Announce(RowLabel(row) + " is counted, not written");
     }
     if (FFilledLines == kWritableLineCount) {
         EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));
@@ -112,6 +116,7 @@ void TGameSession::mniJeuClick(int ATag) {
 
 void TGameSession::mniUndoClick() {
     if (!UndoPossible()) {
+        Announce("Nothing to undo");
         return;
     }
     --FFilledLines;
@@ -121,8 +126,7 @@ void TGameSession::mniUndoClick() {
     RestoreDiceSnapshot();
     UpdateTotals();
     FParts.View->DrawScoreHints();
-    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". Roll " +
-             IntToText(FRollCount) + ": " + DiceText());
+    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". " + RollText());
 }
 
 void TGameSession::mniNouvellePartieClick() {
@@ -228,16 +232,23 @@ void TGameSession::RestoreDiceSnapshot() {
 void TGameSession::EndGame(int ATotal) {
     IHighScoreEntry& table = *FParts.HighScores;
     table.ReloadTable();
+    const std::string over = "Game over. Total " + IntToText(ATotal);
     if (!QualifiesForHighScores(ATotal, table.RowCount(), table.LowestScore())) {
+        Announce(over + ", not enough for the high-score table");
         return;
     }
     std::string name = FParts.Settings->Player();
     if (FHintShown) {
+        Announce(over + ", not entered: a hint was shown");
         FParts.Prompter->ShowInformation(kMsgHintedGame);
-    } else if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "")) {
-        table.AddScoreAndSelect(ATotal, name);
-        FParts.Settings->SetPlayer(name);
-        table.ShowHighScores();
+    } else {
+        Announce(over + ", a new high score");
+        if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "",
+                                        "New high score: " + IntToText(ATotal))) {
+            table.AddScoreAndSelect(ATotal, name);
+            FParts.Settings->SetPlayer(name);
+            table.ShowHighScores();
+        }
     }
     FParts.View->SetTotalCountText("0");
     FParts.View->HideGridSelection();
@@ -265,6 +276,11 @@ void TGameSession::Announce(const std::string& AText) const {
 // The dice left to right, as the hold keys F1 to F5 number them.
 std::string TGameSession::DiceText() const {
     return JoinedNumbers(Position().Dice);
+}
+
+std::string TGameSession::RollText() const {
+    return "Roll " + IntToText(FRollCount) + ": " + DiceText() + ", total " +
+           IntToText(SumOfDice(FHand));
 }
 
 std::string TGameSession::TotalText() const {

@@ -105,6 +105,7 @@ private:
     TPoint QuestionPos(int AWidth, int AHeight) const;
     void Announce(const std::string& AText) const;
     std::string DiceText() const;
+    std::string RollText() const; // "Roll 2: 2 3 3 5 6, total 19"
     std::string TotalText() const;
 
     TGameSessionParts FParts;

@@ -136,9 +136,9 @@ class Announcements:
 
 
 def check_roll(window, announcements, roll):
-    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}" % roll)
+    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}, total \d+" % roll)
     values = [v for v, _ in dice(window)]
-    if said != "Roll %d: %s" % (roll, " ".join(map(str, values))):
+    if said != "Roll %d: %s, total %d" % (roll, " ".join(map(str, values)), sum(values)):
         fail("announcement %r disagrees with the dice %r" % (said, values))
     if label(window, r"Hand Total: \d+") != "Hand Total: %d" % sum(values):
         fail("hand total does not match the dice %r" % values)
@@ -182,7 +182,7 @@ def main():
     press(items[0])
     score = 6 * second.count(6)
     announcements.expect(r"6: %d written\. Total %d" % (score, score))
-    if score_cell(window, "6") != str(score):
+    if score_cell(window, "6") != "6, %d" % score:
         fail("the written line does not read %d" % score)
     if any(held for _, held in dice(window)) or label(window, r"Rolls: \d") != "Rolls: 0":
         fail("the new turn is not shown")

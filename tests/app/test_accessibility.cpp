@@ -1,6 +1,7 @@
 // The main window as a screen reader sees it, through Qt's accessibility
-// interfaces: the dice, the counters, the sheet's free lines, and the events
-// sent after a roll, a hold, a write and an undo.
+// interfaces: the dice, the counters, the sheet's lines, the events sent after
+// a roll, a hold, a write and an undo, and the keys of a player who cannot see:
+// the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
 #include "../game/SessionFakes.h"
 
@@ -13,6 +14,8 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtGui/private/qguiapplication_p.h>
@@ -21,6 +24,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -70,11 +74,21 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private:
+    // A sound that lets the test look around while it plays.
+    struct WatchedSound : ISoundPlayer {
+        void PlayWaveResource(const std::string& AName) override {
+            if (OnPlay) {
+                OnPlay(AName);
+            }
+        }
+        std::function<void(const std::string&)> OnPlay;
+    };
+
     // The window with fake questions, sound and a clock that rolls 3 2 3 1 5.
     struct Rig {
         EventLog log;
         FakePrompter prompter{log};
-        FakeSound sound{log};
+        WatchedSound sound;
         FakeClock clock;
         std::vector<std::string> errors;
         TfrmMain w{TfrmMainServices{&prompter, &sound, &clock}};
@@ -90,19 +104,45 @@ private:
         }
         ~Rig() { Application::SetExceptionHandler({}); }
         TAnnouncer* Announcer() { return w.findChild<TAnnouncer*>(QStringLiteral("announcer")); }
-        // The announcements sent since the last call: the notification's name
+        bool IsVoice(QObject* AObject) {
+            return AObject != nullptr && AObject->parent() == Announcer();
+        }
+        // The announcer sends once the handler has returned and the event queue
+        // has gone round twice.
+        void Settle() {
+            for (int i = 0; i < 10 && Announcer()->Pending(); ++i) {
+                QCoreApplication::processEvents();
+            }
+        }
+        // The announcements sent since the last call: a notification's name
         // changes, each followed by its showing.
         QStringList Announced() {
+            Settle();
             QStringList said;
-            for (std::size_t i = 0; i + 1 < GEvents.size(); ++i) {
-                if (GEvents[i].Object == Announcer() &&
-                    GEvents[i].Type == QAccessible::NameChanged &&
-                    GEvents[i + 1].Type == QAccessible::ObjectShow) {
-                    said << GEvents[i].Name;
+            for (auto e = GEvents.begin(); e != GEvents.end(); ++e) {
+                if (!IsVoice(e->Object) || e->Type != QAccessible::NameChanged) {
+                    continue;
+                }
+                const auto next = std::find_if(e + 1, GEvents.end(), [&](const TRecorded& f) {
+                    return f.Object == e->Object;
+                });
+                if (next != GEvents.end() && next->Type == QAccessible::ObjectShow) {
+                    said << e->Name;
                 }
             }
             GEvents.clear();
             return said;
+        }
+        // The names that took the focus, in order, since the last call.
+        QStringList Focused() {
+            QStringList names;
+            for (const TRecorded& e : GEvents) {
+                if (e.Type == QAccessible::Focus) {
+                    names << e.Name;
+                }
+            }
+            GEvents.clear();
+            return names;
         }
     };
 
@@ -130,7 +170,10 @@ private slots:
         QCOMPARE(first->role(), QAccessible::CheckBox);
         QCOMPARE(first->text(QAccessible::Description), QStringLiteral("Press F1 to hold/unhold"));
         QVERIFY(first->state().checkable);
-        QCOMPARE(Iface(rig.Announcer())->role(), QAccessible::Notification);
+        for (QWidget* voice : rig.Announcer()->findChildren<QWidget*>()) {
+            QCOMPARE(Iface(voice)->role(), QAccessible::Notification);
+            QVERIFY(voice->isHidden()); // nothing to say yet, so nothing is shown
+        }
         QVERIFY(!ChildNames(w.pnlJuboHand).contains(QStringLiteral("Held")));
         const QStringList client = ChildNames(w.centralWidget());
         QVERIFY(client.contains(QStringLiteral("Rolls: 0")));
@@ -150,17 +193,19 @@ private slots:
         QCOMPARE(ChildNames(w.pnlJuboHand).count(QStringLiteral("Held")), 1);
         QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, free, would score 6"));
         QCOMPARE(CellName(w.grdScore, rowJubo), QStringLiteral("Tolmir, free, would score 0"));
-        QCOMPARE(CellName(w.grdScore, rowSubTotal), QStringLiteral("0")); // read by its text
+        QCOMPARE(CellName(w.grdScore, rowSubTotal), QStringLiteral("Sub-Total, 0"));
 
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("6"));
+        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, 6"));
         QCOMPARE(CellName(w.grdScore, 0), QStringLiteral("1, free"));
+        QCOMPARE(CellName(w.grdScore, rowTotal), QStringLiteral("Total, 6"));
     }
 
     void eachActionSendsItsEvents() {
         Rig rig;
         TfrmMain& w = rig.w;
         w.btnBrasser->click();
+        rig.Settle();
         const TRecorded* named = Find(w.dice2, QAccessible::NameChanged);
         QVERIFY(named != nullptr);
         QCOMPARE(named->Name, QStringLiteral("Die 2, 2"));
@@ -168,7 +213,7 @@ private slots:
             return e.Type == QAccessible::NameChanged && e.Name == "3, free, would score 6";
         });
         QVERIFY(hinted);
-        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Roll 1: 3 2 3 1 5")});
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Roll 1: 3 2 3 1 5, total 14")});
 
         QTest::keyClick(&w, Qt::Key_F2);
         const TRecorded* checked = Find(w.dice2, QAccessible::StateChanged);
@@ -178,12 +223,181 @@ private slots:
 
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3: 6 written. Total 6")});
-        QCOMPARE(Iface(rig.Announcer())->text(QAccessible::Name),
-                 QStringLiteral("3: 6 written. Total 6"));
+        QCOMPARE(rig.Announcer()->LastAnnouncement(), QStringLiteral("3: 6 written. Total 6"));
 
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rig.Announced(),
-                 QStringList{QStringLiteral("3: 6 undone. Total 0. Roll 1: 3 2 3 1 5")});
+                 QStringList{QStringLiteral("3: 6 undone. Total 0. Roll 1: 3 2 3 1 5, total 14")});
+
+        // Keys that change nothing say so.
+        QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        rig.Announced();
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Nothing to undo")});
+        w.btnBrasser->click();
+        QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
+        w.btnBrasser->click();
+        rig.Announced();
+        QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
+        QVERIFY(rig.errors.empty());
+    }
+
+    // Announcements wait for the fanfare, which blocks the window, and those of
+    // one moment each keep a notification of their own, so that a reader that
+    // reads names late still reads each.
+    void announcementsWaitForTheSoundAndKeepTheirOwnVoice() {
+        Rig rig;
+        TfrmMain& w = rig.w;
+        // A clock whose first roll is five of a kind.
+        int ms = 0;
+        for (bool same = false; !same; ++ms) {
+            SetRandSeed(static_cast<std::uint32_t>(ms));
+            const int first = RandomDieValue();
+            same = true;
+            for (int i = 0; i < 4; ++i) {
+                same = RandomDieValue() == first && same;
+            }
+        }
+        --ms;
+        rig.clock.time = {ms / 3'600'000, ms / 60'000 % 60, ms / 1000 % 60, ms % 1000};
+        QStringList sentDuringSounds;
+        rig.sound.OnPlay = [&](const std::string& AName) {
+            sentDuringSounds << QString::fromStdString(AName);
+            for (const TRecorded& e : GEvents) {
+                if (rig.IsVoice(e.Object)) {
+                    sentDuringSounds << e.Name; // must not happen
+                }
+            }
+        };
+        w.btnBrasser->click();
+        QCOMPARE(sentDuringSounds, (QStringList{"DiceRoll", "Tada"}));
+        const int value = w.dice1->DiceValue();
+        const QString roll =
+            QStringLiteral("Roll 1: %1 %1 %1 %1 %1, total %2").arg(value).arg(5 * value);
+        QCOMPARE(rig.Announced(), QStringList{roll});
+
+        rig.sound.OnPlay = {};
+        QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
+        // One action's announcements go out as one; the voices take turns.
+        const QString written =
+            QStringLiteral("Tolmir: %1 written. Total %1")
+                .arg(QString::fromStdString(w.grdScore->Cell(kScoreCol, rowJubo)));
+        QCOMPARE(rig.Announced(),
+                 QStringList{written + ". Tolmir: " + w.grdScore->Cell(kScoreCol, rowJubo).c_str() +
+                             " undone. Total 0. " + roll + ". " + written});
+        QSet<QObject*> voices;
+        for (int i = 0; i < TAnnouncer::kVoiceCount + 1; ++i) {
+            QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+            rig.Settle();
+            const auto shown =
+                std::find_if(GEvents.begin(), GEvents.end(), [&](const TRecorded& e) {
+                    return rig.IsVoice(e.Object) && e.Type == QAccessible::ObjectShow;
+                });
+            QVERIFY(shown != GEvents.end());
+            voices.insert(shown->Object);
+            GEvents.clear();
+        }
+        QCOMPARE(voices.size(), TAnnouncer::kVoiceCount);
+    }
+
+    // The sheet from its own focus: a current line that the arrows move and the
+    // reader reads, Enter that writes it as a click does; drawn only with focus.
+    void sheetIsPlayedFromItsOwnFocus() {
+        Rig rig;
+        TfrmMain& w = rig.w;
+        TScoreGrid* sheet = w.grdScore;
+        QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, QPoint(91, 62));
+        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QVERIFY(!sheet->hasFocus()); // a click never focuses it
+        rig.errors.clear();
+
+        w.btnBrasser->click(); // 3 2 3 1 5
+        w.btnBrasser->setFocus();
+        GEvents.clear();
+        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QVERIFY(sheet->hasFocus());
+        QCoreApplication::processEvents(); // the line is read after the table
+        QCOMPARE(rig.Focused(), (QStringList{"Score sheet", "1, free, would score 1"}));
+        QTest::keyClick(sheet, Qt::Key_Down);
+        QTest::keyClick(sheet, Qt::Key_Down);
+        QTest::keyClick(sheet, Qt::Key_End);
+        QTest::keyClick(sheet, Qt::Key_Down); // stays on the last line
+        QTest::keyClick(sheet, Qt::Key_Home);
+        QTest::keyClick(sheet, Qt::Key_Up); // stays on the first
+        // At an edge the line is read again.
+        QCOMPARE(rig.Focused(),
+                 (QStringList{"2, free, would score 2", "3, free, would score 6", "Total, 0",
+                              "Total, 0", "1, free, would score 1", "1, free, would score 1"}));
+        QCOMPARE(sheet->CurrentLine(), 0);
+        QTest::keyClick(sheet, Qt::Key_End);
+        rig.Announced();
+        QTest::keyClick(sheet, Qt::Key_Return); // a sum: nothing to write, and it says so
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Total is counted, not written")});
+        QTest::keyClick(sheet, Qt::Key_Home);
+
+        QTest::keyClick(sheet, Qt::Key_Down);
+        QTest::keyClick(sheet, Qt::Key_Down);
+        rig.Announced();
+        QTest::keyClick(sheet, Qt::Key_Return);
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3: 6 written. Total 6")});
+        QVERIFY(sheet->hasFocus());
+        QTest::keyClick(sheet, Qt::Key_Space); // before the roll: refused as a click is
+        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        w.btnBrasser->click();
+        rig.Announced();
+        QTest::keyClick(sheet, Qt::Key_Enter);
+        QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
+        QCOMPARE(w.Session().FilledLines(), 1);
+
+        // The mark of the current line goes with the focus; the mouse's look stays.
+        const QImage focused = sheet->grab().toImage();
+        w.btnBrasser->setFocus();
+        QVERIFY(!sheet->hasFocus());
+        const QImage left = sheet->grab().toImage();
+        QVERIFY(focused != left);
+        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QCOMPARE(sheet->grab().toImage(), focused);
+    }
+
+    // Alt alone and F10 put the keyboard on the menu bar without opening a menu.
+    void menuBarByAltAndF10() {
+        Rig rig;
+        TfrmMain& w = rig.w;
+        QMenuBar* bar = w.menuBar();
+        QTest::keyClick(w.btnBrasser, Qt::Key_F10);
+        QTRY_COMPARE(bar->activeAction(), w.mniFichier->menuAction());
+        QVERIFY(!w.mniFichier->isVisible());
+        QTest::keyClick(bar, Qt::Key_Right);
+        QCOMPARE(bar->activeAction(), w.jeu->menuAction());
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(bar->activeAction(), nullptr);
+        QVERIFY(w.btnBrasser->hasFocus());
+
+        QTest::keyPress(w.btnBrasser, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(w.btnBrasser, Qt::Key_Alt, Qt::NoModifier);
+        QCOMPARE(bar->activeAction(), w.mniFichier->menuAction());
+        QTest::keyClick(bar, Qt::Key_Return);
+        QTRY_VERIFY(w.mniFichier->isVisible());
+        QCOMPARE(w.mniFichier->title(), QStringLiteral("File"));
+        QTest::keyClick(w.mniFichier, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTRY_VERIFY(!w.mniFichier->isVisible());
+    }
+
+    // Alt+R rolls at once, so a write key pressed right after it writes the new
+    // hand instead of being refused before the roll.
+    void rollKeyActsInTheOrderOfTheKeys() {
+        Rig rig;
+        TfrmMain& w = rig.w;
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(w.Session().RollCount(), 1);
+        QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
+        QVERIFY(rig.errors.empty());
+        QCOMPARE(w.grdScore->Cell(kScoreCol, 2), std::string("6"));
     }
 
     void pressingADieIsAClick() {
@@ -194,7 +408,7 @@ private slots:
         QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(!rig.w.dice4->Held());
         rig.w.btnBrasser->click();
-        GEvents.clear();
+        rig.Announced();
         die->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(rig.w.dice4->Held());
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Die 4, 1, held")});

@@ -151,6 +151,7 @@ private slots:
 
         QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // 3 2 3 1 5
         QCOMPARE(Advice(), QString());
+        QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // the roll has been said
         FAdvisor.bestKeep = std::array<int, 6>{0, 0, 1, 0, 0, 0}; // one of the two 3s
         const TTurnPosition before = FMain->Session().Position();
         FMain->mniHint->trigger();
@@ -231,6 +232,7 @@ private slots:
         FMain->mniHint->trigger();
         QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
         QTest::keyClick(FMain.get(), Qt::Key_F2); // a hold is no new position
+        QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // the hold has been said
         FAdvisor.ready = true;
         FAdvisor.OnChanged();
         QVERIFY2(Advice().startsWith(QStringLiteral("Write Tolmir now: expected total 112.0")),

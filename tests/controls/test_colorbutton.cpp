@@ -61,7 +61,7 @@ private slots:
     void defaults() {
         TVHColorButton button;
         QCOMPARE(button.size(), QSize(25, 20));
-        QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+        QCOMPARE(button.focusPolicy(), Qt::TabFocus); // Tab reaches it, a click does not
         QCOMPARE(button.BevelWidth(), 1);
         QCOMPARE(button.BevelInner(), TPanelBevel::bvNone);
         QCOMPARE(TColorToQColor(button.Color()),
@@ -167,6 +167,7 @@ private slots:
         button.OnClick = [&](TVHColorButton*) { ++clicks; };
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
+        button.clearFocus(); // the look without the focus mark, which disabling removes
         const QImage enabled = button.grab().toImage();
 
         button.setEnabled(false);
@@ -176,6 +177,38 @@ private slots:
         QTest::mouseRelease(&button, Qt::LeftButton);
         QCOMPARE(button.BevelInner(), TPanelBevel::bvNone);
         QCOMPARE(clicks, 0);
+    }
+
+    // From the keyboard: Space and Enter click it, other keys do not; a dotted
+    // mark shows the focus and goes with it.
+    void keyboardClicksAndFocusMark() {
+        QWidget window;
+        auto* button = new TVHColorButton(&window);
+        Prepare(*button);
+        auto* other = new TVHColorButton(&window);
+        other->move(0, 30);
+        int clicks = 0;
+        button->OnClick = [&](TVHColorButton* ASender) {
+            QCOMPARE(ASender, button);
+            ++clicks;
+        };
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus(Qt::TabFocusReason);
+        const QImage plain = button->grab().toImage();
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->hasFocus());
+        const QImage marked = button->grab().toImage();
+        QVERIFY(marked != plain);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(button, key);
+        }
+        QTest::keyClick(button, Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(button, Qt::Key_A);
+        QCOMPARE(clicks, 3);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QVERIFY(other->hasFocus());
+        QCOMPARE(button->grab().toImage(), plain);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "ModalHelper.h"
 #include "uDialogAncestor.h"
 #include "uInputQuery.h"
+#include "uReviewGame.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -135,6 +136,13 @@ private slots:
         QCOMPARE(got.second, int(mrCancel));
     }
 
+    // The game's review has nothing to cancel, yet Escape closes it, as Ok does.
+    void escapeClosesTheReview() {
+        TfrmReviewGame review(nullptr, TGameReview{});
+        const auto got = Run(review, [&](QWidget* AModal) { PressKey(AModal, Qt::Key_Escape); });
+        QCOMPARE(got.second, int(mrOk));
+    }
+
     // F1 opens the focused control's context, else the nearest one outward,
     // else nothing; the Help button always opens the form's.
     void helpContexts() {
@@ -189,7 +197,7 @@ private slots:
     void promptOpensWithValueSelected() {
         QFETCH(QString, caption);
         QFETCH(QString, expectedCaption);
-        QString seenCaption, seenPrompt, seenSelection, spokenField;
+        QString seenCaption, seenPrompt, seenSelection, spokenField, spokenNote;
         bool fieldFocused = false;
         WhenModal([&](QWidget* AModal) {
             auto* prompt = qobject_cast<TfrmInputQuery*>(AModal);
@@ -200,16 +208,20 @@ private slots:
             fieldFocused = QApplication::focusWidget() == prompt->Edit1;
             spokenField =
                 QAccessible::queryAccessibleInterface(prompt->Edit1)->text(QAccessible::Name);
+            spokenNote = QAccessible::queryAccessibleInterface(prompt->Edit1)
+                             ->text(QAccessible::Description);
             QTest::keyClicks(prompt->Edit1, QStringLiteral("Bo"));
             QTest::keyClick(prompt->Edit1, Qt::Key_Return);
         });
         QString name = QStringLiteral("Ann Lee");
-        QVERIFY(ShowInputQuery(QStringLiteral("Player: "), name, caption));
+        QVERIFY(ShowInputQuery(QStringLiteral("Player: "), name, caption,
+                               QStringLiteral("New high score: 187")));
         QCOMPARE(seenCaption, expectedCaption);
         QCOMPARE(seenPrompt, QStringLiteral("Player: "));
         QCOMPARE(seenSelection, QStringLiteral("Ann Lee"));
         QVERIFY(fieldFocused);
         QCOMPARE(spokenField, QStringLiteral("Player: ")); // a screen reader names the field
+        QCOMPARE(spokenNote, QStringLiteral("New high score: 187")); // and reads why it asks
         QCOMPARE(name, QStringLiteral("Bo"));
         QCOMPARE(FHintRequests, 1);
     }

@@ -235,6 +235,30 @@ private slots:
         form.hide();
     }
 
+    // Tab reaches the three colour swatches of the first page, and Space opens
+    // the picker as a click does.
+    void swatchesAreInTheTabOrder() {
+        MainSide main(ds2D);
+        PickerStandIn picker;
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.btnOk->setFocus();
+        QList<QWidget*> reached;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        for (QWidget* swatch : {form.btnDiceColor, form.btnHeldColor, form.btnPipColor}) {
+            QVERIFY2(reached.contains(swatch), qPrintable(swatch->objectName()));
+        }
+        picker.Answers = {TColorToQColor(kRed)};
+        form.btnPipColor->setFocus();
+        QTest::keyClick(form.btnPipColor, Qt::Key_Space);
+        QCOMPARE(form.btnPipColor->Color(), kRed);
+        form.hide();
+    }
+
     void okIn2DAppliesEverything() {
         MainSide main(ds3D);
         PickerStandIn picker;

@@ -6,10 +6,14 @@
 #include "VHListView.h"
 #include "uHighScores.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <memory>
 
@@ -73,6 +77,45 @@ private slots:
         });
         form.exec();
         QCOMPARE(focused, (QList<QWidget*>{form.lvwHighScores, form.btnHelp, form.btnOk}));
+    }
+
+    // A new row is selected and current when the dialog opens: once the list has
+    // the focus, a screen reader is told the row has it, and reads it.
+    void newRowIsReadWhenTheListTakesTheFocus() {
+        static QStringList focused;
+        focused.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent* AEvent) {
+            if (AEvent->type() == QAccessible::Focus && AEvent->accessibleInterface()) {
+                focused << AEvent->accessibleInterface()->text(QAccessible::Name);
+            }
+        });
+        // On, as a screen reader turns it on; the headless platform has none to do so.
+        QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform != nullptr);
+        platform->setActive(true);
+        TfrmHighScores form;
+        form.lvwHighScores->AddScore(150, QStringLiteral("Bea"));
+        QTreeWidgetItem* row = form.lvwHighScores->AddScore(187, QStringLiteral("Ann"));
+        form.lvwHighScores->setCurrentItem(row);
+        row->setSelected(true);
+        bool readTheRow = false;
+        bool stillSelected = false;
+        WhenModal([&](QWidget* AModal) {
+            QTRY_VERIFY(focused.contains(QStringLiteral("High scores")));
+            QTRY_VERIFY(focused.lastIndexOf(QStringLiteral("Ann")) >
+                        focused.lastIndexOf(QStringLiteral("High scores")));
+            // The row's focus comes last, after the list's own.
+            readTheRow = focused.lastIndexOf(QStringLiteral("Ann")) >
+                         focused.lastIndexOf(QStringLiteral("High scores"));
+            stillSelected = row->isSelected(); // the row is gone once the list reloads
+            AModal->close();
+        });
+        form.exec();
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
+        QVERIFY2(readTheRow, qPrintable(focused.join(QLatin1Char('|'))));
+        QVERIFY(stillSelected);
     }
 
     // Opening before any game shows an empty table; closing it writes nothing.

@@ -86,9 +86,10 @@ struct FakePrompter : IPrompter {
         }
         return answer;
     }
-    bool InputQuery(const std::string& APrompt, std::string& AValue,
-                    const std::string& ACaption) override {
+    bool InputQuery(const std::string& APrompt, std::string& AValue, const std::string& ACaption,
+                    const std::string& ASpokenNote) override {
         log.push_back("prompt");
+        spokenNotes.push_back(ASpokenNote);
         prompts.push_back({APrompt, AValue, ACaption});
         if (!confirmName) {
             return false;
@@ -105,6 +106,7 @@ struct FakePrompter : IPrompter {
     std::vector<std::string> informations;
     std::vector<Question> questions;
     std::vector<std::array<std::string, 3>> prompts; // prompt, proposed value, caption
+    std::vector<std::string> spokenNotes;
     bool confirmName = true;
     std::string typedName = "Ann";
 };

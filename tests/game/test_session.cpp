@@ -279,28 +279,59 @@ TEST_F(Session, UndoRestoresTheTurnOnceOnlyBeforeTheNextRoll) {
     EXPECT_NE(Score(0), "");
 }
 
-// The texts themselves are checked with the window; here, what says nothing.
-TEST_F(Session, RefusalsAndMissedPressesAnnounceNothing) {
+// The texts themselves are checked with the window; here, what says nothing: a
+// refusal that its box says already, a press beside the scores, a question
+// answered No. A press on a sum says that it is counted.
+TEST_F(Session, RefusalsInABoxAndMissedPressesAnnounceNothing) {
     for (int roll = 0; roll < 3; ++roll) {
         session->btnBrasserClick();
     }
     announcer.said.clear();
     ErrorOf([&] { session->btnBrasserClick(); });
-    PressRow(rowTotal);
+    session->grdScoreMouseDown(20, 12); // the label of line "1"
     prompter.answers = {false, true};
     session->mniNouvellePartieClick();
     EXPECT_TRUE(announcer.said.empty());
+    PressRow(rowTotal);
+    EXPECT_EQ(announcer.said, std::vector<std::string>{"Total is counted, not written"});
     session->mniNouvellePartieClick();
-    EXPECT_EQ(announcer.said, std::vector<std::string>{"New game"});
+    EXPECT_EQ(announcer.said.back(), "New game");
 }
 
 TEST_F(Session, LastLineIsAnnouncedBeforeTheNamePrompt) {
     PlayToLastLine(130);
     announcer.log = &log;
     session->mniJeuClick(21);
-    ASSERT_GE(log.size(), 4u);
+    ASSERT_GE(log.size(), 5u);
     EXPECT_EQ(log[1], "announce:Tolmir: 35 written. Total 130");
-    EXPECT_EQ(log[3], "prompt");
+    EXPECT_EQ(log[3], "announce:Game over. Total 130, a new high score");
+    EXPECT_EQ(log[4], "prompt");
+    // The prompt itself tells a screen reader why it asks.
+    EXPECT_EQ(prompter.spokenNotes, std::vector<std::string>{"New high score: 130"});
+}
+
+// Every end of a game says its total and whether it enters the table.
+TEST_F(Session, EndOfGameSaysWhetherTheTotalEntersTheTable) {
+    const auto endWith = [&](int ATotal) {
+        prompter.answers = {true};
+        session->mniNouvellePartieClick();
+        PlayToLastLine(ATotal);
+        announcer.said.clear();
+        session->mniJeuClick(21);
+        return announcer.said.back();
+    };
+    EXPECT_EQ(endWith(100), "Game over. Total 100, not enough for the high-score table");
+    highScores.stored = {300, 290, 280, 270, 260, 250, 240, 230, 220, 210};
+    EXPECT_EQ(endWith(210), "Game over. Total 210, not enough for the high-score table");
+    EXPECT_EQ(endWith(211), "Game over. Total 211, a new high score");
+    prompter.answers = {true};
+    session->mniNouvellePartieClick();
+    session->MarkHintShown();
+    PlayToLastLine(250);
+    announcer.said.clear();
+    session->mniJeuClick(21);
+    EXPECT_EQ(announcer.said.back(), "Game over. Total 250, not entered: a hint was shown");
+    EXPECT_EQ(prompter.prompts.size(), 1u); // the prompt came only for 211
 }
 
 TEST_F(Session, UndoImpossibleAfterNewGameAndAfterTheLastLine) {

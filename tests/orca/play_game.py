@@ -1,0 +1,433 @@
+#!/usr/bin/env python3
+"""Plays a whole game by keys only while Orca listens, and checks what it says.
+
+Run by tests/orca/run-orca-check inside a private session bus with the
+accessibility registry, a window manager and Orca already started; the game's
+path is the argument and Orca's debug log is $ORCA_LOG. The game's clock is
+fixed (TOLMIR_TEST_CLOCK_MS) so that its first roll is five of a kind: the
+fanfare that then blocks the window must not swallow what is said. Every key is
+followed by a wait, with a time limit, for Orca to say what the key did, and
+what Orca said is compared with the game's state as its accessibility tree
+shows it. Exits non-zero with the reason on the first mismatch.
+"""
+
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WAIT = 20.0
+SHORTCUTS = {
+    "1": "ctrl+F1", "2": "ctrl+F2", "3": "ctrl+F3", "4": "ctrl+F4", "5": "ctrl+F5",
+    "6": "ctrl+F6", "Straight": "ctrl+s", "Full": "ctrl+f", "High": "ctrl+h",
+    "Low": "ctrl+l", "Tolmir": "ctrl+j",
+}
+SHEET = ["1", "2", "3", "4", "5", "6", "Sub-Total", "Bonus", "Straight", "Full", "High",
+         "Low", "Tolmir", "Total"]
+WRITABLE = [line for line in SHEET if line in SHORTCUTS]
+
+
+def fail(message):
+    print("orca check FAILED: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+# The game's random generator, to find a clock whose first roll is five of a kind.
+def first_roll(ms):
+    seed, values = ms, []
+    for _ in range(5):
+        seed = (seed * 134775813 + 1) % 2**32
+        values.append(1 + (seed * 6 >> 32))
+    return values
+
+
+def five_of_a_kind_clock():
+    for ms in range(12 * 3600 * 1000, 24 * 3600 * 1000):
+        if len(set(first_roll(ms))) == 1:
+            return ms
+    fail("no clock gives five of a kind")
+
+
+class Speech:
+    """What Orca has said, read from its debug log."""
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.heard = []
+
+    def read(self):
+        try:
+            with open(self.path, "rb") as log:
+                log.seek(self.offset)
+                data = log.read()
+        except FileNotFoundError:
+            return
+        complete = data[: data.rfind(b"\n") + 1]
+        self.offset += len(complete)
+        for line in complete.decode("utf-8", errors="replace").splitlines():
+            found = re.search(r"SPEECH OUTPUT: '(.*)'", line)
+            if found and found.group(1).strip():
+                self.heard.append(found.group(1))
+
+    def forget(self):
+        self.read()
+        self.heard.clear()
+
+    def expect(self, pattern, what, wait=WAIT):
+        """Waits for an utterance matching pattern; returns its match."""
+        regex = re.compile(pattern)
+        end = time.monotonic() + wait
+        while time.monotonic() < end:
+            self.read()
+            for i, said in enumerate(self.heard):
+                found = regex.search(said)
+                if found:
+                    del self.heard[: i + 1]
+                    return found
+            time.sleep(0.05)
+        fail("after %s Orca did not say /%s/; it said %r" % (what, pattern, self.heard))
+
+
+def expect_all(speech, patterns, what):
+    """Waits until each pattern has matched an utterance, in any order."""
+    found = {}
+    end = time.monotonic() + WAIT
+    while time.monotonic() < end and len(found) < len(patterns):
+        speech.read()
+        for pattern in patterns:
+            for said in speech.heard:
+                match = re.search(pattern, said)
+                if match and pattern not in found:
+                    found[pattern] = match
+        time.sleep(0.05)
+    missing = [p for p in patterns if p not in found]
+    if missing:
+        fail("after %s Orca did not say %r; it said %r" % (what, missing, speech.heard))
+    speech.heard.clear()
+    return [found[p] for p in patterns]
+
+
+def key(chord):
+    """Presses a chord as a person does: modifiers first, a little time between."""
+    keys = chord.split("+")
+    for k in keys:
+        subprocess.run(["xdotool", "keydown", k], check=True)
+        time.sleep(0.04)
+    for k in reversed(keys):
+        subprocess.run(["xdotool", "keyup", k], check=True)
+        time.sleep(0.04)
+
+
+def descendants(node):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Tolmir":
+            return app
+    return None
+
+
+def wait_for(what, probe):
+    end = time.monotonic() + WAIT
+    while time.monotonic() < end:
+        try:
+            found = probe()
+        except Exception:  # the tree changes under the probe
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    fail("timed out waiting for " + what)
+
+
+def main_window():
+    for window in application() or []:
+        if window is not None and window.getRoleName() == "frame":
+            return window
+    return None
+
+
+def dialog(title):
+    for window in application() or []:
+        if window is not None and window.getRoleName() == "dialog" and window.name == title:
+            if window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
+    return None
+
+
+class Game:
+    def __init__(self, window):
+        self.window = window
+
+    def nodes(self, role, pattern):
+        regex = re.compile(pattern)
+        return [n for n in descendants(self.window)
+                if n.getRoleName() == role and regex.fullmatch(n.name or "")]
+
+    def dice(self):
+        found = {}
+        for node in self.nodes("check box", r"Die [1-5], [1-6]"):
+            number, value = re.fullmatch(r"Die ([1-5]), ([1-6])", node.name).groups()
+            found[int(number)] = (int(value), node.getState().contains(pyatspi.STATE_CHECKED))
+        if sorted(found) != [1, 2, 3, 4, 5]:
+            fail("expected five dice, found %r" % sorted(found))
+        return [found[n] for n in range(1, 6)]
+
+    def label(self, pattern):
+        nodes = self.nodes("label", pattern)
+        if len(nodes) != 1:
+            fail("expected one label %r, found %r" % (pattern, [n.name for n in nodes]))
+        return nodes[0].name
+
+    def sheet(self):
+        """The score cells as the reader names them, by line."""
+        tables = [n for n in descendants(self.window) if n.getRoleName() == "table"]
+        if not tables:
+            fail("no score sheet in the tree")
+        table = tables[0].queryTable()
+        return {table.getAccessibleAt(r, 0).name: table.getAccessibleAt(r, 1).name
+                for r in range(table.nRows)}
+
+
+class Player:
+    def __init__(self, game, speech):
+        self.game = game
+        self.speech = speech
+        self.rolls = 0
+        self.line = 0  # the sheet's current line
+
+    def press(self, chord, pattern, what=None):
+        self.speech.forget()
+        key(chord)
+        return self.speech.expect(pattern, what or chord)
+
+    def check_roll(self, found):
+        said = [int(v) for v in found.group(2).split()]
+        values = [v for v, _ in self.game.dice()]
+        if said != values:
+            fail("Orca said the dice %r, the dice show %r" % (said, values))
+        if int(found.group(3)) != sum(values):
+            fail("Orca said total %s for the dice %r" % (found.group(3), values))
+        if self.game.label(r"Hand Total: \d+") != "Hand Total: %d" % sum(values):
+            fail("the hand total does not show %d" % sum(values))
+        if self.game.label(r"Rolls: \d") != "Rolls: %d" % self.rolls:
+            fail("the roll counter does not show %d" % self.rolls)
+        sheet = self.game.sheet()
+        for number in range(1, 7):
+            if sheet[str(number)].startswith("%d, free" % number):
+                expected = "%d, free, would score %d" % (number, number * values.count(number))
+                if sheet[str(number)] != expected:
+                    fail("line %d reads %r, expected %r" % (number, sheet[str(number)], expected))
+        return values
+
+    def roll(self):
+        self.rolls += 1
+        found = self.press("alt+r", r"Roll (%d): ((?:[1-6] ?){5}), total (\d+)" % self.rolls)
+        return self.check_roll(found)
+
+    def hold(self, number):
+        value, held = self.game.dice()[number - 1]
+        self.press("F%d" % number, r"Die %d, %d, (held|released)" % (number, value))
+        if self.game.dice()[number - 1] != (value, not held):
+            fail("F%d did not toggle die %d" % (number, number))
+
+    def written(self, found, line):
+        score, total = int(found.group(1)), int(found.group(2))
+        sheet = self.game.sheet()
+        if sheet[line] != "%s, %d" % (line, score):
+            fail("Orca said %s: %d written, the sheet reads %r" % (line, score, sheet[line]))
+        if sheet["Total"] != "Total, %d" % total:
+            fail("Orca said total %d, the sheet reads %r" % (total, sheet["Total"]))
+        self.rolls = 0
+        return score
+
+    def write_by_shortcut(self, line):
+        found = self.press(SHORTCUTS[line], r"%s: (\d+) written\. Total (\d+)" % re.escape(line))
+        return self.written(found, line)
+
+    def free_lines(self):
+        sheet = self.game.sheet()
+        return [line for line in WRITABLE if sheet[line].startswith(line + ", free")]
+
+    def best_free_line(self):
+        sheet = self.game.sheet()
+        best, best_score = None, -1
+        for line in WRITABLE:
+            found = re.fullmatch(r"%s, free, would score (\d+)" % re.escape(line), sheet[line])
+            if found and int(found.group(1)) > best_score:
+                best, best_score = line, int(found.group(1))
+        if best is None:
+            fail("no free line shows a hint: %r" % sheet)
+        return best
+
+    def write_by_sheet(self, line):
+        """Walks the sheet's current line to line with Up or Down, then Enter."""
+        sheet = self.game.sheet()
+        target = SHEET.index(line)
+        while self.line != target:
+            step = 1 if target > self.line else -1
+            self.line += step
+            name = SHEET[self.line]
+            self.press("Down" if step > 0 else "Up", re.escape(sheet[name]), "moving to " + name)
+        found = self.press("Return", r"%s: (\d+) written\. Total (\d+)" % re.escape(line))
+        return self.written(found, line)
+
+    def play_turn(self, by_sheet):
+        values = self.roll()
+        most = max(range(1, 7), key=values.count)
+        if values.count(most) >= 2 and values.count(most) < 5:
+            for number, value in enumerate(values, start=1):
+                if value == most:
+                    self.hold(number)
+            self.roll()
+        line = self.best_free_line()
+        return self.write_by_sheet(line) if by_sheet else self.write_by_shortcut(line)
+
+
+def main():
+    # Stopped from outside (a time limit), the game is still ended below.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("orca check stopped"))
+    game_path = sys.argv[1]
+    speech = Speech(os.environ["ORCA_LOG"])
+    wait_for("Orca to start speaking", lambda: speech.read() or speech.heard)
+
+    clock = five_of_a_kind_clock()
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=os.path.join(os.environ["WORK"], "sound"),
+               TOLMIR_TEST_CLOCK_MS=str(clock))
+    with open(os.path.join(os.environ["WORK"], "game.log"), "w") as log:
+        game_process = subprocess.Popen([game_path], env=env, stdout=log, stderr=log)
+    try:
+        play(Player(Game(wait_for("the game's window", main_window)), speech))
+    finally:
+        game_process.terminate()
+        try:
+            game_process.wait(10)
+        except subprocess.TimeoutExpired:
+            game_process.kill()
+
+
+def play(player):
+    speech = player.speech
+    speech.expect(r"Roll Dice", "the start of the game")
+
+    # Turn 1: five of a kind on the first roll; the fanfare blocks the window.
+    values = player.roll()
+    if len(set(values)) != 1:
+        fail("the fixed clock did not roll five of a kind: %r" % values)
+    first = player.write_by_shortcut("Tolmir")
+
+    # Turn 2: a hold, a write, its undo, nothing more to undo, the write again.
+    player.roll()
+    player.hold(1)
+    player.roll()
+    line = player.best_free_line()
+    player.write_by_shortcut(line)
+    found = player.press("ctrl+z", r"%s: (\d+) undone\. Total (\d+)\. Roll (2): ((?:[1-6] ?){5}), "
+                         r"total (\d+)" % re.escape(line))
+    if player.game.sheet()[line] != "%s, free, would score %s" % (line, found.group(1)):
+        fail("after the undo line %s reads %r" % (line, player.game.sheet()[line]))
+    player.press("ctrl+z", r"Nothing to undo")
+    player.write_by_shortcut(line)
+
+    # Turn 3: the roll key and a write key pressed together, while the roll sound
+    # plays: the write takes the new hand (before the roll it would be refused).
+    number = next(line for line in player.free_lines() if line.isdigit())
+    speech.forget()
+    key("alt+r")
+    time.sleep(0.2)
+    key(SHORTCUTS[number])
+    rolled = speech.expect(r"Roll (1): ((?:[1-6] ?){5}), total (\d+)", "alt+r")
+    values = [int(v) for v in rolled.group(2).split()]
+    found = speech.expect(r"%s: (\d+) written\. Total (\d+)" % number,
+                          SHORTCUTS[number] + " during the roll")
+    if int(found.group(1)) != int(number) * values.count(int(number)):
+        fail("line %s got %s from the dice %r" % (number, found.group(1), values))
+    player.written(found, number)
+
+    # Turn 4: a written line refuses with a word.
+    player.roll()
+    player.press(SHORTCUTS["Tolmir"], r"Tolmir is already written")
+    player.write_by_shortcut(player.best_free_line())
+
+    # The menus by F10 and Alt: the first menu, the arrows, High Scores opened and
+    # closed.
+    player.press("F10", r"File", "F10")
+    player.press("Right", r"Game", "Right on the menu bar")
+    player.press("Escape", r"Roll Dice", "Escape on the menu bar")
+    player.press("alt", r"File", "Alt alone")
+    player.press("Escape", r"Roll Dice", "Escape on the menu bar")
+    player.press("F10", r"File", "F10")
+    player.press("Return", r"New Game", "Enter on File")
+    player.press("Down", r"High Scores", "Down in the File menu")
+    player.press("Return", r"High Scores", "Enter on High Scores")
+    wait_for("the High Scores dialog", lambda: dialog("High Scores"))
+    player.press("Return", r"Roll Dice", "Enter in High Scores")
+
+    # The sheet from its own focus: Tab reaches it, the arrows read its lines.
+    player.press("Tab", r"1, ", "Tab to the sheet")
+    turn = 5
+    while len(player.free_lines()) > 1:
+        player.play_turn(by_sheet=turn % 2 == 1)
+        turn += 1
+
+    # The last line ends the game: the total and the high score are said, the
+    # prompt says it too, and the High Scores list reads the new row.
+    values = player.roll()
+    line = player.best_free_line()
+    speech.forget()
+    key(SHORTCUTS[line])
+    written, _, prompt = expect_all(speech, [
+        r"%s: (\d+) written\. Total (\d+)\. Game over\. Total (\d+), a new high score"
+        % re.escape(line), r"Player", r"New high score: (\d+)"], "the last line")
+    total = int(written.group(2))
+    if int(written.group(3)) != total or int(prompt.group(1)) != total:
+        fail("the end of the game said totals %s, %s and %s" % (
+            written.group(2), written.group(3), prompt.group(1)))
+    if player.game.sheet()["Total"] != "Total, %d" % total:
+        fail("the sheet's total is not %d" % total)
+    wait_for("the name prompt", lambda: dialog("Tolmir"))
+    speech.forget()
+    for letter in "Ann":
+        key(letter if letter.islower() else "shift+" + letter.lower())
+    speech.forget()
+    key("Return")
+    expect_all(speech, [r"High Scores dialog", r"^Ann\b", r"^%d\b" % total],
+               "Enter in the name prompt")
+    wait_for("the High Scores dialog", lambda: dialog("High Scores"))
+    player.press("Return", r"Roll Dice|Tolmir", "Enter in High Scores")
+
+    # Review Game from the Game menu; Escape closes it.
+    # The advisor's table may first have to be worked out (a few seconds).
+    for attempt in range(2):
+        player.press("F10", r"File", "F10")
+        player.press("Right", r"Game", "Right on the menu bar")
+        player.press("Return", r"Undo", "Enter on Game")
+        player.press("Up", r"Review Game", "Up from the first item of the Game menu")
+        speech.forget()
+        key("Return")
+        said = speech.expect(r"Review Game dialog|advisor is ready", "Enter on Review Game", 120)
+        if said.group(0) != "advisor is ready":
+            break
+        time.sleep(1)
+        if dialog("Review Game"):
+            break
+    wait_for("the Review Game dialog", lambda: dialog("Review Game"))
+    player.press("Escape", r"Roll Dice|Tolmir|Total", "Escape in Review Game")
+    wait_for("Review Game to close", lambda: dialog("Review Game") is None)
+    print("orca check passed: a whole game with five of a kind (%d), total %d" % (first, total))
+
+
+if __name__ == "__main__":
+    main()
