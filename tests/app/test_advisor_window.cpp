@@ -231,7 +231,7 @@ private slots:
         FAdvisor.ready = false;
         FMain->mniHint->trigger();
         QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
-        QTest::keyClick(FMain.get(), Qt::Key_F2); // a hold is no new position
+        QTest::keyClick(FMain.get(), Qt::Key_F2);                 // a hold is no new position
         QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // the hold has been said
         FAdvisor.ready = true;
         FAdvisor.OnChanged();
