@@ -11,6 +11,7 @@
 #include "QtPrompter.h"
 #include "ScoreGrid.h"
 #include "ScoreSheet.h"
+#include "SessionAdapters.h"
 #include "SoundPlayer.h"
 #include "SystemClock.h"
 #include "TColor.h"
@@ -51,44 +52,6 @@ QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaptio
 }
 
 } // namespace
-
-// The high-score dialog's list, as the end of a game uses it.
-class TfrmMain::THighScoreEntry : public IHighScoreEntry {
-public:
-    explicit THighScoreEntry(TfrmMain& AOwner) : FOwner(AOwner) {}
-    void ReloadTable() override {
-        List().clear();
-        List().LoadFromRegistry();
-    }
-    int RowCount() const override { return List().topLevelItemCount(); }
-    int LowestScore() const override { return List().LowestScore(); }
-    void AddScoreAndSelect(int ATotal, const std::string& AName) override {
-        QTreeWidgetItem* row = List().AddScore(ATotal, QString::fromStdString(AName));
-        List().setCurrentItem(row);
-        row->setSelected(true);
-    }
-    void ShowHighScores() override { FOwner.FHighScoresForm->exec(); }
-
-private:
-    TVHHighScoreListView& List() const { return *FOwner.FHighScoresForm->lvwHighScores; }
-    TfrmMain& FOwner;
-};
-
-// The roll sound switch and the last player name, read from the store each time.
-class TfrmMain::TSessionSettings : public ISessionSettings {
-public:
-    explicit TSessionSettings(TVHRegistry& ASettings) : FSettings(ASettings) {}
-    bool PlayDiceRollSound() const override {
-        return SettingBoolean(FSettings, Setting::PlayDiceRollSound);
-    }
-    std::string Player() const override { return SettingText(FSettings, Setting::Player); }
-    void SetPlayer(const std::string& AName) override {
-        SetSetting(FSettings, Setting::Player, TSettingValue(AName));
-    }
-
-private:
-    TVHRegistry& FSettings;
-};
 
 TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     setObjectName(QStringLiteral("frmMain"));
@@ -134,8 +97,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
         FDefaultClock = MakeGameClock();
         clock = FDefaultClock.get();
     }
-    FHighScoreEntry = std::make_unique<THighScoreEntry>(*this);
-    FSessionSettings = std::make_unique<TSessionSettings>(*VHRegistry1);
+    FHighScoreEntry = MakeHighScoreEntry([this] { return FHighScoresForm; });
+    FSessionSettings = MakeSessionSettings(*VHRegistry1);
     TGameSessionParts parts;
     parts.Dice = {dice1, dice2, dice3, dice4, dice5};
     parts.Sheet = grdScore;

@@ -138,13 +138,11 @@ private:
     void SetShuffleCountText(const std::string& AText) override;
     TFormBounds FormBounds() const override;
 
-    class THighScoreEntry;
-    class TSessionSettings;
     std::unique_ptr<IPrompter> FDefaultPrompter;
     std::unique_ptr<ISoundPlayer> FDefaultSound;
     std::unique_ptr<IClock> FDefaultClock;
-    std::unique_ptr<THighScoreEntry> FHighScoreEntry;
-    std::unique_ptr<TSessionSettings> FSessionSettings;
+    std::unique_ptr<IHighScoreEntry> FHighScoreEntry;
+    std::unique_ptr<ISessionSettings> FSessionSettings;
     std::unique_ptr<IAdvisorSource> FDefaultAdvisor;
     std::unique_ptr<TGameSession> FSession;
     TfrmHighScores* FHighScoresForm = nullptr;
