@@ -9,7 +9,7 @@ BENCH_BUILD ?= build-bench
 # Passed to the benchmark executable; for example --benchmark_filter=Roll.
 BENCH_ARGS ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-.PHONY: all deps configure build run test package package-validate a11y-test fuzz trials bench windows-test clean
+.PHONY: all deps configure build run test package package-validate a11y-test fuzz trials bench windows-test windows-qt clean
 
 all: build
 
@@ -55,6 +55,11 @@ windows-test: configure
 		-DTOLMIR_ASSETGEN=$(abspath $(BUILD))/tools/assetgen/assetgen $(CMAKE_ARGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	scripts/windows-ctest $(WINDOWS_BUILD) -j $(JOBS)
+
+# Qt for MinGW-w64, cross-built once from Debian's qt6-base source into
+# ~/.cache/tolmir (about 40 minutes on 2 cores); nothing to do when it is there.
+windows-qt:
+	scripts/windows-qt
 
 # Release build of the benchmarks (and of the game, for tools/measure-*) in their own
 # folder; prints each figure beside its budget and fails when one is missed.
