@@ -1,6 +1,7 @@
 // The game's sounds as Windows plays them: WAVE resources of the executable,
 // found under the names the game uses whatever their case, holding the generated
-// sounds byte for byte, and played by PlayWaveResource through PlaySound.
+// sounds byte for byte, and played to their last sample by PlayWaveResource
+// through PlaySound before it returns.
 
 #include "SoundPlayer.h"
 #include "uJuboUtils.h"
@@ -9,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,13 +58,42 @@ TEST(WaveSound, TheExecutableCarriesTheGeneratedSounds) {
     EXPECT_TRUE(WaveResource("NoSuchSound").empty());
 }
 
-// Without an audio device (as under Wine here), and for a sound the executable
-// lacks, the call returns and nothing else happens.
-TEST(WaveSound, PlayingReturnsForEverySound) {
-    TSdlSoundPlayer player;
-    for (const char* name : {"DiceRoll", "TADA", "NoSuchSound", ""}) {
-        SCOPED_TRACE(name);
-        PlayWaveResource(name);
-        static_cast<ISoundPlayer&>(player).PlayWaveResource(name);
+// The samples of a WAVE file: the body of its "data" chunk.
+std::string WaveSamples(const std::string& AWave) {
+    std::size_t at = 12;
+    while (at + 8 <= AWave.size()) {
+        std::uint32_t size = 0;
+        std::memcpy(&size, AWave.data() + at + 4, sizeof size); // little-endian, as x86
+        if (AWave.compare(at, 4, "data") == 0) {
+            return AWave.substr(at + 8, size);
+        }
+        at += 8 + size + (size % 2);
     }
+    return {};
+}
+
+// Under Wine, CTest gives the test an ALSA device that writes what it plays into
+// the file TOLMIR_SOUND_CAPTURE names (a Unix path), which every sound opens
+// anew. Elsewhere there is nothing to listen to.
+TEST(WaveSound, EverySampleHasPlayedWhenTheCallReturns) {
+    const char* capture = std::getenv("TOLMIR_SOUND_CAPTURE");
+    if (capture == nullptr) {
+        GTEST_SKIP() << "no captured audio device";
+    }
+    TSdlSoundPlayer player;
+    for (const TSound& sound : kSounds) {
+        SCOPED_TRACE(sound.Name);
+        std::remove(capture);
+        static_cast<ISoundPlayer&>(player).PlayWaveResource(sound.Name);
+        const std::string samples = WaveSamples(WaveResource(sound.Name));
+        ASSERT_FALSE(samples.empty());
+        const std::string played = FileBytes(capture);
+        ASSERT_EQ(played.size(), samples.size());
+        EXPECT_TRUE(played == samples);
+    }
+    // A sound the executable lacks plays nothing, not even the system's default.
+    std::remove(capture);
+    PlayWaveResource("NoSuchSound");
+    PlayWaveResource("");
+    EXPECT_TRUE(FileBytes(capture).empty());
 }
