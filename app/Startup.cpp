@@ -28,9 +28,12 @@ void PrepareApplication(QApplication& AApp) {
     // to every window's caption.
     SetApplicationIdentity();
     AApp.setWindowIcon(QIcon(QStringLiteral(":/res/MAINICON")));
+#if !defined(Q_OS_WIN)
+    // Windows has the fonts the windows ask for; elsewhere free look-alikes stand in.
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+#endif
     SetStorageErrorReporter([](const std::string& AMessage) {
         Application::ShowErrorBox(QString::fromStdString(AMessage));
     });

@@ -5,9 +5,7 @@
 
 #include <SDL.h>
 
-#if !defined(_WIN32)
 #include <dlfcn.h>
-#endif
 
 #include <algorithm>
 #include <chrono>
@@ -49,13 +47,6 @@ struct TSdlApi {
     }
 };
 
-#if defined(_WIN32)
-TSdlApi LoadSdlApi() {
-    return {&SDL_SetHint,          &SDL_InitSubSystem,   &SDL_QuitSubSystem, &SDL_Quit,
-            &SDL_RWFromConstMem,   &SDL_LoadWAV_RW,      &SDL_FreeWAV,       &SDL_OpenAudioDevice,
-            &SDL_PauseAudioDevice, &SDL_CloseAudioDevice};
-}
-#else
 template <typename Function> void Resolve(void* ALibrary, const char* AName, Function& AFunction) {
     AFunction = reinterpret_cast<Function>(::dlsym(ALibrary, AName));
 }
@@ -79,7 +70,6 @@ TSdlApi LoadSdlApi() {
     Resolve(library, "SDL_CloseAudioDevice", api.CloseAudioDevice);
     return api;
 }
-#endif
 
 // One sound on its way to the device. SDL's audio thread pulls the samples
 // through Fill, a device buffer at a time, and the device starts to play a

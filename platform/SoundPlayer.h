@@ -1,5 +1,6 @@
 #pragma once
-// Sound output through SDL2. PlayWaveResource (declared in uJuboUtils.h) plays an
+// Sound output: SDL2 (SoundPlayer.cpp), or on Windows the system's PlaySound
+// (WinSoundPlayer.cpp). PlayWaveResource (declared in uJuboUtils.h) plays an
 // embedded WAV to its end; this class offers it to the game session.
 
 #include "GameInterfaces.h"
