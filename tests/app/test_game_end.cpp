@@ -18,11 +18,11 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QRadioButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
