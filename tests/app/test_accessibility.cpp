@@ -7,6 +7,7 @@
 
 #include "Accessibility.h"
 #include "Application.h"
+#include "PrivateRegistry.h"
 #include "ScoreGrid.h"
 #include "VHDice.h"
 #include "uMain.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <qpa/qplatformaccessibility.h>
@@ -146,12 +146,10 @@ private:
         }
     };
 
-    QTemporaryDir FHome;
+    TPrivateRegistry FRegistry;
 
 private slots:
     void initTestCase() {
-        QVERIFY(FHome.isValid());
-        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
         QAccessible::installUpdateHandler(&Record);
         // Events reach the handler only while accessibility is on, as a screen
         // reader turns it on; the headless platform has no reader to do so.

@@ -14,6 +14,7 @@
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
+#include "PrivateRegistry.h"
 #include "ScoreGrid.h"
 #include "VHDice.h"
 #include "uHighScores.h"
@@ -42,7 +43,7 @@ class TestAdvisorWindow : public QObject {
 
     TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
-    QTemporaryDir FHome;
+    std::unique_ptr<TPrivateRegistry> FRegistry;
     QTemporaryDir FCache; // the real table's cache file, computed once
     EventLog FLog;
     FakePrompter FPrompter{FLog};
@@ -108,14 +109,10 @@ class TestAdvisorWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(FHome.isValid());
-        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        QFile::remove(FHome.path() + QStringLiteral("/Varnholt/Tolmir.reg"));
+        FRegistry = std::make_unique<TPrivateRegistry>();
         FAdvisor = RuleAdvisor();
         FPrompter.informations.clear();
         FPrompter.prompts.clear();
@@ -129,6 +126,7 @@ private slots:
     void cleanup() {
         Close();
         FService.reset();
+        FRegistry.reset();
     }
 
     // The question comes first and once per game; the hint stays through holds,

@@ -35,8 +35,14 @@ class TestCommandLine : public QObject {
         if (process.exitStatus() != QProcess::NormalExit) {
             return {};
         }
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        TRun run{process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                 QString::fromLocal8Bit(process.readAllStandardError())};
+#if defined(Q_OS_WIN)
+        // Text written to a console stream ends its lines with CR LF there.
+        run.Out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        run.Err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+        return run;
     }
 
 private slots:

@@ -7,6 +7,7 @@
 
 #include "Application.h"
 #include "MainSettings.h"
+#include "PrivateRegistry.h"
 #include "ScoreGrid.h"
 #include "VHDice.h"
 #include "VHListView.h"
@@ -18,12 +19,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestGameEnd : public QObject {
@@ -31,17 +30,15 @@ class TestGameEnd : public QObject {
 
     TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
-    QTemporaryDir FHome;
+    std::unique_ptr<TPrivateRegistry> FRegistry;
     EventLog FLog;
     FakeSound FSound{FLog};
     FakeClock FClock;
     std::unique_ptr<TfrmMain> FMain;
     std::unique_ptr<TfrmHighScores> FHighScores;
 
-    QString HivePath() const { return FHome.path() + QStringLiteral("/Varnholt/Tolmir.reg"); }
-    QString HiveText() const {
-        QFile file(HivePath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    QString StoredText() const {
+        return QString::fromStdString(FRegistry->Dump("Software\\Varnholt"));
     }
 
     // The high-score dialog goes before the main window, as at program end.
@@ -67,13 +64,8 @@ class TestGameEnd : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(FHome.isValid());
-        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
-    }
-
     void init() {
-        QFile::remove(HivePath());
+        FRegistry = std::make_unique<TPrivateRegistry>();
         FMain = std::make_unique<TfrmMain>(TfrmMainServices{nullptr, &FSound, &FClock});
         FHighScores = std::make_unique<TfrmHighScores>(FMain.get());
         FMain->SetHighScoresForm(FHighScores.get());
@@ -82,7 +74,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(FMain.get()));
     }
 
-    void cleanup() { EndRun(); }
+    void cleanup() {
+        EndRun();
+        FRegistry.reset();
+    }
 
     void qualifyingGameEndsWithPromptAndSelectedRow() {
         const QString name = QStringLiteral("Zoë \"Q\" Σ");
@@ -116,7 +111,7 @@ private slots:
         QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)), name);
 
-        const QString hive = HiveText();
+        const QString hive = StoredText();
         QVERIFY2(hive.contains("\"ItemCount\"=dword:00000001"), qPrintable(hive));
         QVERIFY(hive.contains("\"ColumnCount\"=dword:00000003"));
         QVERIFY(hive.contains("\"Name0\"=\"Zoë \\\"Q\\\" Σ\""));
@@ -132,7 +127,7 @@ private slots:
         });
         PlayAllSixes();
         QCOMPARE(proposed, QStringLiteral("Ann"));
-        QVERIFY(!QFile::exists(HivePath()));
+        QVERIFY(!FRegistry->StoresAnyValue());
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
                  QStringLiteral("Ann"));
         QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
@@ -146,7 +141,7 @@ private slots:
         });
         FMain->mniBestScores->trigger();
         QCOMPARE(rows, 0);
-        QVERIFY(!QFile::exists(HivePath()));
+        QVERIFY(!FRegistry->StoresAnyValue());
     }
 
     void optionsReachTheGameAtOnceAndTheHiveAtExit() {
@@ -162,7 +157,7 @@ private slots:
         QVERIFY(!FMain->HintFor(1, 5).has_value());
         QCOMPARE(FMain->dice4->DiceStyle(), ds3D);
         EndRun(); // the main window goes and its store writes the settings
-        const QString hive = HiveText();
+        const QString hive = StoredText();
         QVERIFY2(hive.contains("\"ShowScoreHints\"=\"0\""), qPrintable(hive));
         QVERIFY(hive.contains("\"PlayDiceRollSound\"=\"0\""));
         QVERIFY(hive.contains("\"DiceStyle\"=\"3\""));

@@ -6,6 +6,7 @@
 #include "Application.h"
 #include "MainSettings.h"
 #include "ModalHelper.h"
+#include "PrivateRegistry.h"
 #include "QtPrompter.h"
 #include "ScoreGrid.h"
 #include "TColor.h"
@@ -14,7 +15,6 @@
 #include "uMain.h"
 
 #include <QAction>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -22,16 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QString HivePath(const QTemporaryDir& ADir) {
-    return ADir.path() + QStringLiteral("/Varnholt/Tolmir.reg");
-}
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -61,16 +52,15 @@ private:
         QPoint CellCentre(int col, int row) { return QPoint(col * 71 + 35, row * 25 + 12); }
     };
 
-    QTemporaryDir FHome;
+    std::unique_ptr<TPrivateRegistry> FRegistry;
 
 private slots:
     void initTestCase() {
-        QVERIFY(FHome.isValid());
-        qputenv("XDG_CONFIG_HOME", FHome.path().toLocal8Bit());
         QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     }
 
-    void init() { QFile::remove(HivePath(FHome)); }
+    void init() { FRegistry = std::make_unique<TPrivateRegistry>(); }
+    void cleanup() { FRegistry.reset(); }
 
     void layoutAndMenus() {
         Rig rig;
@@ -150,6 +140,7 @@ private slots:
         QCOMPARE(w.dice5->DiceValue(), 5);
         QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
         QCOMPARE(w.lblTotalCount->text(), QStringLiteral("14"));
+        QVERIFY(!rig.log.empty());
         QCOMPARE(rig.log.front(), std::string("sound:DiceRoll"));
 
         // Alt+R clicks the button as a mnemonic does: a moment later.
@@ -360,12 +351,9 @@ private slots:
             QVERIFY(w.close());
             rig.window.reset(); // the store writes the hive as the window goes
         }
-        QFile hive(HivePath(FHome));
-        QVERIFY(hive.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(hive.readAll());
+        const QString text = QString::fromStdString(FRegistry->Dump("Software\\Varnholt"));
         QVERIFY2(text.contains("\"DiceStyle\"=\"3\""), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("\"PipColor\"=\"%1\"").arg(0x123456)));
-        hive.close();
         {
             Rig rig;
             for (TVHDice* die : rig.w().AllDice()) {
@@ -376,13 +364,10 @@ private slots:
     }
 
     void damagedSettingsFallBackToDefaults() {
-        QDir().mkpath(FHome.path() + "/Varnholt");
-        QFile hive(HivePath(FHome));
-        QVERIFY(hive.open(QIODevice::WriteOnly));
-        hive.write("Windows Registry Editor Version 5.00\r\n\r\n"
-                   "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
-                   "\"DiceStyle\"=\"7\"\r\n\"DiceColor\"=\"blue\"\r\n\"HeldColor\"=\"255\"\r\n");
-        hive.close();
+        FRegistry->StoreHive(
+            "Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
+            "\"DiceStyle\"=\"7\"\r\n\"DiceColor\"=\"blue\"\r\n\"HeldColor\"=\"255\"\r\n");
         Rig rig;
         QCOMPARE(rig.w().dice3->DiceStyle(), ds2D);
         QCOMPARE(rig.w().dice3->DiceColor(), TColor(0xFFFFFF));
@@ -396,6 +381,7 @@ private slots:
         rig.prompter.answers = {false};
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
+        QCOMPARE(rig.prompter.questions.size(), std::size_t(1));
         QCOMPARE(rig.prompter.questions.back().text,
                  std::string("You have an ongoing game. Do you want to close the program?"));
         rig.prompter.answers = {true};

@@ -5,6 +5,7 @@
 #include "../ErrorBoxGuard.h"
 #include "../game/SessionFakes.h"
 
+#include "PrivateRegistry.h"
 #include "ScoreGrid.h"
 #include "Startup.h"
 #include "VHDice.h"
@@ -12,6 +13,7 @@
 #include "uMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@ class TestScale : public QObject {
 
 private slots:
     void everythingDoublesOnAScreenAt150Percent() {
+        TPrivateRegistry registry;
         EventLog log;
         FakePrompter prompter(log);
         FakeSound sound(log);
@@ -50,22 +53,32 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    // An offscreen screen reporting 144 dpi, as a desktop set to 150 % does.
+    // An offscreen screen reporting 144 dpi, as a desktop set to 150 % does. The
+    // file is named relative to the current folder, as the colon after a Windows
+    // drive letter would end the platform's argument.
+    const QString previous = QDir::currentPath();
     QTemporaryDir dir;
-    QFile config(dir.filePath(QStringLiteral("screen.json")));
-    if (!dir.isValid() || !config.open(QIODevice::WriteOnly)) {
+    if (!dir.isValid() || !QDir::setCurrent(dir.path())) {
+        return 2;
+    }
+    QFile config(QStringLiteral("screen.json"));
+    if (!config.open(QIODevice::WriteOnly)) {
         return 2;
     }
     config.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560,
                      "height": 1600, "logicalDpi": 144}]})");
     config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screen.json");
 
     PrepareHighDpiScaling();
-    QApplication app(argc, argv);
-    TestScale test;
-    return QTest::qExec(&test, argc, argv);
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        TestScale test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    QDir::setCurrent(previous); // so that the folder can go
+    return result;
 }
 
 #include "test_scale.moc"

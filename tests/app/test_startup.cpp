@@ -4,14 +4,12 @@
 #include "../ErrorBoxGuard.h"
 #include "../game/SessionFakes.h"
 
+#include "PrivateRegistry.h"
 #include "Startup.h"
 #include "VHDice.h"
 #include "uSplash.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,16 +20,11 @@ class TestStartup : public QObject {
 
 private slots:
     void splashAloneThenMainWindowWithStoredLook() {
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-        QDir().mkpath(home.path() + "/Varnholt");
-        QFile hive(home.path() + "/Varnholt/Tolmir.reg");
-        QVERIFY(hive.open(QIODevice::WriteOnly));
-        hive.write("Windows Registry Editor Version 5.00\r\n\r\n"
-                   "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
-                   "\"DiceStyle\"=\"3\"\r\n\"PipColor\"=\"255\"\r\n");
-        hive.close();
+        TPrivateRegistry registry;
+        registry.StoreHive(
+            "Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
+            "\"DiceStyle\"=\"3\"\r\n\"PipColor\"=\"255\"\r\n");
 
         EventLog log;
         FakeSound sound(log);
@@ -73,8 +66,7 @@ private slots:
         QCOMPARE(pipsShown, TColor(255));
 
         // At exit the main window handed the first die's look to the store.
-        QVERIFY(hive.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(hive.readAll());
+        const QString text = QString::fromStdString(registry.Dump("Software\\Varnholt"));
         QVERIFY2(text.contains("\"DiceStyle\"=\"3\""), qPrintable(text));
         QVERIFY(text.contains("\"PipColor\"=\"255\""));
         QVERIFY(text.contains("\"ShowScoreHints\"=\"-1\""));

@@ -3,13 +3,12 @@
 #include "../ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
+#include "PrivateRegistry.h"
 #include "VHListView.h"
 #include "uHighScores.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
 #include <qpa/qplatformaccessibility.h>
@@ -23,13 +22,10 @@ class TestHighScores : public QObject {
     TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 
 private:
-    std::unique_ptr<QTemporaryDir> FConfig;
+    std::unique_ptr<TPrivateRegistry> FRegistry;
 
-    QString HivePath() const { return FConfig->filePath(QStringLiteral("Varnholt/Tolmir.reg")); }
-
-    QString HiveText() const {
-        QFile file(HivePath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    QString StoredText() const {
+        return QString::fromStdString(FRegistry->Dump("Software\\Varnholt"));
     }
 
     // The rows a fresh list reads back from the registry, as "name|score" texts.
@@ -52,14 +48,10 @@ private slots:
     }
 
     // Each test gets an empty registry of its own.
-    void init() {
-        FConfig = std::make_unique<QTemporaryDir>();
-        QVERIFY(FConfig->isValid());
-        qputenv("XDG_CONFIG_HOME", FConfig->path().toLocal8Bit());
-    }
+    void init() { FRegistry = std::make_unique<TPrivateRegistry>(); }
 
     void cleanup() {
-        FConfig.reset();
+        FRegistry.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
@@ -123,7 +115,7 @@ private slots:
         TfrmHighScores form;
         WhenModal([&](QWidget*) { form.btnOk->click(); });
         form.exec();
-        QVERIFY(!QFile::exists(HivePath()));
+        QVERIFY(!FRegistry->StoresAnyValue());
     }
 
     void closingStoresTheTable_data() {
@@ -155,7 +147,7 @@ private slots:
         QVERIFY(escapeKeptItOpen);
         QVERIFY(!form.isVisible());
         QCOMPARE(StoredRows(), (QStringList{QStringLiteral("|230"), QStringLiteral("Ann|150")}));
-        QVERIFY(HiveText().contains(QStringLiteral("\"Name0\"=\"\"")));
+        QVERIFY(StoredText().contains(QStringLiteral("\"Name0\"=\"\"")));
     }
 
     // Another copy of the game stores a high score while the dialog is open:

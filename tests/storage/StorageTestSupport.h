@@ -1,14 +1,11 @@
 #pragma once
-// Every test gets a registry of its own, empty at the start, and a reporter that
-// records the storage errors instead of showing them.
-//  - File hive: a fresh configuration folder (XDG_CONFIG_HOME points into it).
-//  - Windows registry: the current user's root key is redirected, for this
-//    process only, to a fresh key (RegOverridePredefKey); the tests use the real
-//    paths and never touch what the user has stored.
+// Every test gets a registry of its own (PrivateRegistry.h), empty at the start,
+// and a reporter that records the storage errors instead of showing them.
 
 #include "HighScoreTable.h"
 #include "HiveFormat.h"
 #include "MainSettings.h"
+#include "PrivateRegistry.h"
 #include "Registry.h"
 #include "VHRegistry.h"
 
@@ -20,10 +17,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
 
 class TStorageTest : public ::testing::Test {
 protected:
@@ -42,8 +35,12 @@ protected:
     std::optional<TRegValue> StoredValue(const std::string& APath, const std::string& AName) const;
 
 #if !defined(_WIN32)
-    std::filesystem::path HivePath() const;
-    std::string HiveText() const;
+    std::filesystem::path HivePath() const {
+        return FRegistry->HivePath();
+    }
+    std::string HiveText() const {
+        return ReadText(HivePath());
+    }
     void WriteHiveText(const std::string& AText) const;
     // The files of the hive's folder whose names start with APrefix.
     std::vector<std::filesystem::path> FilesStartingWith(const std::string& APrefix) const;
@@ -53,12 +50,7 @@ protected:
     std::vector<std::string> FErrors;
 
 private:
-#if defined(_WIN32)
-    HKEY FRoot = nullptr;
-#else
-    std::string FOldXdg;
-    bool FHadXdg = false;
-#endif
+    std::unique_ptr<TPrivateRegistry> FRegistry;
 };
 
 // The main window's store and the high scores dialog's table as the program sets
@@ -72,21 +64,11 @@ std::unique_ptr<THighScoreTable> MainTable(std::unique_ptr<IRegistry> ARegistry 
 std::unique_ptr<IRegistry> CreateRegistryWithVanishingKeys();
 #endif
 
-// The keys of AHive at APath and below, implicit parents included, sorted by
-// path and their values by name (letter case ignored), in the hive's export
-// syntax; empty when there is no such key. The order of enumeration, which the
-// backends do not share, plays no part.
-std::string CanonicalHiveText(const THive& AHive, const std::string& APath);
-
 // AListed holds the names of AWritten, each once, in the registry's enumeration
 // order: the file hive keeps the order of writing; Wine sorts by name and
 // Windows promises no order, so there only the names are compared.
 ::testing::AssertionResult InEnumerationOrder(const std::vector<std::string>& AListed,
                                               const std::vector<std::string>& AWritten);
-
-#if !defined(_WIN32)
-std::string ReadText(const std::filesystem::path& AFile);
-#endif
 
 // Readable failure messages for registry values.
 inline void PrintTo(const TRegValue& AValue, std::ostream* AOut) {
