@@ -29,6 +29,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kDiceLeft = 15;
@@ -41,12 +43,20 @@ QFont PixelFont(const QString& AFamily, int APixels) {
     return font;
 }
 
+// A label at its place in the layout, in its parent's font unless given one.
+// When that font is wider than the one the layout was made for (a substitute
+// for a Windows font), the label grows to the right to show its whole caption,
+// as an auto-sized label does.
 QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaption,
-                  QRect AGeometry) {
+                  QRect AGeometry, const QFont* AFont = nullptr) {
     auto* label = new QLabel(ACaption, AParent);
     label->setObjectName(AName);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (AFont != nullptr) {
+        label->setFont(*AFont);
+    }
+    AGeometry.setWidth(std::max(AGeometry.width(), label->sizeHint().width()));
     label->setGeometry(AGeometry);
     return label;
 }
@@ -199,16 +209,13 @@ void TfrmMain::BuildControls(QWidget* AClient) {
 
     const QFont tahoma = PixelFont(QStringLiteral("Tahoma"), 13);
     lblTotalCaption = MakeLabel(AClient, QStringLiteral("lblTotalCaption"),
-                                QStringLiteral("Hand Total:"), QRect(66, 162, 108, 19));
+                                QStringLiteral("Hand Total:"), QRect(66, 162, 108, 19), &tahoma);
     lblTotalCount = MakeLabel(AClient, QStringLiteral("lblTotalCount"), QStringLiteral("0"),
-                              QRect(144, 162, 26, 19));
+                              QRect(144, 162, 26, 19), &tahoma);
     lblCoupsCaption = MakeLabel(AClient, QStringLiteral("lblCoupsCaption"),
-                                QStringLiteral("Rolls:"), QRect(170, 162, 36, 19));
+                                QStringLiteral("Rolls:"), QRect(170, 162, 36, 19), &tahoma);
     lblShuffleCount = MakeLabel(AClient, QStringLiteral("lblShuffleCount"), QStringLiteral("0"),
-                                QRect(208, 162, 26, 19));
-    for (QLabel* label : {lblTotalCaption, lblTotalCount, lblCoupsCaption, lblShuffleCount}) {
-        label->setFont(tahoma);
-    }
+                                QRect(208, 162, 26, 19), &tahoma);
 
     // Tab order: the dice frame, the roll button, the grid.
     pnlJuboHand->setFocusPolicy(Qt::NoFocus);

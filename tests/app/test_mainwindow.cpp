@@ -78,8 +78,17 @@ private slots:
             QCOMPARE(w.FKeyLabels[i]->geometry(), QRect(44 + 88 * i, 103, 16, 16));
             QCOMPARE(w.FKeyLabels[i]->text(), QStringLiteral("F%1").arg(i + 1));
         }
-        QCOMPARE(w.lblHold1->geometry(), QRect(36, 12, 28, 16));
-        QCOMPARE(w.lblHold5->geometry(), QRect(388, 12, 28, 16));
+        // Every caption shows whole, whatever font stands in for the layout's.
+        for (QLabel* label : w.findChildren<QLabel*>()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                         label->contentsRect().width(),
+                     qPrintable(label->objectName()));
+        }
+        // The Held labels are 28 pixels wide, or wider where the font needs it.
+        QCOMPARE(w.lblHold1->pos(), QPoint(36, 12));
+        QCOMPARE(w.lblHold5->pos(), QPoint(388, 12));
+        QCOMPARE(w.lblHold5->height(), 16);
+        QCOMPARE(w.lblHold5->width(), std::max(28, w.lblHold5->sizeHint().width()));
         QVERIFY(!w.lblHold3->isVisible());
         QCOMPARE(w.grdScore->geometry(), QRect(258, 156, 136, 351));
         QCOMPARE(w.btnBrasser->geometry(), QRect(68, 207, 146, 45));
