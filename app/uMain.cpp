@@ -47,8 +47,8 @@ QFont PixelFont(const QString& AFamily, int APixels) {
 // When that font is wider than the one the layout was made for (a substitute
 // for a Windows font), the label grows to the right to show its whole caption,
 // as an auto-sized label does.
-QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaption,
-                  QRect AGeometry, const QFont* AFont = nullptr) {
+QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaption, QRect AGeometry,
+                  const QFont* AFont = nullptr) {
     auto* label = new QLabel(ACaption, AParent);
     label->setObjectName(AName);
     label->setTextFormat(Qt::PlainText);
