@@ -9,14 +9,9 @@
 #include <system_error>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
+#include "WindowsApi.h"
+
 #include <fstream>
-#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -15,13 +15,7 @@
 #include <vector>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h> // REG_SZ, REG_DWORD and the other value types
+#include "WindowsApi.h" // REG_SZ, REG_DWORD and the other value types
 #else
 // The value types, with the numbers the registry gives them.
 enum : std::uint32_t {

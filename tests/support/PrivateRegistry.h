@@ -9,18 +9,10 @@
 // Both sides are read and written here without the backend under test. A step
 // that cannot be carried out throws std::runtime_error, which fails the test.
 
+#include "WindowsApi.h"
+
 #include <filesystem>
 #include <string>
-
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#endif
 
 class TPrivateRegistry {
 public:
