@@ -2,13 +2,11 @@
 
 #include "Application.h"
 #include "TolmirError.h"
+#include "UserFolders.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-
-#include "UserFolders.h"
 
 #include <chrono>
 #include <cmath>
@@ -84,7 +82,6 @@ void TAdvisorService::Work(const std::shared_ptr<TWork>& AWork, const QString& A
                                           : AWork->Table.Compute(progress, &AWork->Cancel);
         if (ready && QDir::isAbsolutePath(ACachePath)) {
             // A cache that cannot be written costs only the next start's computation.
-            QDir().mkpath(QFileInfo(ACachePath).absolutePath());
             AWork->Table.Save(QFile::encodeName(ACachePath).toStdString());
         }
         if (ready) {

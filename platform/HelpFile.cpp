@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -97,12 +97,7 @@ THelpFile ParseHelpText(const QString& AText) {
 std::optional<THelpFile> LoadHelpFile(const QString& APath) {
     // A FIFO or a device in place of the file is never waited on: it counts as
     // no file.
-#ifdef Q_OS_WIN
-    const std::filesystem::path path(APath.toStdWString());
-#else
-    const std::filesystem::path path(QFile::encodeName(APath).toStdString());
-#endif
-    const TFileRead read = ReadRegularFile(path, kMaxHelpSize);
+    const TFileRead read = ReadRegularFile(QFileInfo(APath).filesystemFilePath(), kMaxHelpSize);
     if (read.Status != TFileReadStatus::Ok) {
         return std::nullopt;
     }
