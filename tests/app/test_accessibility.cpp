@@ -3,7 +3,7 @@
 // a roll, a hold, a write and an undo, and the keys of a player who cannot see:
 // the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
-#include "../game/SessionFakes.h"
+#include "../support/SessionFakes.h"
 
 #include "Accessibility.h"
 #include "Application.h"

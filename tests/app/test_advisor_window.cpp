@@ -4,10 +4,10 @@
 // game; then the real table service: a damaged cache file, the first hint from
 // the cache on disk, and a game played by its advice.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/AdvisorFakes.h"
-#include "../game/SessionFakes.h"
-#include "ModalHelper.h"
+#include "../support/ErrorBoxGuard.h"
+#include "../support/AdvisorFakes.h"
+#include "../support/SessionFakes.h"
+#include "../support/ModalHelper.h"
 
 #include "Accessibility.h"
 #include "AdviceText.h"

@@ -6,7 +6,7 @@
 //
 // The children are this program again, started with "child <mode>".
 
-#include "ModalHelper.h"
+#include "../support/ModalHelper.h"
 
 #include "Application.h"
 #include "QtPrompter.h"

@@ -1,9 +1,9 @@
 // Whole games in the real window with the real name prompt and high-score
 // dialog, answered as a player would, and what reaches the hive.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
-#include "ModalHelper.h"
+#include "../support/ErrorBoxGuard.h"
+#include "../support/SessionFakes.h"
+#include "../support/ModalHelper.h"
 
 #include "Application.h"
 #include "MainSettings.h"

@@ -1,11 +1,11 @@
 // The main window driven headless: layout, menus and keys, hints, the Held
 // labels, the counters and the settings hand-over through a temporary hive.
 
-#include "../game/SessionFakes.h"
+#include "../support/SessionFakes.h"
 
 #include "Application.h"
 #include "MainSettings.h"
-#include "ModalHelper.h"
+#include "../support/ModalHelper.h"
 #include "PrivateRegistry.h"
 #include "QtPrompter.h"
 #include "ScoreGrid.h"

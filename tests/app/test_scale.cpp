@@ -2,8 +2,8 @@
 // factor to 2, and every window is then exactly twice its layout in physical
 // pixels, with the score hints still inside their cells.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
+#include "../support/ErrorBoxGuard.h"
+#include "../support/SessionFakes.h"
 
 #include "PrivateRegistry.h"
 #include "ScoreGrid.h"

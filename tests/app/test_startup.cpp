@@ -1,8 +1,8 @@
 // The start-up sequence: the splash alone on screen during the wait, the main
 // window afterwards with the stored dice look, and the settings written at exit.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
+#include "../support/ErrorBoxGuard.h"
+#include "../support/SessionFakes.h"
 
 #include "PrivateRegistry.h"
 #include "Startup.h"

@@ -1,6 +1,6 @@
 // The About box: layout, the file date text, closing keys and the maker's notice.
 
-#include "../ErrorBoxGuard.h"
+#include "../support/ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "OpenUrl.h"

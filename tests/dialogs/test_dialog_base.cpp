@@ -1,7 +1,7 @@
 // The dialog base and the name prompt: layout, results, help and the score-hint
 // request on destruction.
 
-#include "../ErrorBoxGuard.h"
+#include "../support/ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "uDialogAncestor.h"

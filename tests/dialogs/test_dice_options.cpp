@@ -1,7 +1,7 @@
 // The game options dialog: what it opens with, how picks change the samples and
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
-#include "../ErrorBoxGuard.h"
+#include "../support/ErrorBoxGuard.h"
 #include "Application.h"
 #include "MainSettings.h"
 #include "ModalHelper.h"

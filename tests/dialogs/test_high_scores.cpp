@@ -1,6 +1,6 @@
 // The high scores dialog: layout, focus, and that every closing stores the table.
 
-#include "../ErrorBoxGuard.h"
+#include "../support/ErrorBoxGuard.h"
 #include "Application.h"
 #include "ModalHelper.h"
 #include "PrivateRegistry.h"

@@ -1,5 +1,5 @@
 #include "AdviceText.h"
-#include "AdvisorFakes.h"
+#include "../support/AdvisorFakes.h"
 #include "GameReview.h"
 #include "ScoreSheet.h"
 

@@ -1,5 +1,5 @@
 #include "GameSession.h"
-#include "SessionFakes.h"
+#include "../support/SessionFakes.h"
 #include "TolmirError.h"
 
 #include <gtest/gtest.h>

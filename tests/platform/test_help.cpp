@@ -1,6 +1,6 @@
 // The help file that ships with the game, its parser and the help window.
 
-#include "../ErrorBoxGuard.h"
+#include "../support/ErrorBoxGuard.h"
 #include "Application.h"
 #include "HelpFile.h"
 #include "HelpViewer.h"

@@ -2,7 +2,7 @@
 // to a file and sleeps for each buffer as long as a sound card would take.
 
 #include "Resources.h"
-#include "RiffChunks.h"
+#include "../support/RiffChunks.h"
 #include "SoundPlayer.h"
 #include "uJuboUtils.h"
 

@@ -8,7 +8,7 @@
 // Each case prints one line "hostile | <case> | <reports> | <outcome>"; these
 // lines are the table of the reliability figures.
 
-#include "../game/SessionFakes.h"
+#include "../support/SessionFakes.h"
 
 #include "Application.h"
 #include "HiveFormat.h"
