@@ -99,7 +99,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     }
     ISoundPlayer* sound = AServices.Sound;
     if (!sound) {
-        FDefaultSound = std::make_unique<TSdlSoundPlayer>();
+        FDefaultSound = std::make_unique<TSoundPlayer>();
         sound = FDefaultSound.get();
     }
     const IClock* clock = AServices.Clock;

@@ -8,7 +8,7 @@
 
 #include "Resources.h"
 #include "RiffChunks.h"
-#include "uJuboUtils.h"
+#include "SoundPlayer.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,6 @@
 #include "SoundPlayer.h"
 
 #include "Resources.h"
-#include "uJuboUtils.h"
 
 #include <SDL.h>
 
@@ -252,6 +251,6 @@ LastSamplePlayed(std::chrono::steady_clock::time_point AFirstHandedOver,
     return std::max(ALastHandedOver + ALastPart, AFirstHandedOver + ALength);
 }
 
-void TSdlSoundPlayer::PlayWaveResource(const std::string& AName) {
+void TSoundPlayer::PlayWaveResource(const std::string& AName) {
     ::PlayWaveResource(AName);
 }

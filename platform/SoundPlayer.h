@@ -1,14 +1,18 @@
 #pragma once
 // Sound output: SDL2 (SoundPlayer.cpp), or on Windows the system's PlaySound
-// (WinSoundPlayer.cpp). PlayWaveResource (declared in uJuboUtils.h) plays an
-// embedded WAV to its end; this class offers it to the game session.
+// (WinSoundPlayer.cpp).
 
 #include "GameInterfaces.h"
 
 #include <chrono>
 #include <string>
 
-class TSdlSoundPlayer : public ISoundPlayer {
+// Plays an embedded WAV resource to its end; a missing resource or no audio
+// device plays nothing and reports nothing.
+void PlayWaveResource(const std::string& AName);
+
+// The game session's sound player: PlayWaveResource on this platform.
+class TSoundPlayer : public ISoundPlayer {
 public:
     void PlayWaveResource(const std::string& AName) override;
 };

@@ -3,8 +3,6 @@
 // sound has played, as the roll expects.
 #include "SoundPlayer.h"
 
-#include "uJuboUtils.h"
-
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -23,6 +21,6 @@ void PlayWaveResource(const std::string& AName) {
                  SND_RESOURCE | SND_SYNC | SND_NODEFAULT);
 }
 
-void TSdlSoundPlayer::PlayWaveResource(const std::string& AName) {
+void TSoundPlayer::PlayWaveResource(const std::string& AName) {
     ::PlayWaveResource(AName);
 }

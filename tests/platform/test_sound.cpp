@@ -1,10 +1,9 @@
 // PlayWaveResource against SDL's disk audio driver, which writes what it plays
 // to a file and sleeps for each buffer as long as a sound card would take.
 
-#include "Resources.h"
 #include "../support/RiffChunks.h"
+#include "Resources.h"
 #include "SoundPlayer.h"
-#include "uJuboUtils.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -77,7 +76,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         if (throughInterface) {
-            TSdlSoundPlayer player;
+            TSoundPlayer player;
             static_cast<ISoundPlayer&>(player).PlayWaveResource(name.toStdString());
         } else {
             PlayWaveResource(name.toStdString());

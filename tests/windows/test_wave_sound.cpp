@@ -4,7 +4,6 @@
 // through PlaySound before it returns.
 
 #include "SoundPlayer.h"
-#include "uJuboUtils.h"
 
 #include <windows.h>
 
@@ -80,7 +79,7 @@ TEST(WaveSound, EverySampleHasPlayedWhenTheCallReturns) {
     if (capture == nullptr) {
         GTEST_SKIP() << "no captured audio device";
     }
-    TSdlSoundPlayer player;
+    TSoundPlayer player;
     for (const TSound& sound : kSounds) {
         SCOPED_TRACE(sound.Name);
         std::remove(capture);
