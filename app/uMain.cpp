@@ -253,40 +253,31 @@ void TfrmMain::BuildMenus() {
                      QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
     jeu->addSeparator()->setObjectName(QStringLiteral("N1"));
 
-    struct GameItem {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        int tag;
-    };
-    const std::array<GameItem, 16> items = {{
-        {"N11", "Hold 1", QKeySequence(Qt::Key_F1), 1},
-        {"N21", "Hold 2", QKeySequence(Qt::Key_F2), 2},
-        {"N31", "Hold 3", QKeySequence(Qt::Key_F3), 3},
-        {"N41", "Hold 4", QKeySequence(Qt::Key_F4), 4},
-        {"N551", "Hold 5", QKeySequence(Qt::Key_F5), 5},
-        {"N12", "1", QKeySequence(Qt::CTRL | Qt::Key_F1), 11},
-        {"N22", "2", QKeySequence(Qt::CTRL | Qt::Key_F2), 12},
-        {"N32", "3", QKeySequence(Qt::CTRL | Qt::Key_F3), 13},
-        {"N42", "4", QKeySequence(Qt::CTRL | Qt::Key_F4), 14},
-        {"N51", "5", QKeySequence(Qt::CTRL | Qt::Key_F5), 15},
-        {"N61", "6", QKeySequence(Qt::CTRL | Qt::Key_F6), 16},
-        {"Straight1", "Straight", QKeySequence(Qt::CTRL | Qt::Key_S), 17},
-        {"Full1", "Full", QKeySequence(Qt::CTRL | Qt::Key_F), 18},
-        {"Haut1", "High", QKeySequence(Qt::CTRL | Qt::Key_H), 19},
-        {"Bas1", "Low", QKeySequence(Qt::CTRL | Qt::Key_L), 20},
-        {"Jubo1", "Jubo", QKeySequence(Qt::CTRL | Qt::Key_J), 21},
-    }};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        QAction* item = jeu->addAction(QString::fromLatin1(items[i].caption));
-        item->setObjectName(QString::fromLatin1(items[i].name));
-        item->setShortcut(items[i].shortcut);
+    // The hold commands, Tags 1..5, then the sheet's write commands, Tags 11..21.
+    std::size_t next = 0;
+    const auto gameItem = [&](const QString& AName, const QString& ACaption,
+                              const QKeySequence& AShortcut, int ATag) {
+        QAction* item = jeu->addAction(ACaption);
+        item->setObjectName(AName);
+        item->setShortcut(AShortcut);
         item->setShortcutContext(Qt::WindowShortcut);
-        item->setData(items[i].tag);
-        const int tag = items[i].tag;
+        item->setData(ATag);
         connect(item, &QAction::triggered, this,
-                [this, tag] { Application::Guarded([this, tag] { mniJeuClick(tag); }); });
-        FGameItems[i] = item;
+                [this, ATag] { Application::Guarded([this, ATag] { mniJeuClick(ATag); }); });
+        FGameItems.at(next++) = item;
+    };
+    const std::array<const char*, 5> holdNames = {"N11", "N21", "N31", "N41", "N551"};
+    for (int die = 1; die <= 5; ++die) {
+        gameItem(QString::fromLatin1(holdNames[static_cast<std::size_t>(die - 1)]),
+                 QStringLiteral("Hold %1").arg(die), QKeySequence(Qt::Key_F1 + die - 1), die);
+    }
+    for (const TSheetLine& line : kSheetLines) {
+        if (line.Writable()) {
+            gameItem(QString::fromLatin1(line.CommandName),
+                     QString::fromLatin1(line.CommandCaption),
+                     QKeySequence(QString::fromLatin1(line.Shortcut), QKeySequence::PortableText),
+                     line.Tag);
+        }
     }
     jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
     mniHint = action(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),

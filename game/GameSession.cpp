@@ -109,8 +109,8 @@ void TGameSession::mniJeuClick(int ATag) {
         IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
         die->SetHeld(!die->Held());
         AnnounceHold(ATag, die->Held());
-    } else if (ATag >= 11 && ATag <= 21) {
-        grdScoreMouseDown(kWriteCommandX, kWriteCommandY[static_cast<std::size_t>(ATag - 11)]);
+    } else if (const TSheetLine* line = LineOfWriteCommand(ATag)) {
+        grdScoreMouseDown(kWriteCommandX, line->CommandY);
     }
 }
 

@@ -88,12 +88,6 @@ public:
     // This game's rolls and writes, for the review at its end.
     const TGameRecord& Record() const { return FRecord; }
 
-    // Fixed points inside column 1 through which the write commands reach the
-    // grid, for Tags 11 to 21.
-    static constexpr int kWriteCommandX = 91;
-    static constexpr std::array<int, 11> kWriteCommandY = {14,  42,  62,  86,  110, 136,
-                                                           211, 236, 260, 285, 310};
-
 private:
     void UpdateTotals();
     void StartTurn();
