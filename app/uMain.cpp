@@ -5,6 +5,7 @@
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
 #include "Application.h"
+#include "DiceLook.h"
 #include "KeyboardAccess.h"
 #include "MainSettings.h"
 #include "OpenUrl.h"
@@ -313,18 +314,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender) {
-    const int stored = SettingInteger(ASender, Setting::DiceStyle);
-    // Only 2 and 3 name a style; anything else from a damaged store paints flat dice.
-    const TDiceStyle style = (stored == 3) ? ds3D : ds2D;
-    const auto color = [&](const char* AName) {
-        return static_cast<TColor>(SettingInteger(ASender, AName));
-    };
-    for (TVHDice* die : AllDice()) {
-        die->SetDiceStyle(style);
-        die->SetDiceColor(color(Setting::DiceColor));
-        die->SetHeldColor(color(Setting::HeldColor));
-        die->SetPipColor(color(Setting::PipColor));
-    }
+    LoadDiceLook(ASender, AllDice());
 }
 
 std::vector<TVHDice*> TfrmMain::AllDice() const {
@@ -377,13 +367,7 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    SetSetting(*VHRegistry1, Setting::DiceStyle,
-               TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
-    SetSetting(*VHRegistry1, Setting::DiceColor,
-               TSettingValue(static_cast<int>(dice1->DiceColor())));
-    SetSetting(*VHRegistry1, Setting::HeldColor,
-               TSettingValue(static_cast<int>(dice1->HeldColor())));
-    SetSetting(*VHRegistry1, Setting::PipColor, TSettingValue(static_cast<int>(dice1->PipColor())));
+    SaveDiceLook(*VHRegistry1, *dice1);
 }
 
 void TfrmMain::btnBrasserClick() {

@@ -1,6 +1,7 @@
 #include "uDiceOptions.h"
 
 #include "Application.h"
+#include "DiceLook.h"
 #include "MainSettings.h"
 #include "VHColorButton.h"
 #include "VHDice.h"
@@ -292,6 +293,5 @@ void TfrmDiceOptions::btnOkClick() {
             dice->SetDiceStyle(ds3D);
         }
     }
-    // The style is stored as its ordinal plus 2.
-    SetSetting(FSettings, Setting::DiceStyle, twoD ? 2 : 3);
+    StoreDiceStyle(FSettings, twoD ? ds2D : ds3D);
 }
