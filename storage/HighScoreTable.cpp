@@ -4,6 +4,7 @@
 #include "RegistryKeyPath.h"
 #include "SettingValue.h"
 #include "StorageErrors.h"
+#include "TextNumbers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,10 +14,6 @@ namespace {
 
 constexpr const char* kItemCount = "ItemCount";
 constexpr const char* kColumnCount = "ColumnCount";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 const std::string& ScoreText(const TListRow& ARow) {
     static const std::string FNone;

@@ -1,5 +1,7 @@
 #include "HiveFormat.h"
 
+#include "TextNumbers.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -8,10 +10,6 @@ namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
