@@ -3,6 +3,7 @@
 // a roll, a hold, a write and an undo, and the keys of a player who cannot see:
 // the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
+#include "../support/ErrorBoxGuard.h"
 #include "../support/SessionFakes.h"
 
 #include "Accessibility.h"
@@ -90,19 +91,15 @@ private:
         FakePrompter prompter{log};
         WatchedSound sound;
         FakeClock clock;
-        std::vector<std::string> errors;
+        TErrorBoxGuard errors{TErrorBoxGuard::Record};
         TfrmMain w{TfrmMainServices{&prompter, &sound, &clock}};
 
         Rig() {
-            Application::SetExceptionHandler([this](const std::exception_ptr& e) {
-                errors.push_back(Application::ExceptionText(e));
-            });
             w.show();
             w.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             GEvents.clear();
         }
-        ~Rig() { Application::SetExceptionHandler({}); }
         TAnnouncer* Announcer() { return w.findChild<TAnnouncer*>(QStringLiteral("announcer")); }
         bool IsVoice(QObject* AObject) {
             return AObject != nullptr && AObject->parent() == Announcer();
@@ -239,7 +236,7 @@ private slots:
         rig.Announced();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
-        QVERIFY(rig.errors.empty());
+        QVERIFY(rig.errors.Texts().empty());
     }
 
     // Announcements wait for the fanfare, which blocks the window, and those of
@@ -309,9 +306,10 @@ private slots:
         TfrmMain& w = rig.w;
         TScoreGrid* sheet = w.grdScore;
         QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, QPoint(91, 62));
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(!sheet->hasFocus()); // a click never focuses it
-        rig.errors.clear();
+        rig.errors.Clear();
 
         w.btnBrasser->click(); // 3 2 3 1 5
         w.btnBrasser->setFocus();
@@ -344,7 +342,8 @@ private slots:
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3: 6 written. Total 6")});
         QVERIFY(sheet->hasFocus());
         QTest::keyClick(sheet, Qt::Key_Space); // before the roll: refused as a click is
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         w.btnBrasser->click();
         rig.Announced();
         QTest::keyClick(sheet, Qt::Key_Enter);
@@ -394,7 +393,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QCOMPARE(w.Session().RollCount(), 1);
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QVERIFY(rig.errors.empty());
+        QVERIFY(rig.errors.Texts().empty());
         QCOMPARE(w.grdScore->Cell(kScoreCol, 2), std::string("6"));
     }
 
@@ -403,7 +402,8 @@ private slots:
         QAccessibleActionInterface* die = Iface(rig.w.dice4)->actionInterface();
         QVERIFY(die->actionNames().contains(QAccessibleActionInterface::pressAction()));
         die->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(!rig.w.dice4->Held());
         rig.w.btnBrasser->click();
         rig.Announced();

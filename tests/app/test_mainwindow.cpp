@@ -1,11 +1,12 @@
 // The main window driven headless: layout, menus and keys, hints, the Held
 // labels, the counters and the settings hand-over through a temporary hive.
 
+#include "../support/ErrorBoxGuard.h"
 #include "../support/SessionFakes.h"
 
+#include "../support/ModalHelper.h"
 #include "Application.h"
 #include "MainSettings.h"
-#include "../support/ModalHelper.h"
 #include "PrivateRegistry.h"
 #include "QtPrompter.h"
 #include "ScoreGrid.h"
@@ -34,19 +35,15 @@ private:
         FakePrompter prompter{log};
         FakeSound sound{log};
         FakeClock clock;
-        std::vector<std::string> errors;
+        TErrorBoxGuard errors{TErrorBoxGuard::Record};
         std::unique_ptr<TfrmMain> window;
 
         Rig() {
-            Application::SetExceptionHandler([this](const std::exception_ptr& e) {
-                errors.push_back(Application::ExceptionText(e));
-            });
             window = std::make_unique<TfrmMain>(TfrmMainServices{&prompter, &sound, &clock});
             window->show();
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
         }
-        ~Rig() { Application::SetExceptionHandler({}); }
         TfrmMain& w() { return *window; }
         std::string Score(int row) { return w().grdScore->Cell(1, row); }
         QPoint CellCentre(int col, int row) { return QPoint(col * 71 + 35, row * 25 + 12); }
@@ -158,7 +155,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(w.lblShuffleCount->text(), QStringLiteral("3"));
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(rig.errors,
+        QTRY_COMPARE(rig.errors.Texts(),
                      std::vector<std::string>{"You can't shuffle more than three times!"});
     }
 
@@ -216,11 +213,11 @@ private slots:
         // Before the first roll a hold is refused by key, menu and mouse alike.
         const std::string refusal = "You have to shuffle at least once!";
         const auto refusedBeforeTheRoll = [&] {
-            rig.errors.clear();
+            rig.errors.Clear();
             QTest::keyClick(&w, Qt::Key_F1);
             w.FGameItems[4]->trigger(); // Game, Hold 5
             QTest::mouseClick(w.dice2, Qt::LeftButton);
-            QCOMPARE(rig.errors, std::vector<std::string>(3, refusal));
+            QCOMPARE(rig.errors.Texts(), std::vector<std::string>(3, refusal));
             for (TVHDice* die : w.AllDice()) {
                 QVERIFY(!die->Held());
             }
@@ -228,7 +225,7 @@ private slots:
             QVERIFY(!w.lblHold5->isVisible());
         };
         refusedBeforeTheRoll();
-        rig.errors.clear();
+        rig.errors.Clear();
 
         QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // 3 2 3 1 5
         QTest::keyClick(&w, Qt::Key_F1);
@@ -247,7 +244,7 @@ private slots:
 
         w.FGameItems[4]->trigger();
         QVERIFY(!w.lblHold5->isVisible());
-        QVERIFY(rig.errors.empty());
+        QVERIFY(rig.errors.Texts().empty());
 
         // A write starts a new turn: every label goes with the held flags.
         QTest::keyClick(&w, Qt::Key_F1, Qt::ControlModifier);
@@ -259,7 +256,8 @@ private slots:
         Rig rig;
         TfrmMain& w = rig.w();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(rig.Score(2).empty());
 
         QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // 1 2 3 3 5
@@ -286,7 +284,7 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(rig.Score(8).empty());
         QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
-        QCOMPARE(rig.errors.size(), std::size_t(1));
+        QCOMPARE(rig.errors.Texts().size(), std::size_t(1));
     }
 
     void hintsForTheHandTwoToSix() {

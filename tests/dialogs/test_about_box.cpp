@@ -1,8 +1,8 @@
 // The About box: layout, the file date text, closing keys and the maker's notice.
 
 #include "../support/ErrorBoxGuard.h"
+#include "../support/ModalHelper.h"
 #include "Application.h"
-#include "ModalHelper.h"
 #include "OpenUrl.h"
 #include "uAboutBox.h"
 
@@ -92,7 +92,7 @@ private slots:
         Application::SetScoreHintsHandler([&hints] { ++hints; });
         {
             TfrmAboutBox box;
-            WhenModal([key](QWidget* AModal) { QTest::keyClick(KeyTarget(AModal), key); });
+            AnswerNextModal([key](QWidget* AModal) { QTest::keyClick(KeyTarget(AModal), key); });
             box.exec();
             QCOMPARE(int(box.ModalResult()), result);
         }
@@ -106,7 +106,7 @@ private slots:
         QDesktopServices::setUrlHandler(home.scheme(), &recorder, "open");
         TfrmAboutBox box;
         bool stayedOpen = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             QTest::mouseClick(box.lblMakerNotice, Qt::LeftButton);
             // A double click as widgets receive it opens the page once: its
             // second press arrives as a double-click event and is no click.

@@ -2,9 +2,9 @@
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
 #include "../support/ErrorBoxGuard.h"
+#include "../support/ModalHelper.h"
 #include "Application.h"
 #include "MainSettings.h"
-#include "ModalHelper.h"
 #include "VHColorButton.h"
 #include "VHDice.h"
 #include "VHRegistry.h"
@@ -263,7 +263,7 @@ private slots:
         MainSide main(ds3D);
         PickerStandIn picker;
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget*) {
+        AnswerNextModal([&](QWidget*) {
             form->rbDiceStyle2D->click();
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen), TColorToQColor(kBlue),
                               TColorToQColor(kBlue)};
@@ -297,7 +297,7 @@ private slots:
         MainSide main(ds2D);
         PickerStandIn picker;
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget*) {
+        AnswerNextModal([&](QWidget*) {
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
             Click(form->btnDiceColor);
             Click(form->btnPipColor);
@@ -330,7 +330,7 @@ private slots:
         int hints = 0;
         Application::SetScoreHintsHandler([&hints] { ++hints; });
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
             Click(form->btnDiceColor);
             Click(form->btnScoreHintColor);
@@ -364,7 +364,7 @@ private slots:
     void systemPickerHasHelp() {
         QWidget owner;
         bool hadHelp = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             auto* buttons = AModal->findChild<QDialogButtonBox*>();
             QPushButton* help =
                 buttons != nullptr ? buttons->button(QDialogButtonBox::Help) : nullptr;

@@ -8,6 +8,7 @@
 // Each case prints one line "hostile | <case> | <reports> | <outcome>"; these
 // lines are the table of the reliability figures.
 
+#include "../support/ErrorBoxGuard.h"
 #include "../support/SessionFakes.h"
 
 #include "Application.h"
@@ -352,12 +353,9 @@ private slots:
         const std::map<QString, QString> outside = Listing(home.path(), folder);
 
         QStringList reports;
-        std::vector<std::string> exceptions;
         SetStorageErrorReporter(
             [&](const std::string& AMessage) { reports << QString::fromStdString(AMessage); });
-        Application::SetExceptionHandler([&](const std::exception_ptr& AError) {
-            exceptions.push_back(Application::ExceptionText(AError));
-        });
+        const TErrorBoxGuard exceptions(TErrorBoxGuard::Record);
 
         EventLog log;
         FakePrompter prompter(log);
@@ -406,10 +404,10 @@ private slots:
             window.reset(); // the settings are written as the window goes
         }
         SetStorageErrorReporter(nullptr);
-        Application::SetExceptionHandler({});
         c.Undo(hive);
+        const std::vector<std::string>& texts = exceptions.Texts();
 
-        QVERIFY2(exceptions.empty(), exceptions.empty() ? "" : exceptions.front().c_str());
+        QVERIFY2(texts.empty(), texts.empty() ? "" : texts.front().c_str());
         // The game reached its end: the name was asked for and the new score
         // listed in the dialog.
         QCOMPARE(prompter.prompts.size(), std::size_t(1));

@@ -1,7 +1,7 @@
 #pragma once
-// A window test that reaches the application's default error handler fails at
-// once instead of waiting on a modal error box: while a guard lives, the
-// handler records the text and marks the running test as failed.
+// A window test that reaches the application's default error handler never
+// waits on a modal error box: while a guard lives, the handler records the text
+// and, unless the test expects refusals (Record), marks the running test as failed.
 
 #include "Application.h"
 
@@ -12,11 +12,15 @@
 
 class TErrorBoxGuard {
 public:
-    TErrorBoxGuard() {
-        Application::SetExceptionHandler([this](const std::exception_ptr& AError) {
+    enum TMode { Fail, Record };
+
+    explicit TErrorBoxGuard(TMode AMode = Fail) {
+        Application::SetExceptionHandler([this, AMode](const std::exception_ptr& AError) {
             FTexts.push_back(Application::ExceptionText(AError));
-            const std::string failure = "an error box would show: " + FTexts.back();
-            QTest::qFail(failure.c_str(), __FILE__, __LINE__);
+            if (AMode == Fail) {
+                const std::string failure = "an error box would show: " + FTexts.back();
+                QTest::qFail(failure.c_str(), __FILE__, __LINE__);
+            }
         });
     }
     ~TErrorBoxGuard() { Application::SetExceptionHandler({}); }
@@ -25,6 +29,7 @@ public:
 
     // Every text the handler was given.
     const std::vector<std::string>& Texts() const { return FTexts; }
+    void Clear() { FTexts.clear(); }
 
 private:
     std::vector<std::string> FTexts;
