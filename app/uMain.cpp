@@ -74,13 +74,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
     // The settings store exists with its defaults while the form is built.
-    VHRegistry1 = std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
-    VHRegistry1->SetRegKeyCompany("Varnholt");
-    VHRegistry1->SetRegKeyAppName("Tolmir");
-    AddMainSettings(*VHRegistry1);
-    VHRegistry1->OnReadItemsFromRegistry = [this](TVHRegistry& s) {
-        VHRegistry1ReadItemsFromRegistry(s);
-    };
+    CreateSettings();
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -93,6 +87,35 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     ClickAtOnceOnMnemonic(btnBrasser);
     setFixedSize(kOuterWidth - 2 * kFrameBorder, kOuterHeight - 2 * kFrameBorder - kCaptionHeight);
 
+    CreateSession(AServices, announcer);
+
+    // The advisor's table is only loaded or computed when a hint or review asks for it.
+    IAdvisorSource* advisor = AServices.Advisor;
+    if (!advisor) {
+        FDefaultAdvisor = std::make_unique<TAdvisorService>();
+        advisor = FDefaultAdvisor.get();
+    }
+    pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
+                                   {dice1, dice2, dice3, dice4, dice5}, announcer);
+
+    // The form is built: the store loads the registry and hands the look to the dice.
+    VHRegistry1->Loaded();
+    FormCreate();
+    Application::SetScoreHintsHandler([this] { DrawScoreHints(); });
+}
+
+void TfrmMain::CreateSettings() {
+    VHRegistry1 = std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
+    VHRegistry1->SetRegKeyCompany("Varnholt");
+    VHRegistry1->SetRegKeyAppName("Tolmir");
+    AddMainSettings(*VHRegistry1);
+    VHRegistry1->OnReadItemsFromRegistry = [this](TVHRegistry& s) {
+        VHRegistry1ReadItemsFromRegistry(s);
+    };
+}
+
+// The session with the window's parts and the services given, or the real ones.
+void TfrmMain::CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer) {
     IPrompter* prompter = AServices.Prompter;
     if (!prompter) {
         FDefaultPrompter = std::make_unique<TQtPrompter>(this);
@@ -119,22 +142,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     parts.Settings = FSessionSettings.get();
     parts.HighScores = FHighScoreEntry.get();
     parts.Clock = clock;
-    parts.Announcer = announcer;
+    parts.Announcer = AAnnouncer;
     FSession = std::make_unique<TGameSession>(parts);
-
-    // The advisor's table is only loaded or computed when a hint or review asks for it.
-    IAdvisorSource* advisor = AServices.Advisor;
-    if (!advisor) {
-        FDefaultAdvisor = std::make_unique<TAdvisorService>();
-        advisor = FDefaultAdvisor.get();
-    }
-    pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
-                                   {dice1, dice2, dice3, dice4, dice5}, announcer);
-
-    // The form is built: the store loads the registry and hands the look to the dice.
-    VHRegistry1->Loaded();
-    FormCreate();
-    Application::SetScoreHintsHandler([this] { DrawScoreHints(); });
 }
 
 TfrmMain::~TfrmMain() {
@@ -146,11 +155,24 @@ TfrmMain::~TfrmMain() {
     delete pnlAdvisor;
 }
 
-void TfrmMain::BuildControls(QWidget* AClient) {
-    pnlJuboHand = new QGroupBox(AClient);
-    pnlJuboHand->setObjectName(QStringLiteral("pnlJuboHand"));
-    pnlJuboHand->setGeometry(21, 16, 452, 122);
+void TfrmMain::BuildScoreGrid(QWidget* AClient) {
+    grdScore = new TScoreGrid(AClient);
+    grdScore->setObjectName(QStringLiteral("grdScore"));
+    grdScore->setGeometry(258, 156, 136, 351);
+    QFont hintFont = PixelFont(QStringLiteral("Comic Sans MS"), 16);
+    hintFont.setItalic(true);
+    grdScore->HintFont = hintFont;
+    grdScore->HintColor = [this] {
+        return TColorToQColor(
+            static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
+    };
+    grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
+    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
+    grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
+}
 
+// The five dice in their frame, each with its key label and its Held label.
+void TfrmMain::BuildDice() {
     std::array<TVHDice*, 5> dice{};
     std::array<QLabel*, 5> held{};
     for (int i = 0; i < 5; ++i) {
@@ -184,6 +206,14 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     lblHold3 = held[2];
     lblHold4 = held[3];
     lblHold5 = held[4];
+}
+
+void TfrmMain::BuildControls(QWidget* AClient) {
+    pnlJuboHand = new QGroupBox(AClient);
+    pnlJuboHand->setObjectName(QStringLiteral("pnlJuboHand"));
+    pnlJuboHand->setGeometry(21, 16, 452, 122);
+
+    BuildDice();
 
     btnBrasser = new QPushButton(QStringLiteral("&Roll Dice"), AClient);
     btnBrasser->setObjectName(QStringLiteral("btnBrasser"));
@@ -194,19 +224,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     connect(btnBrasser, &QPushButton::clicked, this,
             [this] { Application::Guarded([this] { btnBrasserClick(); }); });
 
-    grdScore = new TScoreGrid(AClient);
-    grdScore->setObjectName(QStringLiteral("grdScore"));
-    grdScore->setGeometry(258, 156, 136, 351);
-    QFont hintFont = PixelFont(QStringLiteral("Comic Sans MS"), 16);
-    hintFont.setItalic(true);
-    grdScore->HintFont = hintFont;
-    grdScore->HintColor = [this] {
-        return TColorToQColor(
-            static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
-    };
-    grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
-    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
-    grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
+    BuildScoreGrid(AClient);
 
     const QFont tahoma = PixelFont(QStringLiteral("Tahoma"), 13);
     lblTotalCaption = MakeLabel(AClient, QStringLiteral("lblTotalCaption"),
@@ -223,38 +241,59 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     setTabOrder(btnBrasser, grdScore);
 }
 
-void TfrmMain::BuildMenus() {
-    auto action = [this](QMenu* AMenu, const QString& AName, const QString& ACaption,
-                         const QKeySequence& AShortcut, auto AHandler) {
-        QAction* item = AMenu->addAction(ACaption);
-        item->setObjectName(AName);
-        item->setShortcut(AShortcut);
-        // Menu shortcuts win over everything else in the window, F1 included.
-        item->setShortcutContext(Qt::WindowShortcut);
-        connect(item, &QAction::triggered, this, [this, AHandler] {
-            Application::Guarded([this, AHandler] { (this->*AHandler)(); });
-        });
-        return item;
-    };
+QAction* TfrmMain::AddMenuItem(QMenu* AMenu, const QString& AName, const QString& ACaption,
+                               const QKeySequence& AShortcut, void (TfrmMain::*AHandler)()) {
+    QAction* item = AMenu->addAction(ACaption);
+    item->setObjectName(AName);
+    item->setShortcut(AShortcut);
+    // Menu shortcuts win over everything else in the window, F1 included.
+    item->setShortcutContext(Qt::WindowShortcut);
+    connect(item, &QAction::triggered, this,
+            [this, AHandler] { Application::Guarded([this, AHandler] { (this->*AHandler)(); }); });
+    return item;
+}
 
+void TfrmMain::BuildMenus() {
+    BuildFileMenu();
+    BuildGameMenu();
+    BuildOptionsMenu();
+    BuildHelpMenu();
+}
+
+void TfrmMain::BuildFileMenu() {
     mniFichier = menuBar()->addMenu(QStringLiteral("File"));
     mniFichier->setObjectName(QStringLiteral("mniFichier"));
     mniNouvellePartie =
-        action(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
-               QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
+        AddMenuItem(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
     mniBestScores =
-        action(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
-               QKeySequence(), &TfrmMain::mniBestScoresClick);
-    mniQuitter = action(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
-                        QKeySequence(), &TfrmMain::mniQuitterClick);
+        AddMenuItem(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
+                    QKeySequence(), &TfrmMain::mniBestScoresClick);
+    mniQuitter = AddMenuItem(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
+                             QKeySequence(), &TfrmMain::mniQuitterClick);
+}
 
+void TfrmMain::BuildGameMenu() {
     jeu = menuBar()->addMenu(QStringLiteral("Game"));
     jeu->setObjectName(QStringLiteral("jeu"));
-    mniUndo = action(jeu, QStringLiteral("mniUndo"), QStringLiteral("Undo"),
-                     QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
+    mniUndo = AddMenuItem(jeu, QStringLiteral("mniUndo"), QStringLiteral("Undo"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
     jeu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    BuildTaggedGameItems();
+    jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    mniHint = AddMenuItem(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
+                          QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
+    mniReviewGame = AddMenuItem(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
+                                QKeySequence(), &TfrmMain::mniReviewGameClick);
+    for (QAction* item : {mniHint, mniReviewGame}) {
+        item->setProperty("helpContext", kAdvisorHelpTopic);
+    }
+    connect(jeu, &QMenu::aboutToShow, this,
+            [this] { mniReviewGame->setEnabled(FSession->GameOver()); });
+}
 
-    // The hold commands, Tags 1..5, then the sheet's write commands, Tags 11..21.
+// The hold commands, Tags 1..5, then the sheet's write commands, Tags 11..21.
+void TfrmMain::BuildTaggedGameItems() {
     std::size_t next = 0;
     const auto gameItem = [&](const QString& AName, const QString& ACaption,
                               const QKeySequence& AShortcut, int ATag) {
@@ -280,32 +319,26 @@ void TfrmMain::BuildMenus() {
                      line.Tag);
         }
     }
-    jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    mniHint = action(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
-                     QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
-    mniReviewGame = action(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
-                           QKeySequence(), &TfrmMain::mniReviewGameClick);
-    for (QAction* item : {mniHint, mniReviewGame}) {
-        item->setProperty("helpContext", kAdvisorHelpTopic);
-    }
-    connect(jeu, &QMenu::aboutToShow, this,
-            [this] { mniReviewGame->setEnabled(FSession->GameOver()); });
+}
 
+void TfrmMain::BuildOptionsMenu() {
     mniOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mniOptions->setObjectName(QStringLiteral("mniOptions"));
     mniGameOptions =
-        action(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
-               QKeySequence(), &TfrmMain::mniGameOptionsClick);
+        AddMenuItem(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
+                    QKeySequence(), &TfrmMain::mniGameOptionsClick);
+}
 
+void TfrmMain::BuildHelpMenu() {
     mniAide = menuBar()->addMenu(QStringLiteral("Help"));
     mniAide->setObjectName(QStringLiteral("mniAide"));
-    mniHelp = action(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"), QKeySequence(),
-                     &TfrmMain::mniHelpClick);
-    Varnholtontheweb1 =
-        action(mniAide, QStringLiteral("Varnholtontheweb1"), QStringLiteral("Varnholt Home Page"),
-               QKeySequence(), &TfrmMain::Varnholtontheweb1Click);
-    mniAPropos = action(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
-                        QKeySequence(), &TfrmMain::mniAProposClick);
+    mniHelp = AddMenuItem(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"),
+                          QKeySequence(), &TfrmMain::mniHelpClick);
+    Varnholtontheweb1 = AddMenuItem(mniAide, QStringLiteral("Varnholtontheweb1"),
+                                    QStringLiteral("Varnholt Home Page"), QKeySequence(),
+                                    &TfrmMain::Varnholtontheweb1Click);
+    mniAPropos = AddMenuItem(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
+                             QKeySequence(), &TfrmMain::mniAProposClick);
 }
 
 void TfrmMain::FormCreate() {

@@ -13,10 +13,12 @@
 class IAdvisorSource;
 class QAction;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QPushButton;
 class TAdvisorPanel;
+class TAnnouncer;
 class TScoreGrid;
 class TVHCustomDice;
 class TVHDice;
@@ -107,8 +109,19 @@ protected:
     void showEvent(QShowEvent* AEvent) override;
 
 private:
+    void CreateSettings();
+    void CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer);
     void BuildControls(QWidget* AClient);
+    void BuildDice();
+    void BuildScoreGrid(QWidget* AClient);
     void BuildMenus();
+    QAction* AddMenuItem(QMenu* AMenu, const QString& AName, const QString& ACaption,
+                         const QKeySequence& AShortcut, void (TfrmMain::*AHandler)());
+    void BuildFileMenu();
+    void BuildGameMenu();
+    void BuildTaggedGameItems();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
     void FormCreate();
     void FormActivate();
     bool FormCloseQuery();

@@ -72,6 +72,9 @@ protected:
     void btnOkClick() override;
 
 private:
+    void BuildDicePage();
+    void BuildGridPage();
+    void BuildSoundPage();
     void FormCreate();
     void btnColorClick(TVHColorButton* Sender);
     void btnScoreHintColorClick(TVHColorButton* Sender);
