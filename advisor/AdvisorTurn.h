@@ -3,8 +3,8 @@
 // of every reachable state in the value table, the line scores of every hand
 // (taken once from ScoreOfLine), and the exact solution of one turn.
 
-#include "AdvisorDice.h"
-#include "ScoreSheet.h"
+#include "advisor/AdvisorDice.h"
+#include "game/ScoreSheet.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "AdvisorWorker.h"
+#include "advisor/AdvisorWorker.h"
 
-#include "TolmirError.h"
+#include "game/TolmirError.h"
 
 #include <chrono>
 #include <cmath>

@@ -5,7 +5,7 @@
 // cache file is computed again and replaced. The window's side (platform/
 // AdvisorService.h) passes the notices on to its own thread.
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,6 +1,6 @@
-#include "QtPrompter.h"
+#include "app/QtPrompter.h"
 
-#include "uInputQuery.h"
+#include "dialogs/uInputQuery.h"
 
 #include <QMessageBox>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #pragma once
 // Questions as information boxes with Yes and No, and the name prompt.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 class QWidget;
 

@@ -2,8 +2,8 @@
 // The main window: five dice, the roll button, the two counters and the score
 // sheet, with the menus and shortcuts that drive the game session.
 
-#include "GameSession.h"
-#include "Random.h"
+#include "game/GameSession.h"
+#include "game/Random.h"
 
 #include <QMainWindow>
 

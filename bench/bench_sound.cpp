@@ -4,11 +4,11 @@
 // of a sound card, into a file of its own. Budget: the sound's length, one
 // device buffer (512 frames at the sound's rate) and 10 ms.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "Resources.h"
-#include "RiffChunks.h"
-#include "SoundPlayer.h"
+#include "platform/Resources.h"
+#include "platform/SoundPlayer.h"
+#include "tests/support/RiffChunks.h"
 
 #include <QFile>
 #include <QTemporaryDir>

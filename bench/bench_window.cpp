@@ -3,12 +3,12 @@
 // a prompter that answers Yes and a clock that moves on one second per read,
 // so that every roll draws new dice as a player's rolls do.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "GameSession.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "game/GameSession.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
-#include "DiceLook.h"
+#include "controls/DiceLook.h"
 
-#include "MainSettings.h"
+#include "storage/MainSettings.h"
 
 namespace {
 

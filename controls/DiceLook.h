@@ -2,8 +2,8 @@
 // The look of the dice as the settings keep it: the style, stored as its
 // ordinal plus 2 (2 flat, 3 pictures), and the dice's three colours.
 
-#include "VHDice.h"
-#include "VHRegistry.h"
+#include "controls/VHDice.h"
+#include "storage/VHRegistry.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "VHDice.h"
+#include "controls/VHDice.h"
 
-#include "Application.h"
-#include "DieFaces.h"
-#include "Random.h"
-#include "Resources.h"
-#include "VHDiceAccessible.h"
+#include "controls/VHDiceAccessible.h"
+#include "game/DieFaces.h"
+#include "game/Random.h"
+#include "platform/Application.h"
+#include "platform/Resources.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "uDialogAncestor.h"
+#include "dialogs/uDialogAncestor.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,10 +1,10 @@
-#include "uDiceOptions.h"
+#include "dialogs/uDiceOptions.h"
 
-#include "Application.h"
-#include "DiceLook.h"
-#include "MainSettings.h"
-#include "VHColorButton.h"
-#include "VHDice.h"
+#include "controls/DiceLook.h"
+#include "controls/VHColorButton.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,7 +9,7 @@
 #include <system_error>
 
 #if defined(_WIN32)
-#include "WindowsApi.h"
+#include "files/WindowsApi.h"
 
 #include <fstream>
 #else

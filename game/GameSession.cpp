@@ -1,9 +1,9 @@
-#include "GameSession.h"
+#include "game/GameSession.h"
 
-#include "HighScoreRules.h"
-#include "ScoreSheet.h"
-#include "TextNumbers.h"
-#include "TolmirError.h"
+#include "game/HighScoreRules.h"
+#include "game/ScoreSheet.h"
+#include "game/TextNumbers.h"
+#include "game/TolmirError.h"
 
 #include <algorithm>
 

@@ -5,11 +5,11 @@
 // reaches the dice, the sheet, the questions, the sound and the high-score table
 // only through the interfaces of GameInterfaces.h.
 
-#include "GameInterfaces.h"
-#include "GameRecord.h"
-#include "Random.h"
-#include "TurnPosition.h"
-#include "uJuboUtils.h"
+#include "game/GameInterfaces.h"
+#include "game/GameRecord.h"
+#include "game/Random.h"
+#include "game/TurnPosition.h"
+#include "game/uJuboUtils.h"
 
 #include <array>
 #include <string>

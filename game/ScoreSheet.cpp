@@ -1,6 +1,6 @@
-#include "ScoreSheet.h"
+#include "game/ScoreSheet.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // each written line is scored and the command that writes it. The session, the
 // advisor, the menu and the grid's labels all read the one table kSheetLines.
 
-#include "uJuboUtils.h"
+#include "game/uJuboUtils.h"
 
 #include <array>
 #include <string>

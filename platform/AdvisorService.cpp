@@ -1,7 +1,7 @@
-#include "AdvisorService.h"
+#include "platform/AdvisorService.h"
 
-#include "Application.h"
-#include "UserFolders.h"
+#include "files/UserFolders.h"
+#include "platform/Application.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -3,8 +3,8 @@
 // the cache file under the user's cache folder, its notices passed on to the
 // window's thread as OnChanged.
 
-#include "AdvisorSource.h"
-#include "AdvisorWorker.h"
+#include "advisor/AdvisorSource.h"
+#include "advisor/AdvisorWorker.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
-#include "Application.h"
-#include "OpenUrl.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 #include <SDL.h>
 

@@ -2,7 +2,7 @@
 // Sound output: SDL2 (SoundPlayer.cpp), or on Windows the system's PlaySound
 // (WinSoundPlayer.cpp).
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 #include <chrono>
 #include <string>

@@ -1,7 +1,7 @@
 // Sound output on Windows: the sounds are WAVE resources of the executable, and
 // the system's PlaySound plays them synchronously, so the call returns once the
 // sound has played, as the roll expects.
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

@@ -15,7 +15,7 @@
 // lock's or a temporary file's name; a link at the hive's own name is followed,
 // and its target is replaced in the target's folder.
 
-#include "Registry.h"
+#include "storage/Registry.h"
 
 #include <filesystem>
 #include <memory>

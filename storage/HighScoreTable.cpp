@@ -1,10 +1,10 @@
-#include "HighScoreTable.h"
+#include "storage/HighScoreTable.h"
 
-#include "HighScoreRules.h"
-#include "RegistryKeyPath.h"
-#include "SettingValue.h"
-#include "StorageErrors.h"
-#include "TextNumbers.h"
+#include "game/HighScoreRules.h"
+#include "game/TextNumbers.h"
+#include "storage/RegistryKeyPath.h"
+#include "storage/SettingValue.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "HiveFormat.h"
+#include "storage/HiveFormat.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -13,7 +13,7 @@
 // other types are written as hex(N): bytes. Key and value names are matched
 // without regard to letter case; values keep their insertion order.
 
-#include "Registry.h"
+#include "storage/Registry.h"
 
 #include <cstddef>
 #include <cstdint>

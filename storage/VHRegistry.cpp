@@ -1,7 +1,7 @@
-#include "VHRegistry.h"
+#include "storage/VHRegistry.h"
 
-#include "RegistryKeyPath.h"
-#include "StorageErrors.h"
+#include "storage/RegistryKeyPath.h"
+#include "storage/StorageErrors.h"
 
 #include <exception>
 #include <string_view>

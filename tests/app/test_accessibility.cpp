@@ -3,15 +3,15 @@
 // a roll, a hold, a write and an undo, and the keys of a player who cannot see:
 // the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Accessibility.h"
-#include "Application.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uMain.h"
+#include "app/Accessibility.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QGroupBox>

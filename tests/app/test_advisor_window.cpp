@@ -4,22 +4,22 @@
 // game; then the real table service: a damaged cache file, the first hint from
 // the cache on disk, and a game played by its advice.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/AdvisorFakes.h"
-#include "../support/SessionFakes.h"
-#include "../support/ModalHelper.h"
+#include "tests/support/AdvisorFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Accessibility.h"
-#include "AdviceText.h"
-#include "AdvisorPanel.h"
-#include "AdvisorService.h"
-#include "Application.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uHighScores.h"
-#include "uMain.h"
-#include "uReviewGame.h"
+#include "advisor/AdviceText.h"
+#include "app/Accessibility.h"
+#include "app/AdvisorPanel.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "dialogs/uHighScores.h"
+#include "dialogs/uReviewGame.h"
+#include "platform/AdvisorService.h"
+#include "platform/Application.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QAction>

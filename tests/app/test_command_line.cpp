@@ -2,7 +2,7 @@
 // window system, anything unknown ends with one line on stderr and status 2,
 // and the toolkit's own options still reach the toolkit.
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QProcess>

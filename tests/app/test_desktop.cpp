@@ -6,15 +6,15 @@
 //
 // The children are this program again, started with "child <mode>".
 
-#include "../support/ModalHelper.h"
+#include "tests/support/ModalHelper.h"
 
-#include "Application.h"
-#include "QtPrompter.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uAboutBox.h"
-#include "uDiceOptions.h"
-#include "uHighScores.h"
+#include "app/QtPrompter.h"
+#include "app/Startup.h"
+#include "controls/VHDice.h"
+#include "dialogs/uAboutBox.h"
+#include "dialogs/uDiceOptions.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QFile>

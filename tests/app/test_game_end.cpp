@@ -1,21 +1,21 @@
 // Whole games in the real window with the real name prompt and high-score
 // dialog, answered as a player would, and what reaches the hive.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
-#include "../support/ModalHelper.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Application.h"
-#include "MainSettings.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "VHListView.h"
-#include "VHRegistry.h"
-#include "uDiceOptions.h"
-#include "uHighScores.h"
-#include "uInputQuery.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "controls/VHListView.h"
+#include "dialogs/uDiceOptions.h"
+#include "dialogs/uHighScores.h"
+#include "dialogs/uInputQuery.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,19 +1,19 @@
 // The main window driven headless: layout, menus and keys, hints, the Held
 // labels, the counters and the settings hand-over through a temporary hive.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/SessionFakes.h"
 
-#include "../support/ModalHelper.h"
-#include "Application.h"
-#include "MainSettings.h"
-#include "PrivateRegistry.h"
-#include "QtPrompter.h"
-#include "ScoreGrid.h"
-#include "TColor.h"
-#include "VHDice.h"
-#include "VHRegistry.h"
-#include "uMain.h"
+#include "app/QtPrompter.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
+#include "platform/TColor.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAction>
 #include <QGroupBox>

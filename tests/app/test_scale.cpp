@@ -2,15 +2,15 @@
 // factor to 2, and every window is then exactly twice its layout in physical
 // pixels, with the score hints still inside their cells.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/SessionFakes.h"
 
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uAboutBox.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/Startup.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "dialogs/uAboutBox.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The splash screen: its window, its picture and that input leaves it alone.
 
-#include "Resources.h"
-#include "uSplash.h"
+#include "app/uSplash.h"
+#include "platform/Resources.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The start-up sequence: the splash alone on screen during the wait, the main
 // window afterwards with the stored dice look, and the settings written at exit.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/SessionFakes.h"
 
-#include "PrivateRegistry.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uSplash.h"
+#include "app/Startup.h"
+#include "app/uSplash.h"
+#include "controls/VHDice.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "../support/ErrorBoxGuard.h"
-#include "Application.h"
-#include "VHColorButton.h"
+#include "controls/VHColorButton.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "../support/ErrorBoxGuard.h"
-#include "Application.h"
-#include "Random.h"
-#include "Resources.h"
-#include "VHDice.h"
+#include "controls/VHDice.h"
+#include "game/Random.h"
+#include "platform/Application.h"
+#include "platform/Resources.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QImage>
 #include <QTest>

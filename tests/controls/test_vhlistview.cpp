@@ -1,7 +1,7 @@
-#include "FileHive.h"
-#include "HighScoreRules.h"
-#include "StorageErrors.h"
-#include "VHListView.h"
+#include "controls/VHListView.h"
+#include "game/HighScoreRules.h"
+#include "storage/FileHive.h"
+#include "storage/StorageErrors.h"
 
 #include <QDate>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 // The About box: layout, the file date text, closing keys and the maker's notice.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/ModalHelper.h"
-#include "Application.h"
-#include "OpenUrl.h"
-#include "uAboutBox.h"
+#include "dialogs/uAboutBox.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QDesktopServices>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The dialog base and the name prompt: layout, results, help and the score-hint
 // request on destruction.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/ModalHelper.h"
-#include "Application.h"
-#include "uDialogAncestor.h"
-#include "uInputQuery.h"
-#include "uReviewGame.h"
+#include "dialogs/uDialogAncestor.h"
+#include "dialogs/uInputQuery.h"
+#include "dialogs/uReviewGame.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // The game options dialog: what it opens with, how picks change the samples and
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/ModalHelper.h"
-#include "Application.h"
-#include "MainSettings.h"
-#include "VHColorButton.h"
-#include "VHDice.h"
-#include "VHRegistry.h"
-#include "uDiceOptions.h"
+#include "controls/VHColorButton.h"
+#include "controls/VHDice.h"
+#include "dialogs/uDiceOptions.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // The high scores dialog: layout, focus, and that every closing stores the table.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/ModalHelper.h"
-#include "Application.h"
-#include "PrivateRegistry.h"
-#include "VHListView.h"
-#include "uHighScores.h"
+#include "controls/VHListView.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QPushButton>

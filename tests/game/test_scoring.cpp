@@ -1,5 +1,5 @@
-#include "ScoreSheet.h"
-#include "uJuboUtils.h"
+#include "game/ScoreSheet.h"
+#include "game/uJuboUtils.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // PlayWaveResource against SDL's disk audio driver, which writes what it plays
 // to a file and sleeps for each buffer as long as a sound card would take.
 
-#include "../support/RiffChunks.h"
-#include "Resources.h"
-#include "SoundPlayer.h"
+#include "platform/Resources.h"
+#include "platform/SoundPlayer.h"
+#include "tests/support/RiffChunks.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -8,19 +8,19 @@
 // Each case prints one line "hostile | <case> | <reports> | <outcome>"; these
 // lines are the table of the reliability figures.
 
-#include "../support/ErrorBoxGuard.h"
-#include "../support/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Application.h"
-#include "HiveFormat.h"
-#include "MainSettings.h"
-#include "ScoreGrid.h"
-#include "StorageErrors.h"
-#include "VHDice.h"
-#include "VHListView.h"
-#include "VHRegistry.h"
-#include "uHighScores.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "controls/VHListView.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
+#include "storage/HiveFormat.h"
+#include "storage/MainSettings.h"
+#include "storage/StorageErrors.h"
+#include "storage/VHRegistry.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // waits on a modal error box: while a guard lives, the handler records the text
 // and, unless the test expects refusals (Record), marks the running test as failed.
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QTest>
 

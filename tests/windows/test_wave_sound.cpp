@@ -3,7 +3,7 @@
 // sounds byte for byte, and played to their last sample by PlayWaveResource
 // through PlaySound before it returns.
 
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #include <windows.h>
 

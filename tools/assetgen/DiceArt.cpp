@@ -1,6 +1,6 @@
-#include "DiceArt.h"
+#include "tools/assetgen/DiceArt.h"
 
-#include "DieFaces.h"
+#include "game/DieFaces.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
