@@ -64,6 +64,15 @@ public:
     std::vector<TVHDice*> AllDice() const;
     TGameSession& Session() { return *FSession; }
 
+protected:
+    void closeEvent(QCloseEvent* AEvent) override;
+    void changeEvent(QEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
+
+private:
+    // Names the window's parts for a screen reader.
+    friend void DescribeMainWindow(TfrmMain& AForm);
+
     // Controls, named as on the form.
     QGroupBox* pnlJuboHand;
     TVHDice* dice1;
@@ -103,12 +112,6 @@ public:
 
     std::unique_ptr<TVHRegistry> VHRegistry1;
 
-protected:
-    void closeEvent(QCloseEvent* AEvent) override;
-    void changeEvent(QEvent* AEvent) override;
-    void showEvent(QShowEvent* AEvent) override;
-
-private:
     void CreateSettings();
     void CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer);
     void BuildControls(QWidget* AClient);

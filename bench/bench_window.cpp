@@ -9,6 +9,7 @@
 #include "app/uMain.h"
 #include "controls/VHDice.h"
 #include "game/GameSession.h"
+#include "tests/support/MainWindowParts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -107,7 +108,7 @@ void Roll(benchmark::State& AState, bool AShown) {
     const std::unique_ptr<TfrmMain> window = AShown ? rig.CreateShown() : rig.Create();
     TGameSession& session = window->Session();
     TPaintCounter paints;
-    window->grdScore->viewport()->installEventFilter(&paints);
+    Part<TScoreGrid>(*window, "grdScore")->viewport()->installEventFilter(&paints);
     std::int64_t rolls = 0;
     for (auto _ : AState) {
         session.btnBrasserClick();

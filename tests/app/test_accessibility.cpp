@@ -4,6 +4,7 @@
 // the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
 #include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/SessionFakes.h"
 
 #include "app/Accessibility.h"
@@ -169,39 +170,45 @@ private slots:
             QCOMPARE(Iface(voice)->role(), QAccessible::Notification);
             QVERIFY(voice->isHidden()); // nothing to say yet, so nothing is shown
         }
-        QVERIFY(!ChildNames(w.pnlJuboHand).contains(QStringLiteral("Held")));
+        QVERIFY(!ChildNames(Part<QGroupBox>(w, "pnlJuboHand")).contains(QStringLiteral("Held")));
         const QStringList client = ChildNames(w.centralWidget());
         QVERIFY(client.contains(QStringLiteral("Rolls: 0")));
         QVERIFY(!client.contains(QStringLiteral("Hand Total:")));
         QVERIFY(!client.contains(QStringLiteral("Rolls:")));
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, free")); // no hint before a roll
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2),
+                 QStringLiteral("3, free")); // no hint before a roll
 
-        w.btnBrasser->click(); // 3 2 3 1 5
+        Part<QPushButton>(w, "btnBrasser")->click(); // 3 2 3 1 5
         QTest::keyClick(&w, Qt::Key_F2);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(Iface(dice[i])->text(QAccessible::Name),
                      QStringLiteral("Die %1, %2").arg(i + 1).arg(dice[i]->DiceValue()));
             QCOMPARE(Iface(dice[i])->state().checked, i == 1);
         }
-        QCOMPARE(Iface(w.lblTotalCount)->text(QAccessible::Name), QStringLiteral("Hand Total: 14"));
-        QCOMPARE(Iface(w.lblShuffleCount)->text(QAccessible::Name), QStringLiteral("Rolls: 1"));
-        QCOMPARE(ChildNames(w.pnlJuboHand).count(QStringLiteral("Held")), 1);
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, free, would score 6"));
-        QCOMPARE(CellName(w.grdScore, rowJubo), QStringLiteral("Tolmir, free, would score 0"));
-        QCOMPARE(CellName(w.grdScore, rowSubTotal), QStringLiteral("Sub-Total, 0"));
+        QCOMPARE(Iface(Part<QLabel>(w, "lblTotalCount"))->text(QAccessible::Name),
+                 QStringLiteral("Hand Total: 14"));
+        QCOMPARE(Iface(Part<QLabel>(w, "lblShuffleCount"))->text(QAccessible::Name),
+                 QStringLiteral("Rolls: 1"));
+        QCOMPARE(ChildNames(Part<QGroupBox>(w, "pnlJuboHand")).count(QStringLiteral("Held")), 1);
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2),
+                 QStringLiteral("3, free, would score 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowJubo),
+                 QStringLiteral("Tolmir, free, would score 0"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowSubTotal),
+                 QStringLiteral("Sub-Total, 0"));
 
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, 6"));
-        QCOMPARE(CellName(w.grdScore, 0), QStringLiteral("1, free"));
-        QCOMPARE(CellName(w.grdScore, rowTotal), QStringLiteral("Total, 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2), QStringLiteral("3, 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 0), QStringLiteral("1, free"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowTotal), QStringLiteral("Total, 6"));
     }
 
     void eachActionSendsItsEvents() {
         Rig rig;
         TfrmMain& w = rig.w;
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Settle();
-        const TRecorded* named = Find(w.dice2, QAccessible::NameChanged);
+        const TRecorded* named = Find(Part<TVHDice>(w, "dice2"), QAccessible::NameChanged);
         QVERIFY(named != nullptr);
         QCOMPARE(named->Name, QStringLiteral("Die 2, 2"));
         const bool hinted = std::any_of(GEvents.begin(), GEvents.end(), [](const TRecorded& e) {
@@ -211,7 +218,7 @@ private slots:
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Roll 1: 3 2 3 1 5, total 14")});
 
         QTest::keyClick(&w, Qt::Key_F2);
-        const TRecorded* checked = Find(w.dice2, QAccessible::StateChanged);
+        const TRecorded* checked = Find(Part<TVHDice>(w, "dice2"), QAccessible::StateChanged);
         QVERIFY(checked != nullptr);
         QVERIFY(checked->Checked);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Die 2, 2, held")});
@@ -230,9 +237,9 @@ private slots:
         rig.Announced();
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Nothing to undo")});
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Announced();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
@@ -266,9 +273,9 @@ private slots:
                 }
             }
         };
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         QCOMPARE(sentDuringSounds, (QStringList{"DiceRoll", "Tada"}));
-        const int value = w.dice1->DiceValue();
+        const int value = Part<TVHDice>(w, "dice1")->DiceValue();
         const QString roll =
             QStringLiteral("Roll 1: %1 %1 %1 %1 %1, total %2").arg(value).arg(5 * value);
         QCOMPARE(rig.Announced(), QStringList{roll});
@@ -278,11 +285,12 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
         // One action's announcements go out as one; the voices take turns.
-        const QString written =
-            QStringLiteral("Tolmir: %1 written. Total %1")
-                .arg(QString::fromStdString(w.grdScore->Cell(kScoreCol, rowJubo)));
+        const QString written = QStringLiteral("Tolmir: %1 written. Total %1")
+                                    .arg(QString::fromStdString(
+                                        Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, rowJubo)));
         QCOMPARE(rig.Announced(),
-                 QStringList{written + ". Tolmir: " + w.grdScore->Cell(kScoreCol, rowJubo).c_str() +
+                 QStringList{written + ". Tolmir: " +
+                             Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, rowJubo).c_str() +
                              " undone. Total 0. " + roll + ". " + written});
         QSet<QObject*> voices;
         for (int i = 0; i < TAnnouncer::kVoiceCount + 1; ++i) {
@@ -304,17 +312,17 @@ private slots:
     void sheetIsPlayedFromItsOwnFocus() {
         Rig rig;
         TfrmMain& w = rig.w;
-        TScoreGrid* sheet = w.grdScore;
+        TScoreGrid* sheet = Part<TScoreGrid>(w, "grdScore");
         QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, QPoint(91, 62));
         QCOMPARE(rig.errors.Texts(),
                  std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(!sheet->hasFocus()); // a click never focuses it
         rig.errors.Clear();
 
-        w.btnBrasser->click(); // 3 2 3 1 5
-        w.btnBrasser->setFocus();
+        Part<QPushButton>(w, "btnBrasser")->click(); // 3 2 3 1 5
+        Part<QPushButton>(w, "btnBrasser")->setFocus();
         GEvents.clear();
-        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Tab);
         QVERIFY(sheet->hasFocus());
         QCoreApplication::processEvents(); // the line is read after the table
         QCOMPARE(rig.Focused(), (QStringList{"Score sheet", "1, free, would score 1"}));
@@ -344,7 +352,7 @@ private slots:
         QTest::keyClick(sheet, Qt::Key_Space); // before the roll: refused as a click is
         QCOMPARE(rig.errors.Texts(),
                  std::vector<std::string>{"You have to shuffle at least once!"});
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Announced();
         QTest::keyClick(sheet, Qt::Key_Enter);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
@@ -352,11 +360,11 @@ private slots:
 
         // The mark of the current line goes with the focus; the mouse's look stays.
         const QImage focused = sheet->grab().toImage();
-        w.btnBrasser->setFocus();
+        Part<QPushButton>(w, "btnBrasser")->setFocus();
         QVERIFY(!sheet->hasFocus());
         const QImage left = sheet->grab().toImage();
         QVERIFY(focused != left);
-        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Tab);
         QCOMPARE(sheet->grab().toImage(), focused);
     }
 
@@ -365,24 +373,24 @@ private slots:
         Rig rig;
         TfrmMain& w = rig.w;
         QMenuBar* bar = w.menuBar();
-        QTest::keyClick(w.btnBrasser, Qt::Key_F10);
-        QTRY_COMPARE(bar->activeAction(), w.mniFichier->menuAction());
-        QVERIFY(!w.mniFichier->isVisible());
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_F10);
+        QTRY_COMPARE(bar->activeAction(), Part<QMenu>(w, "mniFichier")->menuAction());
+        QVERIFY(!Part<QMenu>(w, "mniFichier")->isVisible());
         QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(bar->activeAction(), w.jeu->menuAction());
+        QCOMPARE(bar->activeAction(), Part<QMenu>(w, "jeu")->menuAction());
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(bar->activeAction(), nullptr);
-        QVERIFY(w.btnBrasser->hasFocus());
+        QVERIFY(Part<QPushButton>(w, "btnBrasser")->hasFocus());
 
-        QTest::keyPress(w.btnBrasser, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(w.btnBrasser, Qt::Key_Alt, Qt::NoModifier);
-        QCOMPARE(bar->activeAction(), w.mniFichier->menuAction());
+        QTest::keyPress(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Alt, Qt::NoModifier);
+        QCOMPARE(bar->activeAction(), Part<QMenu>(w, "mniFichier")->menuAction());
         QTest::keyClick(bar, Qt::Key_Return);
-        QTRY_VERIFY(w.mniFichier->isVisible());
-        QCOMPARE(w.mniFichier->title(), QStringLiteral("File"));
-        QTest::keyClick(w.mniFichier, Qt::Key_Escape);
+        QTRY_VERIFY(Part<QMenu>(w, "mniFichier")->isVisible());
+        QCOMPARE(Part<QMenu>(w, "mniFichier")->title(), QStringLiteral("File"));
+        QTest::keyClick(Part<QMenu>(w, "mniFichier"), Qt::Key_Escape);
         QTest::keyClick(bar, Qt::Key_Escape);
-        QTRY_VERIFY(!w.mniFichier->isVisible());
+        QTRY_VERIFY(!Part<QMenu>(w, "mniFichier")->isVisible());
     }
 
     // Alt+R rolls at once, so a write key pressed right after it writes the new
@@ -394,21 +402,21 @@ private slots:
         QCOMPARE(w.Session().RollCount(), 1);
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
         QVERIFY(rig.errors.Texts().empty());
-        QCOMPARE(w.grdScore->Cell(kScoreCol, 2), std::string("6"));
+        QCOMPARE(Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, 2), std::string("6"));
     }
 
     void pressingADieIsAClick() {
         Rig rig;
-        QAccessibleActionInterface* die = Iface(rig.w.dice4)->actionInterface();
+        QAccessibleActionInterface* die = Iface(Part<TVHDice>(rig.w, "dice4"))->actionInterface();
         QVERIFY(die->actionNames().contains(QAccessibleActionInterface::pressAction()));
         die->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(rig.errors.Texts(),
                  std::vector<std::string>{"You have to shuffle at least once!"});
-        QVERIFY(!rig.w.dice4->Held());
-        rig.w.btnBrasser->click();
+        QVERIFY(!Part<TVHDice>(rig.w, "dice4")->Held());
+        Part<QPushButton>(rig.w, "btnBrasser")->click();
         rig.Announced();
         die->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(rig.w.dice4->Held());
+        QVERIFY(Part<TVHDice>(rig.w, "dice4")->Held());
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Die 4, 1, held")});
     }
 };

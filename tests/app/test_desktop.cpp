@@ -6,6 +6,7 @@
 //
 // The children are this program again, started with "child <mode>".
 
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/ModalHelper.h"
 
 #include "app/QtPrompter.h"
@@ -51,14 +52,14 @@ int RunEndChild(const QString& AMode) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* main = qobject_cast<TfrmMain*>(w); main && main->isVisible()) {
                 poll.stop();
-                main->dice1->SetPipColor(kPipColor);
+                Part<TVHDice>(*main, "dice1")->SetPipColor(kPipColor);
                 if (AMode == QLatin1String("help")) {
                     Application::ShowHelpContext(5);
-                    main->mniQuitter->trigger();
+                    Part<QAction>(*main, "mniQuitter")->trigger();
                     return;
                 }
                 if (AMode == QLatin1String("sound")) {
-                    main->btnBrasser->click();
+                    Part<QPushButton>(*main, "btnBrasser")->click();
                 }
                 Say(QStringLiteral("ready"));
             }

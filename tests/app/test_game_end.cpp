@@ -2,6 +2,7 @@
 // dialog, answered as a player would, and what reaches the hive.
 
 #include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/SessionFakes.h"
 
@@ -54,8 +55,8 @@ class TestGameEnd : public QObject {
     void PlayAllSixes() {
         FClock.time = kFiveSixesTime;
         for (int tag = 11; tag <= 21; ++tag) {
-            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
-            for (QAction* item : FMain->FGameItems) {
+            QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
+            for (QAction* item : GameItems(*FMain)) {
                 if (item->data().toInt() == tag) {
                     item->trigger();
                 }
@@ -101,14 +102,15 @@ private slots:
             dialog->close(); // the close box stores the table like Ok
         });
         PlayAllSixes();
-        QCOMPARE(QString::fromStdString(FMain->grdScore->Cell(1, 13)), QStringLiteral("125"));
+        QCOMPARE(QString::fromStdString(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, 13)),
+                 QStringLiteral("125"));
         QCOMPARE(promptCaption, QStringLiteral("Tolmir"));
         QCOMPARE(promptLabel, QStringLiteral("Player: "));
         QCOMPARE(promptValue, QString());
         QVERIFY(selectedAll);
         QCOMPARE(selectedName, name);
         QCOMPARE(selectedScore, QStringLiteral("125"));
-        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(*FMain, "lblTotalCount")->text(), QStringLiteral("0"));
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)), name);
 
         const QString hive = StoredText();
@@ -130,7 +132,7 @@ private slots:
         QVERIFY(!FRegistry->StoresAnyValue());
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
                  QStringLiteral("Ann"));
-        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(*FMain, "lblTotalCount")->text(), QStringLiteral("0"));
     }
 
     void highScoresMenuShowsTheStoredTableAndAnEmptyOneWritesNothing() {
@@ -139,13 +141,13 @@ private slots:
             rows = dialog->lvwHighScores->topLevelItemCount();
             QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
         });
-        FMain->mniBestScores->trigger();
+        Part<QAction>(*FMain, "mniBestScores")->trigger();
         QCOMPARE(rows, 0);
         QVERIFY(!FRegistry->StoresAnyValue());
     }
 
     void optionsReachTheGameAtOnceAndTheHiveAtExit() {
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         QVERIFY(FMain->HintFor(1, 5).has_value());
         AnswerNextModal<TfrmDiceOptions>([](TfrmDiceOptions* dialog) {
             dialog->ckShowScoreHints->setChecked(false);
@@ -153,9 +155,9 @@ private slots:
             dialog->rbDiceStyle3D->click();
             QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
         });
-        FMain->mniGameOptions->trigger();
+        Part<QAction>(*FMain, "mniGameOptions")->trigger();
         QVERIFY(!FMain->HintFor(1, 5).has_value());
-        QCOMPARE(FMain->dice4->DiceStyle(), ds3D);
+        QCOMPARE(Part<TVHDice>(*FMain, "dice4")->DiceStyle(), ds3D);
         EndRun(); // the main window goes and its store writes the settings
         const QString hive = StoredText();
         QVERIFY2(hive.contains("\"ShowScoreHints\"=\"0\""), qPrintable(hive));

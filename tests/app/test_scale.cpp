@@ -3,6 +3,7 @@
 // pixels, with the score hints still inside their cells.
 
 #include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/SessionFakes.h"
 
 #include "app/ScoreGrid.h"
@@ -36,10 +37,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.devicePixelRatio(), 2.0);
         QCOMPARE(main.grab().size(), QSize(982, 1098));
-        QCOMPARE(main.dice1->grab().size(), QSize(140, 140));
+        QCOMPARE(Part<TVHDice>(main, "dice1")->grab().size(), QSize(140, 140));
 
-        main.btnBrasser->click();
-        TScoreGrid* grid = main.grdScore;
+        Part<QPushButton>(main, "btnBrasser")->click();
+        TScoreGrid* grid = Part<TScoreGrid>(main, "grdScore");
         for (int row = 0; row < grid->rowCount(); ++row) {
             if (main.HintFor(1, row)) {
                 const QRect cell = grid->visualRect(grid->model()->index(row, 1));

@@ -2,6 +2,7 @@
 // window afterwards with the stored dice look, and the settings written at exit.
 
 #include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/SessionFakes.h"
 
 #include "app/Startup.h"
@@ -41,7 +42,7 @@ private slots:
                 }
             }
             QVERIFY(ASplash.isVisible());
-            styleDuringWait = AMain.dice1->DiceStyle();
+            styleDuringWait = Part<TVHDice>(AMain, "dice1")->DiceStyle();
         };
         bool mainShown = false;
         TColor pipsShown = 0;
@@ -52,8 +53,8 @@ private slots:
                 if (auto* main = qobject_cast<TfrmMain*>(w); main && main->isVisible()) {
                     poll.stop();
                     mainShown = true;
-                    pipsShown = main->dice5->PipColor();
-                    main->dice5->SetPipColor(0x00FF00);
+                    pipsShown = Part<TVHDice>(*main, "dice5")->PipColor();
+                    Part<TVHDice>(*main, "dice5")->SetPipColor(0x00FF00);
                     main->close();
                 }
             }

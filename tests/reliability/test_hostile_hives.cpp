@@ -9,6 +9,7 @@
 // lines are the table of the reliability figures.
 
 #include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
 #include "tests/support/SessionFakes.h"
 
 #include "app/ScoreGrid.h"
@@ -388,16 +389,17 @@ private slots:
 
             const std::vector<TVHDice*> dice = window->AllDice();
             for (std::size_t line = 0; line < kHands.size(); ++line) {
-                window->btnBrasser->click(); // the first roll rolls every die
+                Part<QPushButton>(*window, "btnBrasser")->click(); // the first roll rolls every die
                 for (std::size_t d = 0; d < dice.size(); ++d) {
                     dice[d]->SetDiceValue(kHands[line][d]);
                     if (!dice[d]->Held())
-                        window->FGameItems[d]->trigger(); // F1..F5: hold
+                        GameItem(*window, d)->trigger(); // F1..F5: hold
                 }
-                window->btnBrasser->click();
-                window->FGameItems[5 + line]->trigger();
+                Part<QPushButton>(*window, "btnBrasser")->click();
+                GameItem(*window, 5 + line)->trigger();
             }
-            total = QString::fromStdString(window->grdScore->Cell(1, rowTotal));
+            total =
+                QString::fromStdString(Part<TScoreGrid>(*window, "grdScore")->Cell(1, rowTotal));
             QVERIFY(window->close());
             window->SetHighScoresForm(nullptr);
             highScores.reset();
