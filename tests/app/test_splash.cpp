@@ -2,6 +2,7 @@
 
 #include "app/uSplash.h"
 #include "platform/Resources.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,6 +12,9 @@
 
 class TestSplash : public QObject {
     Q_OBJECT
+
+    const TErrorBoxGuard FErrorBoxGuard;
+
 private slots:
     void borderlessOnTopAndCentred();
     void pictureFillsTheWindow();

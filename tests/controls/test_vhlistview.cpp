@@ -2,6 +2,7 @@
 #include "game/HighScoreRules.h"
 #include "storage/FileHive.h"
 #include "storage/StorageErrors.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QDate>
 #include <QHeaderView>
@@ -13,6 +14,8 @@
 
 class TestVHListView : public QObject {
     Q_OBJECT
+
+    const TErrorBoxGuard FErrorBoxGuard;
 
 private slots:
     void init();
