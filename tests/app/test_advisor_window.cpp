@@ -383,6 +383,8 @@ private slots:
         } else {
             qputenv("XDG_CACHE_HOME", old);
         }
+        // Qt cannot name the folder to remove it with the temporary one.
+        std::filesystem::remove_all(folder);
         QVERIFY2(path == file, path.c_str());
         QVERIFY(service.LoadedFromCache());
 #endif
