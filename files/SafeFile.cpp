@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include "UserFolders.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -337,6 +339,10 @@ bool FolderIsPrivate(const fs::path& AFolder, std::string& AWhy) {
     fs::path folder = fs::weakly_canonical(fs::absolute(AFolder, error), error);
     if (error)
         folder = AFolder;
+    // As the secure shell, up to the home folder: those above it are the
+    // system's, and in a sandbox may belong to an unmapped user.
+    const fs::path home = UserHomeFolder();
+    const fs::path realHome = home.empty() ? fs::path() : fs::weakly_canonical(home, error);
     for (fs::path current = folder;; current = current.parent_path()) {
         struct stat info {};
         if (::stat(current.c_str(), &info) != 0) {
@@ -359,8 +365,8 @@ bool FolderIsPrivate(const fs::path& AFolder, std::string& AWhy) {
                    " and could replace what is written there (chmod go-w makes it private)";
             return false;
         }
-        if (!current.has_relative_path())
-            return true; // the root
+        if (!current.has_relative_path() || (!realHome.empty() && current == realHome))
+            return true;
     }
 }
 

@@ -50,13 +50,12 @@ bool WriteTargetOf(const std::filesystem::path& AFile, std::filesystem::path& AT
                    std::string& AWhy);
 
 // Whether only this user (and the administrator) can change what AFolder and
-// every folder above it hold. A folder that others may write to lets them swap
-// a file or plant a link between a check and a write, so nothing is written
-// there, as the secure shell refuses its keys in such a folder: a folder must
-// belong to the user or the administrator, and may be writable by its group or
-// everyone only with the sticky bit (only an entry's owner may then remove or
-// rename it) or, for the group, when that is the user's own private group. A
-// folder that does not exist yet counts as its nearest existing parent. False,
+// every folder above it, up to the user's home folder, hold. A folder that others may write to lets
+// them swap a file or plant a link between a check and a write, so nothing is written there, as the
+// secure shell refuses its keys in such a folder: a folder must belong to the user or the
+// administrator, and may be writable by its group or everyone only with the sticky bit (only an
+// entry's owner may then remove or rename it) or, for the group, when that is the user's own
+// private group. A folder that does not exist yet counts as its nearest existing parent. False,
 // with the reason, otherwise. Always true on Windows, whose profile folders are
 // private through their access lists.
 bool FolderIsPrivate(const std::filesystem::path& AFolder, std::string& AWhy);
