@@ -4,25 +4,27 @@
 #include "TolmirError.h"
 #include "UserFolders.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 #include <chrono>
 #include <cmath>
 
-QString TAdvisorService::DefaultCachePath() {
+std::filesystem::path TAdvisorService::DefaultCachePath() {
 #ifdef Q_OS_WIN
     // %LOCALAPPDATA%
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const std::filesystem::path folder(
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdU16String());
 #else
-    const QString folder = QFile::decodeName(UserCacheFolder().c_str());
+    // Never through a QString: a folder name that is no UTF-8 would not come back.
+    const std::filesystem::path folder = UserCacheFolder();
 #endif
     // No known folder: no cache file, never one in the current directory.
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Varnholt/Tolmir/advisor.table");
+    return folder.is_absolute() ? folder / "Varnholt" / "Tolmir" / "advisor.table"
+                                : std::filesystem::path();
 }
 
-TAdvisorService::TAdvisorService(QString ACachePath, QObject* AParent, TCompute ACompute)
+TAdvisorService::TAdvisorService(std::filesystem::path ACachePath, QObject* AParent,
+                                 TCompute ACompute)
     : QObject(AParent), FCachePath(std::move(ACachePath)), FWork(std::make_shared<TWork>()) {
     FWork->Service = this;
     FWork->Compute = std::move(ACompute);
@@ -63,8 +65,7 @@ void TAdvisorService::Request() {
     }
     // Loading the cache takes milliseconds: the request that finds it is answered at once.
     // Only an absolute path is used: never a file in the current directory.
-    if (QDir::isAbsolutePath(FCachePath) &&
-        FWork->Table.Load(QFile::encodeName(FCachePath).toStdString())) {
+    if (FCachePath.is_absolute() && FWork->Table.Load(FCachePath)) {
         FWork->LoadedFromCache.store(true, std::memory_order_release);
         FWork->Progress.store(1.0, std::memory_order_relaxed);
         FWork->Ready.store(true, std::memory_order_release);
@@ -75,14 +76,15 @@ void TAdvisorService::Request() {
 
 // Nothing may leave the worker thread: an exception there would end the
 // program, so the failure is kept for the window to show.
-void TAdvisorService::Work(const std::shared_ptr<TWork>& AWork, const QString& ACachePath) {
+void TAdvisorService::Work(const std::shared_ptr<TWork>& AWork,
+                           const std::filesystem::path& ACachePath) {
     try {
         const auto progress = [&](double AShare) { ReportProgress(*AWork, AShare); };
         const bool ready = AWork->Compute ? AWork->Compute(AWork->Table, progress, &AWork->Cancel)
                                           : AWork->Table.Compute(progress, &AWork->Cancel);
-        if (ready && QDir::isAbsolutePath(ACachePath)) {
+        if (ready && ACachePath.is_absolute()) {
             // A cache that cannot be written costs only the next start's computation.
-            AWork->Table.Save(QFile::encodeName(ACachePath).toStdString());
+            AWork->Table.Save(ACachePath);
         }
         if (ready) {
             AWork->Progress.store(1.0, std::memory_order_relaxed);

@@ -7,11 +7,11 @@
 #include "AdvisorSource.h"
 
 #include <QObject>
-#include <QString>
 
 #include <atomic>
 #include <condition_variable>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,8 +23,9 @@ class TAdvisorService : public QObject, public IAdvisorSource {
 
 public:
     // The cache file under the user's cache folder ($XDG_CACHE_HOME/Varnholt/Tolmir;
-    // on Windows the local application data folder).
-    static QString DefaultCachePath();
+    // on Windows the local application data folder). The folder's name is kept as
+    // the environment gives it, byte for byte, also where it is no UTF-8.
+    static std::filesystem::path DefaultCachePath();
 
     // Works out the table on the worker thread; false when cancelled. The default
     // computes it; tests pass one that fails.
@@ -32,8 +33,8 @@ public:
         std::function<bool(TAdvisorTable& ATable, const std::function<void(double)>& AProgress,
                            const std::atomic<bool>* ACancel)>;
 
-    explicit TAdvisorService(QString ACachePath = DefaultCachePath(), QObject* AParent = nullptr,
-                             TCompute ACompute = {});
+    explicit TAdvisorService(std::filesystem::path ACachePath = DefaultCachePath(),
+                             QObject* AParent = nullptr, TCompute ACompute = {});
     // Stops a computation under way. A worker that does not end within moments
     // (a file system that hangs) is left behind with what it uses: the program
     // never waits for it to end.
@@ -67,12 +68,12 @@ private:
         bool Finished = false;
         std::condition_variable FinishedChanged;
     };
-    static void Work(const std::shared_ptr<TWork>& AWork, const QString& ACachePath);
+    static void Work(const std::shared_ptr<TWork>& AWork, const std::filesystem::path& ACachePath);
     static void ReportProgress(TWork& AWork, double AShare);
     static void Notify(TWork& AWork);
     void Changed();
 
-    QString FCachePath;
+    std::filesystem::path FCachePath;
     std::shared_ptr<TWork> FWork;
     std::thread FWorker;
 };

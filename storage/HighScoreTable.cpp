@@ -144,6 +144,15 @@ std::vector<std::string> HighScoreColumnCaptions() {
 }
 
 int CompareScoreTexts(const std::string& AFirst, const std::string& ASecond) {
+    // A number goes above a text that is none, numbers go in numeric order (the
+    // text order of the three-digit scores the game stores), and texts that are
+    // no numbers go in text order below them all.
+    const std::optional<int> first = SettingValueToInteger(TSettingValue(AFirst));
+    const std::optional<int> second = SettingValueToInteger(TSettingValue(ASecond));
+    if (first && second)
+        return *first == *second ? 0 : (*first > *second ? -1 : 1);
+    if (first || second)
+        return first ? -1 : 1;
     // The second text compared with the first, so that the greater text comes first.
     const std::size_t common = std::min(AFirst.size(), ASecond.size());
     for (std::size_t i = 0; i < common; ++i) {

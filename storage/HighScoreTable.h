@@ -52,8 +52,11 @@ inline constexpr int kScoreColumn = 1; // the Score text is sub-item 0
 std::vector<std::string> HighScoreColumnCaptions();
 
 // The order of two Score texts: negative when the first row goes above the
-// second. The texts are compared as text, letter case ignored, the greater first;
-// every score that enters the table has three digits, so this is numeric order.
+// second. Numbers go greatest first: every score that enters the table has three
+// digits, so this is also the order of the texts. A text that is no number (a
+// hand-edited or damaged score) goes below every number, so that a result that
+// enters the table is never the one a save drops; such texts go in text order,
+// letter case ignored, the greater first.
 int CompareScoreTexts(const std::string& AFirst, const std::string& ASecond);
 // A Score text as a number; 0 when it is not one.
 int ScoreTextValue(const std::string& AText);

@@ -56,6 +56,10 @@ TEST(HighScoreOrder, GreaterScoreTextsComeFirst) {
     EXPECT_GT(CompareScoreTexts("15", "150"), 0) << "a prefix is the smaller text";
     EXPECT_LT(CompareScoreTexts("150", "15"), 0);
     EXPECT_EQ(CompareScoreTexts("abc", "ABC"), 0) << "letter case is ignored";
+    EXPECT_LT(CompareScoreTexts("zzz", "abc"), 0) << "texts that are no numbers in text order";
+    EXPECT_GT(CompareScoreTexts("zzz", "101"), 0) << "below every number";
+    EXPECT_GT(CompareScoreTexts("", "-5"), 0);
+    EXPECT_GT(CompareScoreTexts("99", "150"), 0) << "numbers in numeric order";
     EXPECT_EQ(ScoreTextValue("150"), 150);
     EXPECT_EQ(ScoreTextValue("abc"), 0);
     EXPECT_EQ(ScoreTextValue(""), 0);
@@ -278,6 +282,28 @@ TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
     EXPECT_EQ(table->Rows().size(), 9u);
     table->LoadFromRegistry();
     EXPECT_EQ(table->Rows().size(), 10u);
+}
+
+// Stored scores that are no numbers (edited by hand) rank below every result:
+// the row a result makes in the shown table is the row the save stores.
+TEST_F(HighScoreTable, AShownResultIsStoredAboveScoresThatAreNoNumbers) {
+    std::string text = kHeader + "\"ItemCount\"=dword:0000000a\n\"ColumnCount\"=dword:00000003\n";
+    for (int r = 0; r < 10; ++r) {
+        const std::string n = std::to_string(r);
+        text += "\"Name" + n + "\"=\"P" + n + "\"\n\"Score" + n + "\"=\"" +
+                (r < 3 ? std::to_string(300 - r) : "none") + "\"\n";
+    }
+    StoreHive(text);
+    auto table = MainTable();
+    table->LoadFromRegistry();
+    ASSERT_TRUE(QualifiesForHighScores(150, 10, table->LowestScore()));
+    EXPECT_EQ(table->AddScore(150, "Mine", "d"), 3u);
+    const std::vector<TListRow> shown = table->Rows();
+    table->SaveToRegistry();
+    EXPECT_EQ(table->Rows(), shown);
+    EXPECT_EQ(StoredValue(kAppKey, "Name3"), RegStringValue("Mine"));
+    EXPECT_EQ(StoredValue(kAppKey, "Name9"), RegStringValue("P8"));
+    EXPECT_TRUE(FErrors.empty());
 }
 
 TEST_F(HighScoreTable, TheTableAndTheSettingsLiveInTheirOwnKeys) {
