@@ -104,7 +104,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     }
     const IClock* clock = AServices.Clock;
     if (!clock) {
-        FDefaultClock = MakeGameClock();
+        FDefaultClock = std::make_unique<TSystemClock>();
         clock = FDefaultClock.get();
     }
     FHighScoreEntry = MakeHighScoreEntry([this] { return FHighScoresForm; });
