@@ -8,6 +8,9 @@
 // written to a temporary file, flushed to disk and renamed over the hive. Another
 // process's changes survive, and a crash leaves the old file or the new one.
 //
+// A save whose hive would be larger than kMaxHiveSize, which the next read would
+// refuse, fails and leaves the file as it was.
+//
 // A file that cannot be parsed, is larger than kMaxHiveSize or is no regular
 // file (a FIFO, a device) is never overwritten: it is renamed to
 // "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty.
