@@ -246,10 +246,10 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
          {p0, {"", {"", ""}}},
          {}},
         {"a count that is text holding a number",
-         StoredRows(2, "\"2\"", "dword:00000003"),
-         {p0, p1},
+         StoredRows(1, "\"1\"", "dword:00000003"),
+         {p0},
          {damaged("Invalid data type for 'ItemCount'") +
-          "the 2 rows found there are read and kept."}},
+          "the 1 row found there is read and kept."}},
         {"counts that are no number: the rows as far as they are there",
          StoredRows(3, "\"lots\"", "hex:03") + "\"Date4\"=\"stray\"\n",
          {p0, p1, {"P2", {"298", "2024/01/02"}}},
