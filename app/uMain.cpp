@@ -6,6 +6,7 @@
 #include "AdvisorService.h"
 #include "Application.h"
 #include "KeyboardAccess.h"
+#include "LabelFit.h"
 #include "MainSettings.h"
 #include "OpenUrl.h"
 #include "QtPrompter.h"
@@ -17,6 +18,7 @@
 #include "TColor.h"
 #include "VHDice.h"
 #include "VHRegistry.h"
+#include "WindowPlacement.h"
 #include "uAboutBox.h"
 #include "uDiceOptions.h"
 #include "uHighScores.h"
@@ -56,8 +58,7 @@ QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaptio
     if (AFont != nullptr) {
         label->setFont(*AFont);
     }
-    AGeometry.setWidth(std::max(AGeometry.width(), label->sizeHint().width()));
-    label->setGeometry(AGeometry);
+    SetLabelGeometry(label, AGeometry);
     return label;
 }
 
@@ -104,7 +105,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     }
     const IClock* clock = AServices.Clock;
     if (!clock) {
-        FDefaultClock = MakeGameClock();
+        FDefaultClock = std::make_unique<TSystemClock>();
         clock = FDefaultClock.get();
     }
     FHighScoreEntry = MakeHighScoreEntry([this] { return FHighScoresForm; });
@@ -344,10 +345,16 @@ void TfrmMain::showEvent(QShowEvent* AEvent) {
     QMainWindow::showEvent(AEvent);
     if (!FCentred) {
         FCentred = true;
-        if (const QScreen* screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-        }
+        // Until the window system reports the frame, the one assumed for the
+        // layout stands in for it.
+        PlaceByFrame(this, [this](const QSize& AFrame) {
+            const QScreen* screen = this->screen();
+            if (screen == nullptr) {
+                return pos();
+            }
+            const QSize outer = AFrame == size() ? QSize(kOuterWidth, kOuterHeight) : AFrame;
+            return CentredTopLeft(screen->availableGeometry().center(), outer);
+        });
         btnBrasser->setFocus();
     }
 }
@@ -479,7 +486,7 @@ void TfrmMain::mniHelpClick() {
 }
 
 void TfrmMain::Varnholtontheweb1Click() {
-    OpenUrl(HomePageUrl);
+    OpenUrl(HomePageUrl, this);
 }
 
 void TfrmMain::mniAProposClick() {

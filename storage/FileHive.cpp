@@ -63,6 +63,10 @@ bool ReadOnly(const fs::path& APath) {
     return (info.st_mode & 0222) == 0 || ::access(APath.c_str(), W_OK) != 0;
 }
 
+std::string HiveLimitText() {
+    return std::to_string(kMaxHiveSize >> 20) + " MB";
+}
+
 std::string Timestamp() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -110,7 +114,7 @@ public:
             why = "it is not a regular file";
             break;
         case TFileReadStatus::TooLarge:
-            why = "it is larger than " + std::to_string(kMaxHiveSize >> 20) + " MB";
+            why = "it is larger than " + HiveLimitText();
             break;
         case TFileReadStatus::Ok:
             if (ParseHive(read.Text, AHive, why, &FSkipped)) {
@@ -167,9 +171,14 @@ public:
         const bool existed = HiveKeyExists(hive, APath);
         if (!AEdit(AddHiveKey(hive, APath)) && existed)
             return true;
+        // The limit of the reader holds for the writer too: a hive the next read
+        // would refuse and set aside is never written.
+        const std::string text = FormatHive(hive);
+        if (text.size() > kMaxHiveSize)
+            return Failed("the file would be larger than " + HiveLimitText());
         if (!KeepUnreadLines())
             return false;
-        if (!ReplaceFileContents(target, FormatHive(hive), 0666, why))
+        if (!ReplaceFileContents(target, text, 0666, why))
             return Failed(why);
         return true;
     }

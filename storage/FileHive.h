@@ -13,6 +13,9 @@
 // lines, the file as it was is kept as "Tolmir.reg.corrupt-<timestamp>" and the
 // player is told which lines are not in the saved file.
 //
+// A save whose hive would be larger than kMaxHiveSize, which the next read would
+// refuse, fails and leaves the file as it was.
+//
 // A file with nothing readable, one larger than kMaxHiveSize or one that is no
 // regular file (a FIFO, a device) is never overwritten: it is renamed to
 // "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty. A

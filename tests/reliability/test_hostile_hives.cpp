@@ -146,8 +146,11 @@ const std::vector<THostileCase>& Cases() {
          },
          TOutcome::Kept,
          {"Invalid data type for 'DiceStyle'", "Invalid data type for 'DiceColor'",
-          "Invalid data type for 'Player'", "Invalid data type for 'ItemCount'"},
+          "Invalid data type for 'Player'", "Invalid data type for 'Name0'",
+          "(Invalid data type for 'ItemCount'): the 2 rows found there are read and kept."},
          [](const THive& AHive) {
+             // The two rows that the count stored as text holds are kept.
+             QCOMPARE(StoredValue(AHive, kApp, "ItemCount"), std::optional(RegDwordValue(3)));
              QCOMPARE(StoredValue(AHive, kStore, "DiceStyle"), std::optional(RegStringValue("2")));
              QCOMPARE(StoredValue(AHive, kStore, "PipColor"), std::optional(RegStringValue("255")));
          }},

@@ -263,6 +263,38 @@ TEST_F(HostileFiles, WrongKindsOfFileAreSetAsideWithoutWaiting) {
     EXPECT_FALSE(fs::exists(HivePath()));
 }
 
+// The limit of the reader holds for the writer: a save that would pass it fails
+// with the usual message and leaves the file as it was, nothing set aside.
+TEST_F(HostileFiles, ASaveNeverWritesAHiveTheReaderWouldRefuse) {
+    const auto formatted = [](std::size_t ABig, const std::string& AValue) {
+        THive hive;
+        std::string why;
+        EXPECT_TRUE(ParseHive("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" +
+                                  kKey + "]\n\"Big\"=\"" + std::string(ABig, 'x') + "\"\n",
+                              hive, why));
+        if (!AValue.empty())
+            SetHiveValue(*FindHiveKey(hive, kKey), "A", RegStringValue(AValue));
+        return FormatHive(hive);
+    };
+    // With "A"="ab" the hive is exactly at the limit.
+    const std::size_t big = kMaxHiveSize - formatted(0, "ab").size();
+    WriteHiveText(formatted(big, ""));
+    TFileHive hive(HivePath());
+    ASSERT_TRUE(SaveA(hive, "ab")) << hive.SaveFailure();
+    EXPECT_EQ(fs::file_size(HivePath()), kMaxHiveSize);
+    EXPECT_EQ(hive.OpenKey(kKey)->QueryValue("A"), RegStringValue("ab"));
+
+    // One byte more.
+    EXPECT_FALSE(SaveA(hive, "abc"));
+    ReportSaveFailure(TSavedData::HighScores, hive);
+    EXPECT_EQ(FErrors, std::vector<std::string>{"The high scores could not be saved to " +
+                                                HivePath().string() +
+                                                ": the file would be larger than 16 MB."});
+    EXPECT_EQ(HiveText(), formatted(big, "ab"));
+    EXPECT_EQ(Names(HivePath().parent_path()),
+              (std::vector<std::string>{"Tolmir.reg", "Tolmir.reg.lock"}));
+}
+
 TEST_F(HostileFiles, RelativeOrMissingFoldersAreNeverTheCurrentDirectory) {
     const auto keep = [](const char* AName) -> std::optional<std::string> {
         const char* value = std::getenv(AName);
