@@ -45,10 +45,11 @@ a11y-test: build
 	tests/a11y/run-check $(BUILD)/Tolmir
 
 # A whole game played by keys only with the real Orca screen reader listening
-# (speech into a null sound device, read back from Orca's debug log).
+# (speech into a null sound device, read back from Orca's debug log). It plays the
+# test build of the game whose dice it can know in advance (tolmir_fixed_dice).
 orca-test: build
 	scripts/install-deps orca
-	tests/orca/run-orca-check $(BUILD)/Tolmir
+	tests/orca/run-orca-check $(BUILD)/tolmir_fixed_dice
 
 # The toolkit-free libraries and their tests cross-built for Windows with MinGW-w64
 # and run under Wine in a throw-away prefix. The native build's asset generator

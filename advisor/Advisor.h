@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,9 +66,12 @@ public:
     // The cache file: a format version and a checksum guard it. Load returns false
     // for a missing, damaged or foreign file and leaves the table as it was. Save
     // writes a temporary file of its own and renames it into place, so copies
-    // saving at once never leave a damaged file.
-    bool Load(const std::string& APath);
-    bool Save(const std::string& APath) const;
+    // saving at once never leave a damaged file. A symbolic link at APath is never
+    // followed: Load refuses it, and Save replaces the link itself with the file.
+    // Save writes nothing into a folder that others can write to, and makes a
+    // missing folder readable by the user alone.
+    bool Load(const std::filesystem::path& APath);
+    bool Save(const std::filesystem::path& APath) const;
 
     std::size_t MemoryBytes() const;
 

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -37,7 +36,7 @@ std::uint64_t Checksum(const char* AData, std::size_t ASize) {
 
 } // namespace
 
-bool TAdvisorTable::Save(const std::string& APath) const {
+bool TAdvisorTable::Save(const std::filesystem::path& APath) const {
     if (!Ready()) {
         return false;
     }
@@ -52,22 +51,21 @@ bool TAdvisorTable::Save(const std::string& APath) const {
     const std::uint64_t checksum = Checksum(bytes.data(), bytes.size());
     bytes.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
 
-    std::error_code error;
-    const std::filesystem::path path(APath);
-    if (path.has_parent_path()) {
-        std::filesystem::create_directories(path.parent_path(), error);
-    }
     std::string why;
-    return ReplaceFileContents(path, bytes, 0666, why);
+    const std::filesystem::path folder = APath.parent_path();
+    if (!folder.empty() && (!FolderIsPrivate(folder, why) || !CreatePrivateFolders(folder, why))) {
+        return false;
+    }
+    return ReplaceFileContents(APath, bytes, 0666, why);
 }
 
-bool TAdvisorTable::Load(const std::string& APath) {
+bool TAdvisorTable::Load(const std::filesystem::path& APath) {
     const std::size_t count = TStateSpace::Instance().Count();
     const std::size_t expectedSize =
         sizeof(TCacheHeader) + count * sizeof(double) + sizeof(std::uint64_t);
-    // Anything but a regular file of the right size (a FIFO, a device) is a
-    // damaged cache, and is never waited on.
-    const TFileRead read = ReadRegularFile(APath, expectedSize);
+    // Anything but a regular file of the right size (a FIFO, a device, a link)
+    // is a damaged cache, and is never waited on.
+    const TFileRead read = ReadRegularFile(APath, expectedSize, false);
     if (read.Status != TFileReadStatus::Ok || read.Text.size() != expectedSize) {
         return false;
     }

@@ -4,17 +4,8 @@
 
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 
-namespace {
-
-bool UsableCachePath(const std::string& APath) {
-    return !APath.empty() && std::filesystem::path(APath).is_absolute();
-}
-
-} // namespace
-
-TAdvisorWorker::TAdvisorWorker(std::string ACachePath, std::function<void()> ANotify,
+TAdvisorWorker::TAdvisorWorker(std::filesystem::path ACachePath, std::function<void()> ANotify,
                                TCompute ACompute)
     : FCachePath(std::move(ACachePath)), FWork(std::make_shared<TWork>()) {
     FWork->Notify = std::move(ANotify);
@@ -55,7 +46,7 @@ void TAdvisorWorker::Request() {
         FWork->ReportedPercent.store(-1, std::memory_order_relaxed);
     }
     // Loading the cache takes milliseconds: the request that finds it is answered at once.
-    if (UsableCachePath(FCachePath) && FWork->Table.Load(FCachePath)) {
+    if (FCachePath.is_absolute() && FWork->Table.Load(FCachePath)) {
         FWork->LoadedFromCache.store(true, std::memory_order_release);
         FWork->Progress.store(1.0, std::memory_order_relaxed);
         FWork->Ready.store(true, std::memory_order_release);
@@ -66,12 +57,13 @@ void TAdvisorWorker::Request() {
 
 // Nothing may leave the worker thread: an exception there would end the
 // program, so the failure is kept for the window to show.
-void TAdvisorWorker::Work(const std::shared_ptr<TWork>& AWork, const std::string& ACachePath) {
+void TAdvisorWorker::Work(const std::shared_ptr<TWork>& AWork,
+                          const std::filesystem::path& ACachePath) {
     try {
         const auto progress = [&](double AShare) { ReportProgress(*AWork, AShare); };
         const bool ready = AWork->Compute ? AWork->Compute(AWork->Table, progress, &AWork->Cancel)
                                           : AWork->Table.Compute(progress, &AWork->Cancel);
-        if (ready && UsableCachePath(ACachePath)) {
+        if (ready && ACachePath.is_absolute()) {
             // A cache that cannot be written costs only the next start's computation.
             AWork->Table.Save(ACachePath);
         }

@@ -10,10 +10,10 @@
 #include <atomic>
 #include <condition_variable>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 
 class TAdvisorWorker {
@@ -27,7 +27,8 @@ public:
     // ACachePath is used only when it is absolute: never a file in the current
     // directory. ANotify is called on the worker thread once per whole percent
     // of progress, and when the table is ready or the computation failed.
-    TAdvisorWorker(std::string ACachePath, std::function<void()> ANotify, TCompute ACompute = {});
+    TAdvisorWorker(std::filesystem::path ACachePath, std::function<void()> ANotify,
+                   TCompute ACompute = {});
     // Stops a computation under way and calls ANotify no more. A worker that
     // does not end within moments (a file system that hangs) is left behind with
     // what it uses: the program never waits for it to end.
@@ -66,11 +67,11 @@ private:
         bool Finished = false;
         std::condition_variable FinishedChanged;
     };
-    static void Work(const std::shared_ptr<TWork>& AWork, const std::string& ACachePath);
+    static void Work(const std::shared_ptr<TWork>& AWork, const std::filesystem::path& ACachePath);
     static void ReportProgress(TWork& AWork, double AShare);
     static void Notify(TWork& AWork);
 
-    std::string FCachePath;
+    std::filesystem::path FCachePath;
     std::shared_ptr<TWork> FWork;
     std::thread FWorker;
 };

@@ -1,6 +1,7 @@
 #include "app/QtPrompter.h"
 
 #include "dialogs/uInputQuery.h"
+#include "platform/WindowPlacement.h"
 
 #include <QMessageBox>
 #include <QScreen>
@@ -21,10 +22,12 @@ public:
 protected:
     void showEvent(QShowEvent* AEvent) override {
         QMessageBox::showEvent(AEvent);
-        if (const QScreen* screen = this->screen(); FCentreOnScreen && screen) {
-            const QRect frame = frameGeometry();
-            move(screen->availableGeometry().center() -
-                 QPoint(frame.width() / 2, frame.height() / 2));
+        if (FCentreOnScreen) {
+            PlaceByFrame(this, [this](const QSize& AFrame) {
+                const QScreen* screen = this->screen();
+                return screen ? CentredTopLeft(screen->availableGeometry().center(), AFrame)
+                              : pos();
+            });
         }
     }
 };

@@ -7,7 +7,7 @@
 #include "app/QtPrompter.h"
 #include "app/ScoreGrid.h"
 #include "app/SessionAdapters.h"
-#include "controls/DiceLook.h"
+#include "controls/LabelFit.h"
 #include "controls/VHDice.h"
 #include "dialogs/uAboutBox.h"
 #include "dialogs/uDiceOptions.h"
@@ -19,6 +19,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
 #include "platform/TColor.h"
+#include "platform/WindowPlacement.h"
 #include "storage/MainSettings.h"
 #include "storage/VHRegistry.h"
 
@@ -57,8 +58,7 @@ QLabel* MakeLabel(QWidget* AParent, const QString& AName, const QString& ACaptio
     if (AFont != nullptr) {
         label->setFont(*AFont);
     }
-    AGeometry.setWidth(std::max(AGeometry.width(), label->sizeHint().width()));
-    label->setGeometry(AGeometry);
+    SetLabelGeometry(label, AGeometry);
     return label;
 }
 
@@ -128,7 +128,7 @@ void TfrmMain::CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnn
     }
     const IClock* clock = AServices.Clock;
     if (!clock) {
-        FDefaultClock = MakeGameClock();
+        FDefaultClock = std::make_unique<TSystemClock>();
         clock = FDefaultClock.get();
     }
     FHighScoreEntry = MakeHighScoreEntry([this] { return FHighScoresForm; });
@@ -358,10 +358,16 @@ void TfrmMain::showEvent(QShowEvent* AEvent) {
     QMainWindow::showEvent(AEvent);
     if (!FCentred) {
         FCentred = true;
-        if (const QScreen* screen = this->screen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-        }
+        // Until the window system reports the frame, the one assumed for the
+        // layout stands in for it.
+        PlaceByFrame(this, [this](const QSize& AFrame) {
+            const QScreen* screen = this->screen();
+            if (screen == nullptr) {
+                return pos();
+            }
+            const QSize outer = AFrame == size() ? QSize(kOuterWidth, kOuterHeight) : AFrame;
+            return CentredTopLeft(screen->availableGeometry().center(), outer);
+        });
         btnBrasser->setFocus();
     }
 }
@@ -487,7 +493,7 @@ void TfrmMain::mniHelpClick() {
 }
 
 void TfrmMain::Varnholtontheweb1Click() {
-    OpenUrl(HomePageUrl);
+    OpenUrl(HomePageUrl, this);
 }
 
 void TfrmMain::mniAProposClick() {

@@ -99,7 +99,7 @@ void TfrmAboutBox::FormCreate() {
 }
 
 void TfrmAboutBox::lblMakerNoticeClick() {
-    OpenUrl(HomePageUrl);
+    OpenUrl(HomePageUrl, this);
 }
 
 bool TfrmAboutBox::eventFilter(QObject* AWatched, QEvent* AEvent) {

@@ -1,6 +1,7 @@
 #include "dialogs/uDialogAncestor.h"
 
 #include "platform/Application.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFont>
@@ -103,20 +104,20 @@ void TfrmDialogAncestor::ShowFocusedHelp() {
 }
 
 void TfrmDialogAncestor::CenterOverOwner() {
-    QRect area;
-    if (const QWidget* owner = parentWidget(); owner != nullptr) {
-        area = owner->window()->frameGeometry();
-    } else if (const QWidget* active = QApplication::activeWindow();
-               active != nullptr && active != this) {
-        area = active->frameGeometry();
-    } else if (const QScreen* s = screen(); s != nullptr) {
-        area = s->availableGeometry();
-    } else {
-        return;
-    }
-    QRect frame = frameGeometry();
-    frame.moveCenter(area.center());
-    move(frame.topLeft());
+    PlaceByFrame(this, [this](const QSize& AFrame) {
+        QRect area;
+        if (const QWidget* owner = parentWidget(); owner != nullptr) {
+            area = OuterGeometry(*owner->window());
+        } else if (const QWidget* active = QApplication::activeWindow();
+                   active != nullptr && active != this) {
+            area = OuterGeometry(*active);
+        } else if (const QScreen* s = screen(); s != nullptr) {
+            area = s->availableGeometry();
+        } else {
+            return pos();
+        }
+        return CentredTopLeft(area.center(), AFrame);
+    });
 }
 
 void TfrmDialogAncestor::showEvent(QShowEvent* AEvent) {

@@ -1,6 +1,6 @@
 #include "dialogs/uDiceOptions.h"
 
-#include "controls/DiceLook.h"
+#include "controls/LabelFit.h"
 #include "controls/VHColorButton.h"
 #include "controls/VHDice.h"
 #include "platform/Application.h"
@@ -43,7 +43,7 @@ QLabel* MakeWrappedLabel(QWidget* AParent, const char* AName, const QString& ATe
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(AGeometry);
+    SetLabelGeometry(label, AGeometry);
     return label;
 }
 
@@ -158,12 +158,11 @@ void TfrmDiceOptions::BuildDicePage() {
         Named(new QGroupBox(QStringLiteral(" Colours (for 2 dimensions) "), tbsDiceOptions),
               "rgpDiceColors");
     rgpDiceColors->setGeometry(8, 98, 163, 113);
-    // The two wrapped labels reach up to the swatches, so that each of their words
-    // fits on a line also in fonts wider than the one the layout was made for.
+    // The two wrapped labels grow towards the swatches when a wider font needs it.
     Label1 = MakeWrappedLabel(rgpDiceColors, "Label1", QStringLiteral("Non Selected Background"),
-                              QRect(8, 18, 88, 26));
+                              QRect(8, 18, 66, 26));
     Label2 = MakeWrappedLabel(rgpDiceColors, "Label2", QStringLiteral("Selected Background"),
-                              QRect(8, 49, 88, 26));
+                              QRect(8, 49, 56, 26));
     Label3 = MakeLabel(rgpDiceColors, "Label3", QStringLiteral("Pips"), 8, 88);
     btnDiceColor = MakeSwatch(rgpDiceColors, "btnDiceColor", QRect(99, 21, 56, 20), 210, 0);
     btnHeldColor = MakeSwatch(rgpDiceColors, "btnHeldColor", QRect(99, 52, 56, 20), 215, 1);

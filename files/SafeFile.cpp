@@ -1,5 +1,7 @@
 #include "files/SafeFile.h"
 
+#include "files/UserFolders.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -14,8 +16,12 @@
 #include <fstream>
 #else
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 #endif
 
 namespace fs = std::filesystem;
@@ -89,6 +95,34 @@ bool ResolveFileLinks(const fs::path& AFile, fs::path& AResolved, std::string& A
     return false;
 }
 
+bool WriteTargetOf(const fs::path& AFile, fs::path& ATarget, std::string& AWhy) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(AFile, error))) {
+        ATarget = AFile;
+        return true;
+    }
+    fs::path target;
+    if (!ResolveFileLinks(AFile, target, AWhy))
+        return false;
+    const fs::path folder = fs::weakly_canonical(AFile.parent_path(), error);
+    const fs::path inside = error ? fs::path() : target.lexically_relative(folder);
+    if (inside.empty() || *inside.begin() == ".." || inside == ".") {
+        AWhy = "it is a link to " + target.string() + " outside " + AFile.parent_path().string() +
+               ", and nothing is written through such a link";
+        return false;
+    }
+#if !defined(_WIN32)
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) == 0 && info.st_uid != ::geteuid()) {
+        AWhy = "it is a link to " + target.string() +
+               ", which belongs to another user, and nothing is written through such a link";
+        return false;
+    }
+#endif
+    ATarget = target;
+    return true;
+}
+
 #if defined(_WIN32)
 
 TFileRead ReadRegularFile(const fs::path& AFile, std::size_t AMaxSize, bool AFollowLinks) {
@@ -135,11 +169,23 @@ TFileRead ReadRegularFile(const fs::path& AFile, std::size_t AMaxSize, bool AFol
     return result;
 }
 
+bool FolderIsPrivate(const fs::path&, std::string&) {
+    return true;
+}
+
+bool CreatePrivateFolders(const fs::path& AFolder, std::string& AWhy) {
+    std::error_code error;
+    fs::create_directories(AFolder, error);
+    if (error) {
+        AWhy = "the folder " + AFolder.string() + " could not be created: " + error.message();
+        return false;
+    }
+    return true;
+}
+
 bool ReplaceFileContents(const fs::path& AFile, std::string_view AText, unsigned,
                          std::string& AWhy) {
-    fs::path target;
-    if (!ResolveFileLinks(AFile, target, AWhy))
-        return false;
+    const fs::path& target = AFile;
     fs::path temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
@@ -256,11 +302,96 @@ TFileRead ReadRegularFile(const fs::path& AFile, std::size_t AMaxSize, bool AFol
     return result;
 }
 
+namespace {
+
+// Whether AGroup is the user's own group: named as the user, the user's
+// primary group, and no one else's.
+bool IsUsersPrivateGroup(gid_t AGroup) {
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> users(size > 0 ? static_cast<std::size_t>(size) : 16384);
+    passwd user{};
+    passwd* foundUser = nullptr;
+    if (::getpwuid_r(::geteuid(), &user, users.data(), users.size(), &foundUser) != 0 ||
+        foundUser == nullptr || user.pw_gid != AGroup)
+        return false;
+    const long groupSize = ::sysconf(_SC_GETGR_R_SIZE_MAX);
+    std::vector<char> groups(groupSize > 0 ? static_cast<std::size_t>(groupSize) : 16384);
+    group entry{};
+    group* foundGroup = nullptr;
+    int result = 0;
+    while ((result = ::getgrgid_r(AGroup, &entry, groups.data(), groups.size(), &foundGroup)) ==
+               ERANGE &&
+           groups.size() < (1u << 24))
+        groups.resize(groups.size() * 2);
+    if (result != 0 || foundGroup == nullptr ||
+        std::string_view(entry.gr_name) != std::string_view(user.pw_name))
+        return false;
+    for (char** member = entry.gr_mem; *member != nullptr; ++member)
+        if (std::string_view(*member) != std::string_view(user.pw_name))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool FolderIsPrivate(const fs::path& AFolder, std::string& AWhy) {
+    std::error_code error;
+    fs::path folder = fs::weakly_canonical(fs::absolute(AFolder, error), error);
+    if (error)
+        folder = AFolder;
+    // As the secure shell, up to the home folder: those above it are the
+    // system's, and in a sandbox may belong to an unmapped user.
+    const fs::path home = UserHomeFolder();
+    const fs::path realHome = home.empty() ? fs::path() : fs::weakly_canonical(home, error);
+    for (fs::path current = folder;; current = current.parent_path()) {
+        struct stat info {};
+        if (::stat(current.c_str(), &info) != 0) {
+            if (errno != ENOENT || !current.has_relative_path()) {
+                AWhy = "the folder " + current.string() +
+                       " could not be examined: " + FileErrorText(errno);
+                return false;
+            }
+            continue; // not made yet: its parent decides
+        }
+        if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+            AWhy = "the folder " + current.string() +
+                   " belongs to another user, who could replace what is written there";
+            return false;
+        }
+        const bool sticky = (info.st_mode & S_ISVTX) != 0;
+        if (!sticky && ((info.st_mode & S_IWOTH) != 0 ||
+                        ((info.st_mode & S_IWGRP) != 0 && !IsUsersPrivateGroup(info.st_gid)))) {
+            AWhy = "others can write to the folder " + current.string() +
+                   " and could replace what is written there (chmod go-w makes it private)";
+            return false;
+        }
+        if (!current.has_relative_path() || (!realHome.empty() && current == realHome))
+            return true;
+    }
+}
+
+bool CreatePrivateFolders(const fs::path& AFolder, std::string& AWhy) {
+    fs::path current;
+    for (const fs::path& part : AFolder) {
+        current /= part;
+        if (::mkdir(current.c_str(), 0700) != 0 && errno != EEXIST) {
+            AWhy =
+                "the folder " + current.string() + " could not be created: " + FileErrorText(errno);
+            return false;
+        }
+    }
+    std::error_code error;
+    if (!fs::is_directory(AFolder, error)) {
+        AWhy = "the folder " + AFolder.string() +
+               " could not be created: " + FileErrorText(error ? error.value() : ENOTDIR);
+        return false;
+    }
+    return true;
+}
+
 bool ReplaceFileContents(const fs::path& AFile, std::string_view AText, unsigned ANewMode,
                          std::string& AWhy) {
-    fs::path target;
-    if (!ResolveFileLinks(AFile, target, AWhy))
-        return false;
+    const fs::path& target = AFile;
     // O_EXCL and O_NOFOLLOW: a file or link already at the name is never opened.
     fs::path temporary;
     int fd = -1;
@@ -277,7 +408,7 @@ bool ReplaceFileContents(const fs::path& AFile, std::string_view AText, unsigned
         return false;
     }
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::lstat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
     // The new text is on the disk before the rename can make it the file.
     std::size_t done = 0;

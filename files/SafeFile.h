@@ -4,7 +4,8 @@
 // file under a unique name beside the target, created exclusively and never
 // through a symbolic link, flushes it and renames it over the target, so that a
 // crash leaves the old content or the new one and a planted link at the
-// temporary name leads nowhere.
+// temporary name leads nowhere. Writers check first that a link at the file's
+// name stays in its own folder and that no one else can write to the folder.
 
 #include <cstddef>
 #include <filesystem>
@@ -40,8 +41,33 @@ std::string FileErrorText(int AError);
 bool ResolveFileLinks(const std::filesystem::path& AFile, std::filesystem::path& AResolved,
                       std::string& AWhy);
 
-// Replaces what the file AFile names (a link at AFile is followed, and the link
-// stays) with AText. The new file has the old file's permissions, or ANewMode
+// The file that a write to AFile may replace: AFile itself, or the file that a
+// symbolic link at AFile leads to when that file lies in AFile's own folder (or
+// a folder below it) and, where it exists, belongs to this user. False, with the
+// reason, for a link anywhere else or a loop of links: another program or person
+// may have planted it to make the write land on one of the user's files.
+bool WriteTargetOf(const std::filesystem::path& AFile, std::filesystem::path& ATarget,
+                   std::string& AWhy);
+
+// Whether only this user (and the administrator) can change what AFolder and
+// every folder above it, up to the user's home folder, hold. A folder that others may write to lets
+// them swap a file or plant a link between a check and a write, so nothing is written there, as the
+// secure shell refuses its keys in such a folder: a folder must belong to the user or the
+// administrator, and may be writable by its group or everyone only with the sticky bit (only an
+// entry's owner may then remove or rename it) or, for the group, when that is the user's own
+// private group. A folder that does not exist yet counts as its nearest existing parent. False,
+// with the reason, otherwise. Always true on Windows, whose profile folders are
+// private through their access lists.
+bool FolderIsPrivate(const std::filesystem::path& AFolder, std::string& AWhy);
+
+// Creates AFolder and its missing parents, each readable only by this user
+// (0700, as the XDG base directory rules ask). False, with the reason, when
+// one cannot be created.
+bool CreatePrivateFolders(const std::filesystem::path& AFolder, std::string& AWhy);
+
+// Replaces the file at AFile with AText. A symbolic link at AFile is never
+// followed: the link itself is replaced (WriteTargetOf finds a file a link may
+// lead to). The new file has the old regular file's permissions, or ANewMode
 // (less the umask) when there was none. False, with the reason, when any step
 // fails: the old file is then unchanged and no temporary file is left.
 bool ReplaceFileContents(const std::filesystem::path& AFile, std::string_view AText,

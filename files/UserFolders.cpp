@@ -1,6 +1,8 @@
 #include "files/UserFolders.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #if !defined(_WIN32)
 #include <pwd.h>
@@ -12,9 +14,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// An environment variable's path when it is absolute; empty otherwise.
+// An environment variable's path when it is absolute; empty otherwise. The
+// value is taken as the system gives it, never converted: on Linux its bytes
+// (a folder name need not be UTF-8), on Windows its wide characters (a name
+// outside the ANSI code page survives).
 fs::path AbsoluteFromEnvironment(const char* AName) {
+#if defined(_WIN32)
+    const std::wstring name(AName, AName + std::strlen(AName));
+    const wchar_t* value = ::_wgetenv(name.c_str());
+#else
     const char* value = std::getenv(AName);
+#endif
     if (value == nullptr)
         return {};
     fs::path path(value);

@@ -3,24 +3,27 @@
 #include "files/UserFolders.h"
 #include "platform/Application.h"
 
-#include <QFile>
 #include <QStandardPaths>
 
-QString TAdvisorService::DefaultCachePath() {
+std::filesystem::path TAdvisorService::DefaultCachePath() {
 #ifdef Q_OS_WIN
     // %LOCALAPPDATA%
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const std::filesystem::path folder(
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdU16String());
 #else
-    const QString folder = QFile::decodeName(UserCacheFolder().c_str());
+    // Never through a QString: a folder name that is no UTF-8 would not come back.
+    const std::filesystem::path folder = UserCacheFolder();
 #endif
     // No known folder: no cache file, never one in the current directory.
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("/Varnholt/Tolmir/advisor.table");
+    return folder.is_absolute() ? folder / "Varnholt" / "Tolmir" / "advisor.table"
+                                : std::filesystem::path();
 }
 
 // The worker's notices come from its thread: each is posted to this object's.
-TAdvisorService::TAdvisorService(QString ACachePath, QObject* AParent, TCompute ACompute)
+TAdvisorService::TAdvisorService(std::filesystem::path ACachePath, QObject* AParent,
+                                 TCompute ACompute)
     : QObject(AParent), FWorker(
-                            QFile::encodeName(ACachePath).toStdString(),
+                            std::move(ACachePath),
                             [this] {
                                 QMetaObject::invokeMethod(
                                     this, [this] { Changed(); }, Qt::QueuedConnection);

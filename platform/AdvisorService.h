@@ -7,8 +7,8 @@
 #include "advisor/AdvisorWorker.h"
 
 #include <QObject>
-#include <QString>
 
+#include <filesystem>
 #include <string>
 
 class TAdvisorService : public QObject, public IAdvisorSource {
@@ -16,13 +16,14 @@ class TAdvisorService : public QObject, public IAdvisorSource {
 
 public:
     // The cache file under the user's cache folder ($XDG_CACHE_HOME/Varnholt/Tolmir;
-    // on Windows the local application data folder).
-    static QString DefaultCachePath();
+    // on Windows the local application data folder). The folder's name is kept as
+    // the environment gives it, byte for byte, also where it is no UTF-8.
+    static std::filesystem::path DefaultCachePath();
 
     using TCompute = TAdvisorWorker::TCompute;
 
-    explicit TAdvisorService(QString ACachePath = DefaultCachePath(), QObject* AParent = nullptr,
-                             TCompute ACompute = {});
+    explicit TAdvisorService(std::filesystem::path ACachePath = DefaultCachePath(),
+                             QObject* AParent = nullptr, TCompute ACompute = {});
 
     bool Ready() const override { return FWorker.Ready(); }
     void Request() override { FWorker.Request(); }

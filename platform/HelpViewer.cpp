@@ -137,7 +137,7 @@ void THelpViewer::LinkClicked(const QUrl& AUrl) {
     if (const int topic = LinkedTopic(AUrl); topic != 0) {
         GoToTopic(topic);
     } else if (!AUrl.scheme().isEmpty()) {
-        OpenUrl(AUrl.toString());
+        OpenUrl(AUrl.toString(), this);
     }
 }
 

@@ -63,6 +63,10 @@ bool ReadOnly(const fs::path& APath) {
     return (info.st_mode & 0222) == 0 || ::access(APath.c_str(), W_OK) != 0;
 }
 
+std::string HiveLimitText() {
+    return std::to_string(kMaxHiveSize >> 20) + " MB";
+}
+
 std::string Timestamp() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -77,6 +81,7 @@ std::string Timestamp() {
 struct THiveChange {
     THiveValue Value;
     bool IfMissing = false;
+    bool Respell = false; // the stored value takes this change's spelling
 };
 
 // Why the last save of a hive failed; empty once the player has been told.
@@ -92,6 +97,8 @@ public:
     // or is corrupt and could not be set aside: then it must not be written.
     bool Load(THive& AHive, bool ALocked) {
         AHive = {};
+        FSkipped = {};
+        FReadText.clear();
         TFileRead read = ReadRegularFile(FFile, kMaxHiveSize);
         std::string why;
         switch (read.Status) {
@@ -107,11 +114,14 @@ public:
             why = "it is not a regular file";
             break;
         case TFileReadStatus::TooLarge:
-            why = "it is larger than " + std::to_string(kMaxHiveSize >> 20) + " MB";
+            why = "it is larger than " + HiveLimitText();
             break;
         case TFileReadStatus::Ok:
-            if (ParseHive(read.Text, AHive, why))
+            if (ParseHive(read.Text, AHive, why, &FSkipped)) {
+                if (FSkipped.Count > 0)
+                    FReadText = std::move(read.Text);
                 return true;
+            }
             break;
         }
         if (!ALocked) {
@@ -131,16 +141,17 @@ public:
     bool Update(const std::string& APath, const std::function<bool(THiveKey&)>& AEdit) {
         if (!FFile.is_absolute())
             return Failed("no home folder is known");
-        std::error_code code;
-        fs::create_directories(FFile.parent_path(), code);
-        if (code)
-            return Failed("the folder " + FFile.parent_path().string() +
-                          " could not be created: " + code.message());
-        // A link at the hive's name is followed: the file it leads to is replaced
-        // in its own folder, and the link stays.
-        fs::path target;
+        // Nothing is written where others could swap the file or plant a link.
         std::string why;
-        if (!ResolveFileLinks(FFile, target, why))
+        if (!FolderIsPrivate(FFile.parent_path(), why) ||
+            !CreatePrivateFolders(FFile.parent_path(), why))
+            return Failed(why);
+        // A link at the hive's name is followed only to a file of the player in
+        // the hive's own folder: that file is replaced in its folder, and the
+        // link stays.
+        fs::path target;
+        if (!WriteTargetOf(FFile, target, why) ||
+            (target != FFile && !FolderIsPrivate(target.parent_path(), why)))
             return Failed(why);
         // Renaming over a read-only hive works in a writable folder, and root
         // writes anywhere: a hive or folder without write permission is left
@@ -160,7 +171,14 @@ public:
         const bool existed = HiveKeyExists(hive, APath);
         if (!AEdit(AddHiveKey(hive, APath)) && existed)
             return true;
-        if (!ReplaceFileContents(FFile, FormatHive(hive), 0666, why))
+        // The limit of the reader holds for the writer too: a hive the next read
+        // would refuse and set aside is never written.
+        const std::string text = FormatHive(hive);
+        if (text.size() > kMaxHiveSize)
+            return Failed("the file would be larger than " + HiveLimitText());
+        if (!KeepUnreadLines())
+            return false;
+        if (!ReplaceFileContents(target, text, 0666, why))
             return Failed(why);
         return true;
     }
@@ -171,7 +189,7 @@ public:
             bool changed = false;
             for (const THiveChange& change : AChanges) {
                 if (!change.IfMissing || FindHiveValue(AKey, change.Value.Name) == nullptr) {
-                    SetHiveValue(AKey, change.Value.Name, change.Value.Value);
+                    SetHiveValue(AKey, change.Value.Name, change.Value.Value, change.Respell);
                     changed = true;
                 }
             }
@@ -199,21 +217,24 @@ private:
         return true;
     }
 
-    // Keeps a damaged file aside, in the folder of the file a link at the hive's
-    // name leads to, so that the link stays.
-    bool SetAside(const std::string& AWhy) {
-        fs::path damaged;
-        std::string failure;
-        if (!ResolveFileLinks(FFile, damaged, failure))
-            damaged = FFile; // a loop of links cannot be read: never here
-        failure.clear();
-        fs::path aside = damaged.string() + ".corrupt-" + Timestamp();
+    // "Tolmir.reg.corrupt-<timestamp>" beside the hive, not taken yet.
+    fs::path AsideName() const {
+        fs::path aside = FFile.string() + ".corrupt-" + Timestamp();
         for (int n = 1; fs::exists(fs::symlink_status(aside)); ++n)
-            aside = damaged.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
-        const fs::path folder = damaged.parent_path();
+            aside = FFile.string() + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
+        return aside;
+    }
+
+    // Keeps a damaged file aside under another name in the hive's folder. A link
+    // at the hive's name is what is renamed: the file it leads to, wherever that
+    // is, stays as it is.
+    bool SetAside(const std::string& AWhy) {
+        const fs::path aside = AsideName();
+        const fs::path folder = FFile.parent_path();
+        std::string failure;
         if (ReadOnly(folder))
             failure = "the folder " + folder.string() + " is read-only";
-        else if (::rename(damaged.c_str(), aside.c_str()) != 0)
+        else if (::rename(FFile.c_str(), aside.c_str()) != 0)
             failure = FileErrorText(errno);
         if (!failure.empty()) {
             if (FirstReportFor(FFile, "unsaved"))
@@ -229,6 +250,27 @@ private:
         return true;
     }
 
+    // A save writes what could be read. Lines the last load skipped would be
+    // lost with it: the file as it was is kept beside it first, and the player
+    // is told which lines are not in the saved file.
+    bool KeepUnreadLines() {
+        if (FSkipped.Count == 0)
+            return true;
+        const fs::path copy = AsideName();
+        std::string why;
+        if (!ReplaceFileContents(copy, FReadText, 0600, why))
+            return Failed("the lines that could not be read could not be kept aside: " + why);
+        std::string lines;
+        for (const std::string& line : FSkipped.First)
+            lines += (lines.empty() ? "" : "; ") + line;
+        if (FSkipped.Count > FSkipped.First.size())
+            lines += "; and " + std::to_string(FSkipped.Count - FSkipped.First.size()) + " more";
+        ReportStorageError("Some lines of " + FFile.string() + " could not be read (" + lines +
+                           ") and are not in the saved file. The file as it was is kept as " +
+                           copy.string() + ".");
+        return true;
+    }
+
     bool Failed(const std::string& AWhy) {
         *FFailure = AWhy;
         return false;
@@ -241,6 +283,8 @@ private:
 
     fs::path FFile;
     TSaveFailure FFailure;
+    THiveSkippedLines FSkipped; // what the last load could not read
+    std::string FReadText;      // the text of that load, when it skipped lines
 };
 
 // The key APath of a parsed hive, taken out of it with its values' index; an
@@ -296,6 +340,14 @@ public:
         }
         return true;
     }
+    bool SetValueRespelled(const std::string& AName, const TRegValue& AValue) override {
+        const THiveValue* old = FindHiveValue(FKey, AName);
+        if (old == nullptr || !(old->Value == AValue) || old->Name != AName) {
+            SetHiveValue(FKey, AName, AValue, true);
+            FChanged = true;
+        }
+        return true;
+    }
     bool Close() override { return true; }
     bool Changed() const { return FChanged; }
 
@@ -320,6 +372,14 @@ public:
             return true; // unchanged: nothing to store
         SetHiveValue(FValues, AName, AValue);
         Change(AName, AValue, false);
+        return true;
+    }
+
+    bool SetValueRespelled(const std::string& AName, const TRegValue& AValue) override {
+        if (FClosed)
+            return false;
+        SetHiveValue(FValues, AName, AValue, true);
+        Change(AName, AValue, false, true);
         return true;
     }
 
@@ -356,12 +416,17 @@ private:
         return found < FChanges.size() ? &FChanges[found] : nullptr;
     }
 
-    // A later change of the same value replaces the earlier one in its place.
-    void Change(const std::string& AName, const TRegValue& AValue, bool AIfMissing) {
+    // A later change of the same value replaces the earlier one in its place;
+    // a respelling one gives it its spelling (only the letter case differs: the
+    // index stays valid).
+    void Change(const std::string& AName, const TRegValue& AValue, bool AIfMissing,
+                bool ARespell = false) {
         if (THiveChange* change = FindChange(AName))
-            *change = {{change->Value.Name, AValue}, AIfMissing};
+            *change = {{ARespell ? AName : change->Value.Name, AValue},
+                       AIfMissing,
+                       ARespell || change->Respell};
         else
-            FChanges.push_back({{AName, AValue}, AIfMissing});
+            FChanges.push_back({{AName, AValue}, AIfMissing, ARespell});
     }
 
     fs::path FFile;

@@ -8,12 +8,25 @@
 // written to a temporary file, flushed to disk and renamed over the hive. Another
 // process's changes survive, and a crash leaves the old file or the new one.
 //
-// A file that cannot be parsed, is larger than kMaxHiveSize or is no regular
-// file (a FIFO, a device) is never overwritten: it is renamed to
-// "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty.
+// The reader skips a line it cannot read and keeps the rest (HiveFormat.h). A
+// save writes only what was read: before the first save over a file with such
+// lines, the file as it was is kept as "Tolmir.reg.corrupt-<timestamp>" and the
+// player is told which lines are not in the saved file.
+//
+// A save whose hive would be larger than kMaxHiveSize, which the next read would
+// refuse, fails and leaves the file as it was.
+//
+// A file with nothing readable, one larger than kMaxHiveSize or one that is no
+// regular file (a FIFO, a device) is never overwritten: it is renamed to
+// "Tolmir.reg.corrupt-<timestamp>", reported once, and the hive starts empty. A
+// link at the hive's name is what is renamed, never the file it leads to.
+//
 // Files are opened without blocking and never through a link planted at the
-// lock's or a temporary file's name; a link at the hive's own name is followed,
-// and its target is replaced in the target's folder.
+// lock's or a temporary file's name. A link at the hive's own name is read
+// through, but written through only when it leads to a file of the player in
+// the hive's own folder; any other link makes the save fail with the reason.
+// Nothing is saved into a folder that others can write to (FolderIsPrivate in
+// SafeFile.h); the hive's folder is made readable by the player alone.
 
 #include "storage/Registry.h"
 

@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -41,34 +43,70 @@ std::size_t InsertRanked(std::vector<TListRow>& ARows, TListRow ARow) {
     return added;
 }
 
+// The rows of a list whose count cannot be read: row r is there while any of
+// its cells is stored.
+std::uint32_t StoredRowCount(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
+                             std::size_t AMaxRows) {
+    std::uint32_t rows = 0;
+    const auto stored = [&](const std::string& AColumn) {
+        return AKey.QueryValue(AColumn + std::to_string(rows)).has_value();
+    };
+    while (rows < AMaxRows && std::any_of(AColumns.begin(), AColumns.end(), stored))
+        ++rows;
+    return rows;
+}
+
+std::string DataOf(const std::optional<TRegValue>& AValue) {
+    return AValue ? std::to_string(AValue->Type) + ':' + AValue->Data : std::string("none");
+}
+
+// A damaged count is said once per run and stored content, not at every load.
+bool FirstCountReport(const std::string& AWhat) {
+    static std::mutex FMutex;
+    static std::set<std::string> FReported;
+    std::lock_guard lock(FMutex);
+    return FReported.insert(AWhat).second;
+}
+
 } // namespace
 
 void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, std::vector<TListRow>& ARows,
                   std::size_t AMaxRows) {
     if (auto key = ARegistry.OpenKey(AKeyPath))
-        LoadListRowsFrom(*key, AColumns, ARows, AMaxRows);
+        LoadListRowsFrom(*key, AColumns, ARows, AMaxRows, true, ARegistry.Location());
 }
 
 void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
-                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport) {
+                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport,
+                      const std::string& AWhere) {
     if (AColumns.empty())
         return;
-    // A count of another type hides stored rows that the next save would
-    // overwrite, so it is reported; a missing count just means no table.
-    const auto count = [&](const char* AName) -> std::optional<std::uint32_t> {
-        const std::optional<TRegValue> value = AKey.QueryValue(AName);
-        if (!value)
-            return std::nullopt;
-        const std::optional<std::uint32_t> number = RegDwordOf(*value);
-        if (!number && AReport)
-            ReportStorageError(InvalidDataTypeMessage(AName));
-        return number;
+    const std::optional<TRegValue> itemValue = AKey.QueryValue(kItemCount);
+    const std::optional<TRegValue> columnValue = AKey.QueryValue(kColumnCount);
+    if (!itemValue && !columnValue)
+        return; // no list stored here
+    // A count that is missing or of another type must not hide the rows below
+    // it, or the next save would write a shorter list over them: the rows are
+    // read as far as they are there, and the damage is said once.
+    std::vector<std::string> damage;
+    const auto count = [&](const char* AName, const std::optional<TRegValue>& AValue) {
+        if (!AValue) {
+            damage.push_back("'" + std::string(AName) + "' is missing");
+            return std::optional<std::uint32_t>();
+        }
+        if (const std::optional<std::uint32_t> number = RegDwordOf(*AValue))
+            return number;
+        damage.push_back(InvalidDataTypeMessage(AName));
+        // A count stored as text holding a number still says how many rows there are.
+        const std::optional<int> number =
+            SettingValueToInteger(TSettingValue(RegTextOf(AValue).value_or("-")));
+        return number && *number >= 0 ? std::optional<std::uint32_t>(*number) : std::nullopt;
     };
-    const auto itemCount = count(kItemCount);
-    const auto columnCount = count(kColumnCount);
-    if (!itemCount || !columnCount)
-        return;
+    std::optional<std::uint32_t> itemCount = count(kItemCount, itemValue);
+    count(kColumnCount, columnValue);
+    if (!itemCount)
+        itemCount = StoredRowCount(AKey, AColumns, AMaxRows);
     // Every column of the list is read, also beyond a smaller "ColumnCount": a
     // cell that is stored survives the next save instead of being overwritten
     // with an empty text. A missing cell reads as empty anyway.
@@ -83,6 +121,7 @@ void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& 
         }
         return text.value_or(std::string());
     };
+    std::size_t read = 0;
     for (std::uint32_t row = 0; row < *itemCount && ARows.size() < AMaxRows; ++row) {
         TListRow item;
         item.Caption = cell(0, row);
@@ -90,6 +129,18 @@ void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& 
             item.SubItems.push_back(cell(column, row));
         item.SubItems.resize(AColumns.size() - 1);
         ARows.push_back(std::move(item));
+        ++read;
+    }
+    if (!damage.empty() && AReport &&
+        FirstCountReport(AWhere + '\n' + DataOf(itemValue) + '\n' + DataOf(columnValue))) {
+        std::string why;
+        for (const std::string& part : damage)
+            why += (why.empty() ? "" : ", ") + part;
+        ReportStorageError("The list in " + AWhere + " could not be read as stored (" + why +
+                           "): " +
+                           (read == 1 ? std::string("the 1 row found there is")
+                                      : "the " + std::to_string(read) + " rows found there are") +
+                           " read and kept.");
     }
 }
 
@@ -141,6 +192,15 @@ std::vector<std::string> HighScoreColumnCaptions() {
 }
 
 int CompareScoreTexts(const std::string& AFirst, const std::string& ASecond) {
+    // A number goes above a text that is none, numbers go in numeric order (the
+    // text order of the three-digit scores the game stores), and texts that are
+    // no numbers go in text order below them all.
+    const std::optional<int> first = SettingValueToInteger(TSettingValue(AFirst));
+    const std::optional<int> second = SettingValueToInteger(TSettingValue(ASecond));
+    if (first && second)
+        return *first == *second ? 0 : (*first > *second ? -1 : 1);
+    if (first || second)
+        return first ? -1 : 1;
     // The second text compared with the first, so that the greater text comes first.
     const std::size_t common = std::min(AFirst.size(), ASecond.size());
     for (std::size_t i = 0; i < common; ++i) {

@@ -24,16 +24,20 @@ struct TListRow {
 };
 
 // Appends the rows stored under AKeyPath (below the root) to ARows, up to
-// AMaxRows rows in all. Missing counts or a missing key add nothing; a count
-// that is not a REG_DWORD adds nothing and is reported; every one of AColumns is
-// read whatever "ColumnCount" says; a missing cell reads as empty; a cell that
-// is not text reads as empty and is reported once per load.
+// AMaxRows rows in all. A missing key, or neither count, adds nothing. A count
+// that is missing or not a REG_DWORD is reported once per run and stored value;
+// the rows are then read as the count says when it is text holding a number,
+// else as far as row after row has a cell. Every one of AColumns is read
+// whatever "ColumnCount" says; a missing cell reads as empty; a cell that is not
+// text reads as empty and is reported once per load.
 void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
                   const std::vector<std::string>& AColumns, std::vector<TListRow>& ARows,
                   std::size_t AMaxRows);
-// The same from an open key; AReport false reads without reporting.
+// The same from an open key; AReport false reads without reporting, AWhere names
+// the registry in the reports.
 void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
-                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport = true);
+                      std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport = true,
+                      const std::string& AWhere = "the registry");
 // Stores ARows under AKeyPath, creating the key; stores nothing for no rows.
 // A value that cannot be written is reported and the others are still written.
 void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
@@ -52,8 +56,11 @@ inline constexpr int kScoreColumn = 1; // the Score text is sub-item 0
 std::vector<std::string> HighScoreColumnCaptions();
 
 // The order of two Score texts: negative when the first row goes above the
-// second. The texts are compared as text, letter case ignored, the greater first;
-// every score that enters the table has three digits, so this is numeric order.
+// second. Numbers go greatest first: every score that enters the table has three
+// digits, so this is also the order of the texts. A text that is no number (a
+// hand-edited or damaged score) goes below every number, so that a result that
+// enters the table is never the one a save drops; such texts go in text order,
+// letter case ignored, the greater first.
 int CompareScoreTexts(const std::string& AFirst, const std::string& ASecond);
 // A Score text as a number; 0 when it is not one.
 int ScoreTextValue(const std::string& AText);

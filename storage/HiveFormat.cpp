@@ -9,6 +9,7 @@
 namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
 
 int HexDigit(char c) {
@@ -31,58 +32,131 @@ bool StartsWithNoCase(std::string_view AText, std::string_view APrefix) {
            SameRegistryName(AText.substr(0, APrefix.size()), APrefix);
 }
 
+// The text of a UTF-16LE file (after its byte order mark) in UTF-8; a lone
+// surrogate becomes U+FFFD and an odd last byte is dropped.
+std::string Utf16LeToUtf8(std::string_view AText) {
+    std::string out;
+    out.reserve(AText.size());
+    const auto unitAt = [&](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(AText[i]) |
+                                     (static_cast<unsigned char>(AText[i + 1]) << 8));
+    };
+    for (std::size_t i = 0; i + 1 < AText.size(); i += 2) {
+        char32_t code = unitAt(i);
+        if (code >= 0xD800 && code < 0xE000) {
+            const char32_t low = i + 3 < AText.size() ? unitAt(i + 2) : 0;
+            if (code < 0xDC00 && low >= 0xDC00 && low < 0xE000) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            } else {
+                code = 0xFFFD;
+            }
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
 // A reader over the whole text: quoted strings may span lines, so the hive is
-// not read line by line.
+// not read line by line. An item it cannot read is skipped from its start to
+// the end of that line, and reading goes on at the next line.
 class TParser {
 public:
     explicit TParser(std::string_view AText) : FText(AText) {}
 
-    bool Parse(THive& AHive, std::string& AError) {
+    // False, with the reason, when nothing at all could be read.
+    bool Parse(THive& AHive, THiveSkippedLines& ASkipped, std::string& AError) {
         if (FText.substr(0, 3) == "\xEF\xBB\xBF")
             FPos = 3;
-        SkipBlank();
-        if (AtEnd())
-            return Fail("the file is empty", AError);
-        if (!TakeLine(kHeader))
-            return Fail("the first line is not \"" + std::string(kHeader) + "\"", AError);
+        bool readable = false;
+        bool anyKey = false;
+        // The key that values belong to; none before the first key, after a key
+        // line that could not be read and after a deletion line.
         THiveKey* key = nullptr;
         for (;;) {
             SkipBlank();
             if (AtEnd())
-                return true;
-            const char c = Peek();
-            if (c == ';') {
-                while (!AtEnd() && Peek() != '\n' && Peek() != '\r')
-                    ++FPos;
-            } else if (c == '[') {
-                std::string path;
-                if (!ParseKeyName(path))
-                    return Fail(FWhy, AError);
-                key = &AddHiveKey(AHive, path);
-            } else if (c == '"' || c == '@') {
-                if (key == nullptr)
-                    return Fail("a value comes before the first key", AError);
-                THiveValue value;
-                if (!ParseValue(value))
-                    return Fail(FWhy, AError);
-                // Names met again are merged once the whole text is read.
-                key->Values.push_back(std::move(value));
-            } else {
-                return Fail("unexpected text", AError);
+                break;
+            const std::size_t start = FPos;
+            bool read = true;
+            if (Peek() == ';') {
+                SkipComment();
+                continue;
             }
+            if (TakeHeader()) {
+                readable = true;
+                continue;
+            }
+            if (Peek() == '[') {
+                std::string path;
+                bool deletion = false;
+                read = ParseKeyName(path, deletion);
+                key = read && !deletion ? &AddHiveKey(AHive, path) : nullptr;
+                anyKey = true;
+            } else if (Peek() == '"' || Peek() == '@') {
+                THiveValue value;
+                bool deletion = false;
+                read = ParseValue(value, deletion);
+                if (read && key == nullptr && !deletion) {
+                    // A whole value of no key: skipped as one item, so that
+                    // lines inside its text are not read as keys.
+                    Skip(start,
+                         anyKey ? "a value of a key that could not be read"
+                                : "a value comes before the first key",
+                         ASkipped);
+                    continue;
+                }
+                // Names met again are merged once the whole text is read.
+                if (read && !deletion)
+                    key->Values.push_back(std::move(value));
+            } else {
+                read = Why("unexpected text");
+            }
+            if (read) {
+                readable = true;
+                continue;
+            }
+            if (Peek(start) == '[')
+                key = nullptr; // the values below an unreadable key line are not its parent's
+            FPos = start;
+            Skip(start, FWhy, ASkipped);
+            SkipRestOfLine();
         }
+        if (readable)
+            return true;
+        if (!ASkipped.First.empty())
+            AError = "nothing could be read; " + ASkipped.First.front();
+        else
+            AError = "line 1: the file is empty";
+        return false;
     }
 
 private:
     bool AtEnd() const { return FPos >= FText.size(); }
     char Peek() const { return FText[FPos]; }
+    char Peek(std::size_t APos) const { return FText[APos]; }
 
-    bool Fail(const std::string& AWhy, std::string& AError) const {
-        int line = 1;
-        for (std::size_t i = 0; i < FPos && i < FText.size(); ++i)
-            line += IsLineEnd(FText, i) ? 1 : 0;
-        AError = "line " + std::to_string(line) + ": " + AWhy;
-        return false;
+    // Notes the line at APos as skipped for AWhy.
+    void Skip(std::size_t APos, const std::string& AWhy, THiveSkippedLines& ASkipped) {
+        for (; FCounted < APos; ++FCounted)
+            FLine += IsLineEnd(FText, FCounted) ? 1 : 0;
+        ++ASkipped.Count;
+        if (ASkipped.First.size() < kSkippedLinesNamed)
+            ASkipped.First.push_back("line " + std::to_string(FLine) + ": " + AWhy);
     }
     bool Why(const std::string& AWhy) {
         FWhy = AWhy;
@@ -97,10 +171,23 @@ private:
         while (!AtEnd() && (Peek() == ' ' || Peek() == '\t'))
             ++FPos;
     }
-    // The end of a line: trailing spaces, then a line break (CR LF, LF or a
-    // bare CR, as the registry editor reads them) or the end of the text.
+    // To the line break that ends a comment.
+    void SkipComment() {
+        while (!AtEnd() && Peek() != '\n' && Peek() != '\r')
+            ++FPos;
+    }
+    // Past the end of the current line.
+    void SkipRestOfLine() {
+        SkipComment();
+        TakeLineEnd();
+    }
+    // The end of a line: trailing spaces and a comment, then a line break (CR
+    // LF, LF or a bare CR, as the registry editor reads them) or the end of the
+    // text.
     bool TakeLineEnd() {
         SkipSpaces();
+        if (!AtEnd() && Peek() == ';')
+            SkipComment();
         if (AtEnd())
             return true;
         if (Peek() == '\r') {
@@ -114,15 +201,25 @@ private:
         ++FPos;
         return true;
     }
-    bool TakeLine(std::string_view AText) {
-        if (FText.substr(FPos, AText.size()) != AText)
-            return false;
-        FPos += AText.size();
-        return TakeLineEnd();
+    // The first line of an export, of version 5 or of the older REGEDIT4.
+    bool TakeHeader() {
+        const std::size_t start = FPos;
+        for (const std::string_view header : {kHeader, kOldHeader}) {
+            if (FText.substr(FPos, header.size()) == header) {
+                FPos += header.size();
+                if (TakeLineEnd())
+                    return true;
+                FPos = start;
+            }
+        }
+        return false;
     }
 
-    bool ParseKeyName(std::string& APath) {
+    // "[HKEY_CURRENT_USER\path]", or a deletion line "[-HKEY_...\path]", which
+    // deletes nothing from a hive read afresh and is passed over.
+    bool ParseKeyName(std::string& APath, bool& ADeletion) {
         ++FPos; // '['
+        ADeletion = !AtEnd() && Peek() == '-';
         const std::size_t start = FPos;
         while (!AtEnd() && Peek() != ']' && Peek() != '\n' && Peek() != '\r')
             ++FPos;
@@ -132,6 +229,8 @@ private:
         ++FPos;
         if (!TakeLineEnd())
             return Why("text after a key name");
+        if (ADeletion)
+            return true;
         if (!StartsWithNoCase(name, kRoot) ||
             (name.size() > kRoot.size() && name[kRoot.size()] != '\\'))
             return Why("a key outside HKEY_CURRENT_USER");
@@ -153,7 +252,10 @@ private:
         return Why("a string has no closing quote");
     }
 
-    bool ParseValue(THiveValue& AValue) {
+    // A value line; "name"=- deletes the value in the registry editor and, in a
+    // hive read afresh, is passed over (ADeletion).
+    bool ParseValue(THiveValue& AValue, bool& ADeletion) {
+        ADeletion = false;
         if (Peek() == '@') {
             ++FPos;
         } else if (!ParseQuoted(AValue.Name)) {
@@ -165,7 +267,10 @@ private:
         ++FPos;
         SkipSpaces();
         std::string_view rest = FText.substr(FPos);
-        if (!rest.empty() && rest.front() == '"') {
+        if (!rest.empty() && rest.front() == '-') {
+            ++FPos;
+            ADeletion = true;
+        } else if (!rest.empty() && rest.front() == '"') {
             AValue.Value.Type = REG_SZ;
             if (!ParseQuoted(AValue.Value.Data))
                 return false;
@@ -211,7 +316,7 @@ private:
             return Why("a hex value has no ':'");
         ++FPos;
         SkipSpaces();
-        if (AtEnd() || Peek() == '\r' || Peek() == '\n')
+        if (AtEnd() || Peek() == '\r' || Peek() == '\n' || Peek() == ';')
             return true;
         for (;;) {
             const int high = AtEnd() ? -1 : HexDigit(Peek());
@@ -237,6 +342,8 @@ private:
     std::string_view FText;
     std::size_t FPos = 0;
     std::string FWhy;
+    std::size_t FCounted = 0; // the text before this position has been counted
+    int FLine = 1;            // the line at FCounted
 };
 
 // A value whose name comes again (letter case ignored) keeps its first place
@@ -413,17 +520,31 @@ const THiveValue* FindHiveValue(const THiveKey& AKey, std::string_view AName) {
     return found < AKey.Values.size() ? &AKey.Values[found] : nullptr;
 }
 
-void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue) {
+void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue,
+                  bool ARespell) {
     if (const THiveValue* found = FindHiveValue(AKey, AName)) {
-        const_cast<THiveValue*>(found)->Value = AValue;
+        auto* value = const_cast<THiveValue*>(found);
+        if (ARespell)
+            value->Name = AName; // only the letter case changes: the index stays valid
+        value->Value = AValue;
         return;
     }
     AKey.Values.push_back({AName, AValue});
 }
 
-bool ParseHive(std::string_view AText, THive& AHive, std::string& AError) {
+bool ParseHive(std::string_view AText, THive& AHive, std::string& AError,
+               THiveSkippedLines* ASkipped) {
     THive hive;
-    if (!TParser(AText).Parse(hive, AError))
+    THiveSkippedLines skipped;
+    std::string utf8;
+    if (AText.substr(0, 2) == "\xFF\xFE") {
+        utf8 = Utf16LeToUtf8(AText.substr(2));
+        AText = utf8;
+    }
+    const bool read = TParser(AText).Parse(hive, skipped, AError);
+    if (ASkipped != nullptr)
+        *ASkipped = std::move(skipped);
+    if (!read)
         return false;
     for (THiveKey& key : hive.Keys)
         MergeSameNames(key);

@@ -12,6 +12,16 @@
 // character as it is, line breaks included; DWORDs are eight lowercase hex digits;
 // other types are written as hex(N): bytes. Key and value names are matched
 // without regard to letter case; values keep their insertion order.
+//
+// The reader also takes what the registry editor itself reads: a UTF-8 or
+// UTF-16LE byte order mark, the older "REGEDIT4" header, ";" comments on lines
+// of their own and after a header, key or value, CR LF, LF or bare CR line ends,
+// and deletion lines ("[-HKEY_...]" and "name"=-), which are passed over (the
+// values after a deleted key belong to no key). A line it cannot read (a key
+// outside HKEY_CURRENT_USER, a value of no key, stray text, a string without
+// its closing quote) is skipped up to its end, with the values of a key line
+// it skips; the rest is read. Comments, deletion lines and skipped lines are
+// not written back.
 
 #include "storage/Registry.h"
 
@@ -84,8 +94,18 @@ struct THive {
     THiveNameIndex KeyIndex;
 };
 
-// Parses a hive's text. False, with a reason, when the text is not a hive.
-bool ParseHive(std::string_view AText, THive& AHive, std::string& AError);
+// The lines a reading of a hive's text skipped: how many, and the first few
+// with the reason, as "line 3: unexpected text".
+struct THiveSkippedLines {
+    std::size_t Count = 0;
+    std::vector<std::string> First;
+};
+inline constexpr std::size_t kSkippedLinesNamed = 5;
+
+// Parses a hive's text, skipping what it cannot read (ASkipped says what).
+// False, with a reason, when nothing in it could be read.
+bool ParseHive(std::string_view AText, THive& AHive, std::string& AError,
+               THiveSkippedLines* ASkipped = nullptr);
 std::string FormatHive(const THive& AHive);
 
 // The largest hive that is read: far above what the game stores (a few
@@ -102,7 +122,9 @@ const THiveKey* FindHiveKey(const THive& AHive, std::string_view APath);
 bool HiveKeyExists(const THive& AHive, std::string_view APath);
 // The key of APath, appended at the end when it has no section yet.
 THiveKey& AddHiveKey(THive& AHive, std::string_view APath);
-// Replaces the data of a value of the same name (which keeps its spelling), or
-// appends the value at the end of the key.
-void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue);
+// Replaces the data of a value of the same name, letter case ignored, which
+// keeps its spelling (or takes AName's with ARespell), or appends the value at
+// the end of the key.
+void SetHiveValue(THiveKey& AKey, const std::string& AName, const TRegValue& AValue,
+                  bool ARespell = false);
 const THiveValue* FindHiveValue(const THiveKey& AKey, std::string_view AName);

@@ -62,6 +62,13 @@ public:
     virtual std::vector<std::pair<std::string, TRegValue>> Values() const;
     // Writes a value, replacing one of the same name; false when refused.
     virtual bool SetValue(const std::string& AName, const TRegValue& AValue) = 0;
+    // Writes a value like SetValue, and where the key holds it under another
+    // spelling (names differ only in letter case), spells it AName, so that a
+    // reader that matches names with their case finds it. (SetValue keeps a
+    // stored spelling; the default, SetValue, suits a backend that has none.)
+    virtual bool SetValueRespelled(const std::string& AName, const TRegValue& AValue) {
+        return SetValue(AName, AValue);
+    }
     // Writes a value only when the key holds none of that name at the moment the
     // change is stored: a default must not replace what another running copy of
     // the game stored meanwhile. False when refused.

@@ -1,11 +1,24 @@
 #include "storage/VHRegistry.h"
 
+#include "game/TextNumbers.h"
 #include "storage/RegistryKeyPath.h"
 #include "storage/StorageErrors.h"
 
 #include <exception>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+std::string AsciiLowerCase(std::string AText) {
+    for (char& c : AText) {
+        c = AsciiLower(c);
+    }
+    return AText;
+}
+
+} // namespace
 
 TVHRegistryItem::TVHRegistryItem(TVHRegistryItems& ACollection, int AIndex)
     : FCollection(ACollection), FIndex(AIndex) {}
@@ -122,16 +135,37 @@ void TVHRegistry::WriteItems() {
                           "the key " + path + " could not be created");
         return;
     }
+    // The registry matches names without letter case, the items with it: a
+    // stored "dicestyle" became an item of its own beside "DiceStyle". Both are
+    // one value in the registry, which takes the first item's name and text (the
+    // settings come first, so a setting is stored as spelled and read back).
+    std::unordered_map<std::string, std::string> storedSpelling; // by lower-case name
+    for (std::string& name : key->ValueNames()) {
+        std::string lower = AsciiLowerCase(name);
+        storedSpelling.emplace(std::move(lower), std::move(name));
+    }
+    std::unordered_set<std::string> names;
     std::vector<TVHRegistryItem*> written;
     for (int i = 0; i < FVHRegistryItems.Count(); ++i) {
         TVHRegistryItem& item = FVHRegistryItems.Items(i);
+        const std::string lower = AsciiLowerCase(item.ValueName());
+        if (!names.insert(lower).second)
+            continue;
         const std::string text = SettingValueToText(item.Value());
+        const auto stored = storedSpelling.find(lower);
+        const bool respell = stored != storedSpelling.end() && stored->second != item.ValueName();
         // A setting this run did not change is written only where the registry
         // holds none of its name now (the key may have been removed meanwhile):
         // what another copy stored stays.
         const bool unchanged = item.FStoredText == text || item.FDefaultText == text;
-        if (unchanged ? key->SetValueIfMissing(item.ValueName(), RegStringValue(text))
-                      : key->SetValue(item.ValueName(), RegStringValue(text)))
+        bool set = false;
+        if (respell)
+            set = key->SetValueRespelled(item.ValueName(), RegStringValue(text));
+        else if (unchanged)
+            set = key->SetValueIfMissing(item.ValueName(), RegStringValue(text));
+        else
+            set = key->SetValue(item.ValueName(), RegStringValue(text));
+        if (set)
             written.push_back(&item);
         else
             ReportStorageError(FailedToSetDataMessage(item.ValueName()));

@@ -104,6 +104,8 @@ public:
     // value of its name at that moment: a change another copy of the game stored
     // meanwhile survives, and a key removed while the game ran is restored whole.
     // A value that cannot be written is reported and the others are still written.
+    // Of items whose names differ only in letter case (one the registry held
+    // under another spelling), the first is written, spelled as it is.
     void WriteItemsToRegistry();
 
     // The first item whose ValueName equals AValueName exactly (letter case counts).

@@ -108,6 +108,23 @@ public:
                                 static_cast<DWORD>(AValue.Data.size())) == ERROR_SUCCESS;
     }
 
+    // The registry keeps a stored name's spelling when a value of that name is
+    // set: the value is deleted first (a name differing only in letter case is
+    // the same name) and written anew.
+    bool SetValueRespelled(const std::string& AName, const TRegValue& AValue) override {
+        if (FKey == nullptr)
+            return false;
+        const std::optional<TRegValue> old = QueryValue(AName);
+        const LSTATUS deleted = ::RegDeleteValueW(FKey, Wide(AName).c_str());
+        if (deleted != ERROR_SUCCESS && deleted != ERROR_FILE_NOT_FOUND)
+            return false;
+        if (SetValue(AName, AValue))
+            return true;
+        if (old)
+            SetValue(AName, *old); // put back what was there, under the new spelling
+        return false;
+    }
+
     bool Close() override {
         if (FKey != nullptr)
             ::RegCloseKey(FKey);

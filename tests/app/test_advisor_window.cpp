@@ -56,6 +56,9 @@ class TestAdvisorWindow : public QObject {
     std::unique_ptr<TAdvisorService> FService; // goes after the window that uses it
 
     QString CachePath() const { return FCache.path() + QStringLiteral("/sub/advisor.table"); }
+    static std::filesystem::path Native(const QString& APath) {
+        return QFileInfo(APath).filesystemFilePath();
+    }
     static QByteArray FileBytes(const QString& APath) {
         QFile file(APath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -99,7 +102,7 @@ class TestAdvisorWindow : public QObject {
     }
     // The real table's cache file, computed by the first case that needs it.
     bool CacheOnDisk() const {
-        TAdvisorService service(CachePath());
+        TAdvisorService service(Native(CachePath()));
         service.Request();
         QElapsedTimer timer;
         timer.start();
@@ -308,13 +311,13 @@ private slots:
             QVERIFY(damaged.open(QIODevice::WriteOnly));
             damaged.write(damage);
         }
-        auto stopped = std::make_unique<TAdvisorService>(path);
+        auto stopped = std::make_unique<TAdvisorService>(Native(path));
         stopped->Request();
         QTRY_VERIFY(stopped->Progress() > 0.0);
         stopped.reset(); // cancels and joins the worker, which saves nothing
         QCOMPARE(FileBytes(path), damage);
 
-        TAdvisorService service(path);
+        TAdvisorService service(Native(path));
         int changes = 0;
         service.OnChanged = [&] { ++changes; };
         service.Request();
@@ -325,7 +328,7 @@ private slots:
         QVERIFY(FileBytes(path) != damage);
         const double e0 = service.NewGameExpectation();
 
-        TAdvisorService second(path);
+        TAdvisorService second(Native(path));
         second.Request();
         QTRY_VERIFY_WITH_TIMEOUT(second.Ready() || !second.Failure().empty(), 20000);
         QVERIFY(second.LoadedFromCache());
@@ -336,7 +339,7 @@ private slots:
     void firstHintComesAtOnceFromTheCache() {
         QVERIFY(CacheOnDisk());
         Close();
-        FService = std::make_unique<TAdvisorService>(CachePath());
+        FService = std::make_unique<TAdvisorService>(Native(CachePath()));
         Open(*FService);
         QVERIFY(!FService->Ready());
         QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
@@ -363,12 +366,41 @@ private slots:
         QCOMPARE(Advice(), QString());
     }
 
+    // The default cache path keeps a folder name from the environment that is no
+    // UTF-8 byte for byte: the table cached there is found there.
+    void theCacheFolderKeepsTheEnvironmentsBytes() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows takes the folder from its own wide-character API");
+#else
+        QVERIFY(CacheOnDisk());
+        const std::filesystem::path folder = Native(FCache.path()) / "caf\xe9";
+        const std::filesystem::path file = folder / "Varnholt" / "Tolmir" / "advisor.table";
+        std::filesystem::create_directories(file.parent_path());
+        std::filesystem::copy_file(Native(CachePath()), file);
+        const QByteArray old = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", QByteArray(folder.c_str()));
+        const std::filesystem::path path = TAdvisorService::DefaultCachePath();
+        TAdvisorService service;
+        service.Request();
+        if (old.isNull()) {
+            qunsetenv("XDG_CACHE_HOME");
+        } else {
+            qputenv("XDG_CACHE_HOME", old);
+        }
+        // Qt cannot name the folder to remove it with the temporary one.
+        std::filesystem::remove_all(folder);
+        QVERIFY2(path == file, path.c_str());
+        QVERIFY(service.LoadedFromCache());
+#endif
+    }
+
     // Whatever the worker throws stays on the worker: the panel says in one
     // sentence what went wrong, and asking again tries again.
     void aFailingWorkerIsShownAndTriedAgain() {
         std::atomic<int> builds{0};
         // No cache file there: the request goes to the worker.
-        TAdvisorService service(FCache.path() + QStringLiteral("/none/advisor.table"), nullptr,
+        TAdvisorService service(Native(FCache.path() + QStringLiteral("/none/advisor.table")),
+                                nullptr,
                                 [&](TAdvisorTable&, const std::function<void(double)>&,
                                     const std::atomic<bool>*) -> bool {
                                     if (++builds == 1) {
@@ -402,7 +434,7 @@ private slots:
     // as they were made.
     void followingTheAdviceScoresWhatItSays() {
         FPrompter.confirmName = false; // the high-score dialog stays closed
-        TAdvisorService service(CachePath());
+        TAdvisorService service(Native(CachePath()));
         service.Request();
         QTRY_VERIFY_WITH_TIMEOUT(service.Ready() || !service.Failure().empty(), 240000);
         QCOMPARE(service.Failure(), std::string());

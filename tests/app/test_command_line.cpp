@@ -1,10 +1,12 @@
 // The command line: --help and --version answer from the built game without a
 // window system, anything unknown ends with one line on stderr and status 2,
-// and the toolkit's own options still reach the toolkit.
+// and the toolkit's own options still reach the toolkit. The executable that
+// ships holds no way to fix its dice from the environment.
 
 #include "app/CommandLine.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -43,6 +45,11 @@ class TestCommandLine : public QObject {
         run.Err.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 #endif
         return run;
+    }
+
+    static QByteArray Contents(const char* APath) {
+        QFile file(QString::fromLocal8Bit(APath));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -84,6 +91,19 @@ private slots:
         QVERIFY(!ReadCommandLine({QStringLiteral("tolmir"), QStringLiteral("-platform"),
                                   QStringLiteral("offscreen"), QStringLiteral("-style"),
                                   QStringLiteral("fusion"), QStringLiteral("-reverse")}));
+    }
+
+    // The variable's name is nowhere in the game, so no value of it can reach the
+    // dice; the test-only executable that reads it shows that the search finds it.
+    void theGameCannotBeGivenKnownDice() {
+        const QByteArray name("TOLMIR_TEST_CLOCK_MS");
+        const QByteArray game = Contents(TOLMIR_EXECUTABLE);
+        QVERIFY2(game.size() > 100000, TOLMIR_EXECUTABLE);
+        QVERIFY2(!game.contains(name), TOLMIR_EXECUTABLE);
+#if defined(TOLMIR_FIXED_DICE_EXECUTABLE)
+        QVERIFY2(Contents(TOLMIR_FIXED_DICE_EXECUTABLE).contains(name),
+                 TOLMIR_FIXED_DICE_EXECUTABLE);
+#endif
     }
 };
 

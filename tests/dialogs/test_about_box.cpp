@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -123,6 +124,27 @@ private slots:
         QDesktopServices::unsetUrlHandler(home.scheme());
         QVERIFY(stayedOpen);
         QCOMPARE(recorder.Urls, (QList<QUrl>{home, home}));
+    }
+
+    // The offscreen platform opens no address, as a desktop without a browser:
+    // the address is said over the About box, for the player to open elsewhere.
+    void aHomePageThatCannotBeOpenedIsSaid() {
+        TfrmAboutBox box;
+        QString said;
+        const QWidget* owner = nullptr;
+        AnswerNextModal([&](QWidget*) {
+            AnswerNextModal([&](QWidget* AInformation) {
+                if (const auto* information = qobject_cast<QMessageBox*>(AInformation)) {
+                    said = information->text();
+                    owner = information->parentWidget();
+                }
+            });
+            QTest::mouseClick(box.lblMakerNotice, Qt::LeftButton);
+            box.btnOk->click();
+        });
+        box.exec();
+        QVERIFY2(said.contains(QUrl::fromUserInput(HomePageUrl).toString()), qPrintable(said));
+        QCOMPARE(owner, &box);
     }
 };
 

@@ -1,6 +1,7 @@
 // The game options dialog: what it opens with, how picks change the samples and
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
+#include "controls/LabelFit.h"
 #include "controls/VHColorButton.h"
 #include "controls/VHDice.h"
 #include "dialogs/uDiceOptions.h"
@@ -377,6 +378,39 @@ private slots:
         QCOMPARE(TfrmDiceOptions::SystemColorPicker(Qt::red, &owner), std::nullopt);
         QVERIFY(hadHelp);
         QCOMPARE(FHelp, std::vector<int>{200});
+    }
+
+    // The colour labels are 66 and 56 pixels wide, wider only where their font
+    // needs it to show every word whole within their two lines.
+    void colourLabelsGrowOnlyForTheirFont() {
+        const auto fits = [](const QLabel& ALabel, int AWidth) {
+            for (const QString& word : ALabel.text().split(QLatin1Char(' '))) {
+                if (ALabel.fontMetrics().horizontalAdvance(word) > AWidth) {
+                    return false;
+                }
+            }
+            return ALabel.heightForWidth(AWidth) <= ALabel.height();
+        };
+        MainSide main(ds2D);
+        TfrmDiceOptions form(&main.Owner, main.Dice, main.Settings);
+        for (const auto& [label, width] :
+             {std::pair{form.Label1, 66}, std::pair{form.Label2, 56}}) {
+            QVERIFY2(fits(*label, label->width()), qPrintable(label->objectName()));
+            QVERIFY(label->width() == width || !fits(*label, label->width() - 1));
+            QVERIFY(label->width() >= width);
+            QVERIFY(label->geometry().right() < form.btnDiceColor->x());
+        }
+        // In a small font the label keeps its width; in a large one it grows.
+        for (const int pixels : {6, 20}) {
+            QLabel label(QStringLiteral("Non Selected Background"));
+            label.setWordWrap(true);
+            QFont font = label.font();
+            font.setPixelSize(pixels);
+            label.setFont(font);
+            SetLabelGeometry(&label, QRect(8, 18, 66, pixels * 3));
+            QCOMPARE(label.width() == 66, pixels == 6);
+            QVERIFY(fits(label, label.width()));
+        }
     }
 };
 

@@ -369,6 +369,33 @@ TEST_F(AdvisorCache, AFifoInPlaceOfTheFileIsNotWaitedOnAndIsReplaced) {
     EXPECT_TRUE(std::filesystem::is_regular_file(path));
     EXPECT_TRUE(loaded.Load(path));
 }
+
+// The cache never follows a link: a link planted at its name is no cache, even
+// to a good table, and the next save puts a file in its place, leaving the
+// file it led to alone. Nothing is cached in a folder others can write to.
+TEST_F(AdvisorCache, ALinkAtItsNameIsReplacedAndItsTargetStays) {
+    const std::filesystem::path victim = folder / "document";
+    ASSERT_TRUE(Table().Save(victim));
+    EXPECT_EQ(std::filesystem::status(folder).permissions(), std::filesystem::perms::owner_all);
+    const std::string before = [&] {
+        std::ifstream in(victim, std::ios::binary);
+        return std::string{std::istreambuf_iterator<char>(in), {}};
+    }();
+    std::filesystem::create_directories(folder / "sub");
+    std::filesystem::create_symlink(victim, path);
+    TAdvisorTable loaded;
+    EXPECT_FALSE(loaded.Load(path));
+    ASSERT_TRUE(Table().Save(path));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+    EXPECT_TRUE(loaded.Load(path));
+    std::ifstream in(victim, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), before);
+
+    std::filesystem::permissions(folder / "sub", std::filesystem::perms::all);
+    std::filesystem::remove(path);
+    EXPECT_FALSE(Table().Save(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
 #endif
 
 TEST_F(AdvisorCache, CopiesSavingAtOnceLeaveAGoodFile) {

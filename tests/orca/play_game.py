@@ -3,8 +3,9 @@
 
 Run by tests/orca/run-orca-check inside a private session bus with the
 accessibility registry, a window manager and Orca already started; the game's
-path is the argument and Orca's debug log is $ORCA_LOG. The game's clock is
-fixed (TOLMIR_TEST_CLOCK_MS) so that its first roll is five of a kind: the
+path is the argument and Orca's debug log is $ORCA_LOG. The game is the test
+build tolmir_fixed_dice, whose clock is fixed (TOLMIR_TEST_CLOCK_MS; the game
+that ships reads no such variable) so that its first roll is five of a kind: the
 fanfare that then blocks the window must not swallow what is said. Every key is
 followed by a wait, with a time limit, for Orca to say what the key did, and
 what Orca said is compared with the game's state as its accessibility tree

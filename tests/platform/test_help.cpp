@@ -279,9 +279,9 @@ void TestHelp::windowStaysUsableWhileADialogIsModal() {
 void TestHelp::openUrlHandsTheAddressToTheDesktop() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "RecordUrl");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "RecordUrl");
-    OpenUrl(HomePageUrl);
-    OpenUrl(QStringLiteral("www.varnholt.example"));
-    OpenUrl(QString());
+    OpenUrl(HomePageUrl, nullptr);
+    OpenUrl(QStringLiteral("www.varnholt.example"), nullptr);
+    OpenUrl(QString(), nullptr);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 

@@ -39,6 +39,16 @@ std::optional<TRegValue> Read(const std::string& APath, const std::string& AName
     return key->QueryValue(AName);
 }
 
+// The bytes of AText in UTF-16LE.
+std::string Utf16Le(const std::u16string& AText) {
+    std::string out;
+    for (const char16_t unit : AText) {
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>(unit >> 8);
+    }
+    return out;
+}
+
 ino_t Inode(const fs::path& AFile) {
     struct stat info {};
     return ::stat(AFile.c_str(), &info) == 0 ? info.st_ino : 0;
@@ -48,6 +58,11 @@ using FileHive = TStorageTest;
 
 TEST_F(FileHive, PathFollowsXdgConfigHomeElseHome) {
     EXPECT_EQ(TFileHive::DefaultFileName(), HivePath());
+    // A folder name that is no UTF-8 is kept byte for byte.
+    const std::string latin1 = (FDir / "caf\xe9").string();
+    ::setenv("XDG_CONFIG_HOME", latin1.c_str(), 1);
+    Write(kKey, {{"A", RegStringValue("x")}});
+    EXPECT_TRUE(fs::is_regular_file(latin1 + "/Varnholt/Tolmir.reg"));
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     ::setenv("XDG_CONFIG_HOME", "", 1);
     ::setenv("HOME", "/home/ann", 1);
@@ -103,6 +118,16 @@ TEST_F(FileHive, ReadsHandWrittenHives) {
          "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n"
          "\"D\"=\"1\"\n[HKEY_CURRENT_USER\\software\\varnholt\\tolmir]\n\"d\"=\"2\"\n",
          "D", RegStringValue("2")},
+        {"the registry editor's own: REGEDIT4, comments anywhere, deletion lines",
+         "; exported by hand\nREGEDIT4\n\n[-HKEY_CURRENT_USER\\Software\\Old]\n\"Gone\"=\"x\"\n"
+         "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir] ; the game's key\n"
+         "\"E\"=\"e\" ; a note\n\"F\"=-\n",
+         "E", RegStringValue("e")},
+        {"UTF-16LE with a byte order mark",
+         Utf16Le(u"\uFEFFWindows Registry Editor Version 5.00\r\n\r\n"
+                 u"[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\r\n\"G\"="
+                 u"\"\u00e6\u4e2d\U0001F3B2\"\r\n"),
+         "G", RegStringValue("\u00e6\u4e2d\U0001F3B2")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -299,20 +324,13 @@ TEST_F(FileHive, AKilledWriterLeavesTheOldOrTheNewFile) {
     EXPECT_TRUE(FErrors.empty());
 }
 
-TEST_F(FileHive, ACorruptFileIsKeptAsideAndReportedOnce) {
+TEST_F(FileHive, AFileWithNothingReadableIsKeptAsideAndReportedOnce) {
     const std::vector<std::string> corrupt = {
         "",
         "not a hive at all",
-        "REGEDIT4\n[HKEY_CURRENT_USER\\Software]\n",
-        "Windows Registry Editor Version 5.00\n\"A\"=\"value before a key\"\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Software]\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"open\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=dword:123\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=hex:1,2\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=\"x\" y\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\n\"A\"=-\n",
-        "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software]\ngarbage\n",
+        "; only a comment\n",
+        "\x8f\x01\x00\xffWindows\x00Registry[\n\xc3(\"=\"",
+        "[HKEY_LOCAL_MACHINE\\Software]\n\"A\"=\"x\"\n",
     };
     for (std::size_t i = 0; i < corrupt.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
@@ -332,6 +350,51 @@ TEST_F(FileHive, ACorruptFileIsKeptAsideAndReportedOnce) {
         EXPECT_EQ(Read("Software", "A"), RegStringValue("fresh"));
         EXPECT_EQ(ReadText(aside[0]), corrupt[i]);
         EXPECT_EQ(FErrors.size(), 1u);
+        fs::remove(aside[0]);
+    }
+}
+
+// A line that cannot be read is skipped and everything else is read. The first
+// save writes what was read, keeps the file as it was beside it and says which
+// lines the saved file lacks; the next save has nothing more to keep.
+TEST_F(FileHive, UnreadableLinesAreSkippedAndKeptAsideBeforeASave) {
+    const std::string header = "Windows Registry Editor Version 5.00\n";
+    const std::string key = "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir]\n";
+    const std::string other = "[HKEY_CURRENT_USER\\Software\\Other]\n\"O\"=\"kept\"\n";
+    struct Case {
+        std::string text;
+        std::string skipped; // what the report says of the first skipped line
+    };
+    const std::vector<Case> cases = {
+        {header + key + "garbage\n\"K\"=\"yes\"\n" + other, "line 3: unexpected text"},
+        {header + key + "\"A\"=\"open\n\"K\"=\"yes\"\n" + other, "line 3: text after a value"},
+        // The values of a key line that cannot be read are not its neighbour's.
+        {header + key + "\"K\"=\"yes\"\n[HKEY_CURRENT_USER\\Software\\Broken\n\"A\"=\"x\"\n" +
+             other,
+         "line 4: a key name has no closing bracket; line 5: a value of a key that could not be "
+         "read"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        WriteHiveText(cases[i].text);
+        FErrors.clear();
+        EXPECT_EQ(Read(kKey, "K"), RegStringValue("yes"));
+        EXPECT_EQ(Read("Software\\Other", "O"), RegStringValue("kept"));
+        EXPECT_EQ(Read(kKey, "A"), std::nullopt);
+        EXPECT_EQ(HiveText(), cases[i].text);
+        EXPECT_TRUE(FErrors.empty());
+
+        Write(kKey, {{"New", RegStringValue("n")}});
+        Write(kKey, {{"New", RegStringValue("m")}});
+        const auto aside = FilesStartingWith("Tolmir.reg.corrupt-");
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_EQ(ReadText(aside[0]), cases[i].text);
+        ASSERT_EQ(FErrors.size(), 1u);
+        EXPECT_NE(FErrors[0].find("(" + cases[i].skipped), std::string::npos) << FErrors[0];
+        EXPECT_NE(FErrors[0].find("kept as " + aside[0].string()), std::string::npos);
+        EXPECT_EQ(Read(kKey, "K"), RegStringValue("yes"));
+        EXPECT_EQ(Read(kKey, "New"), RegStringValue("m"));
+        EXPECT_EQ(Read("Software\\Other", "O"), RegStringValue("kept"));
         fs::remove(aside[0]);
     }
 }

@@ -56,6 +56,10 @@ TEST(HighScoreOrder, GreaterScoreTextsComeFirst) {
     EXPECT_GT(CompareScoreTexts("15", "150"), 0) << "a prefix is the smaller text";
     EXPECT_LT(CompareScoreTexts("150", "15"), 0);
     EXPECT_EQ(CompareScoreTexts("abc", "ABC"), 0) << "letter case is ignored";
+    EXPECT_LT(CompareScoreTexts("zzz", "abc"), 0) << "texts that are no numbers in text order";
+    EXPECT_GT(CompareScoreTexts("zzz", "101"), 0) << "below every number";
+    EXPECT_GT(CompareScoreTexts("", "-5"), 0);
+    EXPECT_GT(CompareScoreTexts("99", "150"), 0) << "numbers in numeric order";
     EXPECT_EQ(ScoreTextValue("150"), 150);
     EXPECT_EQ(ScoreTextValue("abc"), 0);
     EXPECT_EQ(ScoreTextValue(""), 0);
@@ -226,6 +230,10 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
     for (int r = 0; r < 10; ++r)
         first10.push_back(
             {"P" + std::to_string(r), {std::to_string(300 - r), "2024/01/0" + std::to_string(r)}});
+    const auto damaged = [](const std::string& AWhy) {
+        return "The list in " + CreateCurrentUserRegistry()->Location() +
+               " could not be read as stored (" + AWhy + "): ";
+    };
     const std::vector<Case> cases = {
         {"nothing stored", kHeader, {}, {}},
         {"more than ten rows", StoredRows(12, "dword:0000000c", "dword:00000003"), first10, {}},
@@ -241,11 +249,20 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
          StoredRows(1, "dword:00000002", "dword:00000003"),
          {p0, {"", {"", ""}}},
          {}},
-        {"a count that is text hides rows the next save overwrites",
-         StoredRows(2, "\"2\"", "dword:00000003"),
-         {},
-         {"Invalid data type for 'ItemCount'"}},
-        {"a count missing", kHeader + "\"ItemCount\"=dword:00000001\n\"Name0\"=\"A\"\n", {}, {}},
+        {"a count that is text holding a number",
+         StoredRows(1, "\"1\"", "dword:00000003"),
+         {p0},
+         {damaged("Invalid data type for 'ItemCount'") +
+          "the 1 row found there is read and kept."}},
+        {"counts that are no number: the rows as far as they are there",
+         StoredRows(3, "\"lots\"", "hex:03") + "\"Date4\"=\"stray\"\n",
+         {p0, p1, {"P2", {"298", "2024/01/02"}}},
+         {damaged("Invalid data type for 'ItemCount', Invalid data type for 'ColumnCount'") +
+          "the 3 rows found there are read and kept."}},
+        {"a count missing",
+         kHeader + "\"ItemCount\"=dword:00000001\n\"Name0\"=\"A\"\n",
+         {{"A", {"", ""}}},
+         {damaged("'ColumnCount' is missing") + "the 1 row found there is read and kept."}},
         {"cells that are not text",
          StoredRows(3, "dword:00000003", "dword:00000003") +
              "\"Score1\"=dword:0000012c\n\"Name2\"=hex:41\n",
@@ -263,6 +280,29 @@ TEST_F(HighScoreTable, MalformedStoredTablesLoadWhatMakesSense) {
     }
 }
 
+// A count stored as text used to hide the rows, and the next result was then
+// written over the best of them.
+TEST_F(HighScoreTable, ADamagedCountKeepsItsRowsAndIsSaidOnce) {
+    StoreHive(kHeader + "\"ItemCount\"=\"2\"\n\"ColumnCount\"=dword:00000003\n"
+                        "\"Name0\"=\"Top\"\n\"Score0\"=\"300\"\n\"Date0\"=\"d\"\n"
+                        "\"Name1\"=\"Mid\"\n\"Score1\"=\"200\"\n\"Date1\"=\"d\"\n");
+    auto table = MainTable();
+    table->LoadFromRegistry(); // File, High Scores
+    EXPECT_EQ(Names(table->Rows()), (std::vector<std::string>{"Top", "Mid"}));
+    table->Clear(); // reloaded at the end of a game with a result
+    table->LoadFromRegistry();
+    EXPECT_EQ(FErrors.size(), 1u);
+    table->AddScore(101, "New", "d");
+    table->SaveToRegistry();
+
+    auto stored = MainTable();
+    stored->LoadFromRegistry();
+    EXPECT_EQ(Names(stored->Rows()), (std::vector<std::string>{"Top", "Mid", "New"}));
+    EXPECT_EQ(StoredValue(kAppKey, "ItemCount"), RegDwordValue(3));
+    ASSERT_EQ(FErrors.size(), 1u) << "the count is whole again";
+    EXPECT_NE(FErrors[0].find("could not be read"), std::string::npos) << FErrors[0];
+}
+
 TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
     StoreHive(kHeader + "\"ItemCount\"=dword:00000002\n\"ColumnCount\"=dword:00000003\n"
                         "\"Name0\"=\"A\"\n\"Score0\"=\"250\"\n\"Date0\"=\"d\"\n"
@@ -278,6 +318,28 @@ TEST_F(HighScoreTable, LoadingAppendsAndAScoreThatIsNotANumberCountsAsZero) {
     EXPECT_EQ(table->Rows().size(), 9u);
     table->LoadFromRegistry();
     EXPECT_EQ(table->Rows().size(), 10u);
+}
+
+// Stored scores that are no numbers (edited by hand) rank below every result:
+// the row a result makes in the shown table is the row the save stores.
+TEST_F(HighScoreTable, AShownResultIsStoredAboveScoresThatAreNoNumbers) {
+    std::string text = kHeader + "\"ItemCount\"=dword:0000000a\n\"ColumnCount\"=dword:00000003\n";
+    for (int r = 0; r < 10; ++r) {
+        const std::string n = std::to_string(r);
+        text += "\"Name" + n + "\"=\"P" + n + "\"\n\"Score" + n + "\"=\"" +
+                (r < 3 ? std::to_string(300 - r) : "none") + "\"\n";
+    }
+    StoreHive(text);
+    auto table = MainTable();
+    table->LoadFromRegistry();
+    ASSERT_TRUE(QualifiesForHighScores(150, 10, table->LowestScore()));
+    EXPECT_EQ(table->AddScore(150, "Mine", "d"), 3u);
+    const std::vector<TListRow> shown = table->Rows();
+    table->SaveToRegistry();
+    EXPECT_EQ(table->Rows(), shown);
+    EXPECT_EQ(StoredValue(kAppKey, "Name3"), RegStringValue("Mine"));
+    EXPECT_EQ(StoredValue(kAppKey, "Name9"), RegStringValue("P8"));
+    EXPECT_TRUE(FErrors.empty());
 }
 
 TEST_F(HighScoreTable, TheTableAndTheSettingsLiveInTheirOwnKeys) {

@@ -113,36 +113,107 @@ TEST_F(HostileFiles, LinksPlantedBesideTheHiveLeadNowhere) {
     EXPECT_TRUE(FErrors.empty());
 }
 
-TEST_F(HostileFiles, AHiveThatIsALinkStaysALinkAndItsTargetIsSaved) {
-    const fs::path target = FDir / "dotfiles" / "tolmir.reg";
-    MakeFile(target,
-             "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" + kKey +
-                 "]\n\"A\"=\"old\"\n",
-             0640);
-    fs::create_directories(HivePath().parent_path());
-    fs::create_symlink("../dotfiles/tolmir.reg", HivePath());
-
-    TFileHive hive(HivePath());
-    EXPECT_EQ(hive.OpenKey(kKey)->QueryValue("A"), RegStringValue("old"));
-    ASSERT_TRUE(SaveA(hive, "new")) << hive.SaveFailure();
+// A link at the hive's name is written through only to a file of the player in
+// the hive's own folder; any other link fails the save with the reason and
+// stays, with the file it leads to, as it was. A link to a file with nothing
+// readable is what is set aside, never that file.
+TEST_F(HostileFiles, LinksAtTheHiveLeadOnlyToThePlayersFilesInItsFolder) {
+    const std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" + kKey +
+                             "]\n\"A\"=\"old\"\n";
+    const fs::path folder = HivePath().parent_path();
+    const fs::path inside = folder / "profiles" / "ann.reg";
+    MakeFile(inside, text, 0640);
+    fs::create_symlink("profiles/ann.reg", HivePath());
+    TFileHive linked(HivePath());
+    EXPECT_EQ(linked.OpenKey(kKey)->QueryValue("A"), RegStringValue("old"));
+    ASSERT_TRUE(SaveA(linked, "new")) << linked.SaveFailure();
     EXPECT_TRUE(fs::is_symlink(HivePath()));
-    EXPECT_NE(ReadText(target).find("\"A\"=\"new\""), std::string::npos);
-    EXPECT_EQ(StateOf(target).Mode & 07777, 0640u);
-    EXPECT_EQ(Names(target.parent_path()), std::vector<std::string>{"tolmir.reg"});
-    EXPECT_EQ(Names(HivePath().parent_path()),
-              (std::vector<std::string>{"Tolmir.reg", "Tolmir.reg.lock"}));
+    EXPECT_NE(ReadText(inside).find("\"A\"=\"new\""), std::string::npos);
+    EXPECT_EQ(StateOf(inside).Mode & 07777, 0640u);
 
-    // The target's folder cannot be written: the player is told, the link and
-    // its target stay as they are.
-    const TFileState saved = StateOf(target);
-    fs::permissions(target.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(SaveA(hive, "newer"));
-    fs::permissions(target.parent_path(), fs::perms::owner_all);
-    EXPECT_NE(hive.SaveFailure().find(target.parent_path().string() + " is read-only"),
+    // The target's folder cannot be written: the player is told.
+    const TFileState saved = StateOf(inside);
+    fs::permissions(inside.parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(SaveA(linked, "newer"));
+    fs::permissions(inside.parent_path(), fs::perms::owner_all);
+    EXPECT_NE(linked.SaveFailure().find(inside.parent_path().string() + " is read-only"),
+              std::string::npos)
+        << linked.SaveFailure();
+    EXPECT_EQ(StateOf(inside), saved);
+
+    // Elsewhere, or a file of another user (needs the administrator to make).
+    const fs::path outside = FDir / "dotfiles" / "tolmir.reg";
+    MakeFile(outside, text, 0600);
+    std::vector<std::pair<fs::path, std::string>> refused = {
+        {outside, "it is a link to " + outside.string() + " outside " + folder.string()}};
+    if (::geteuid() == 0) {
+        const fs::path foreign = folder / "foreign.reg";
+        MakeFile(foreign, text, 0666);
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+        refused.push_back({foreign, "which belongs to another user"});
+    }
+    for (const auto& [target, why] : refused) {
+        SCOPED_TRACE(target.string());
+        fs::remove(HivePath());
+        fs::create_symlink(target, HivePath());
+        const TFileState before = StateOf(target);
+        TFileHive hive(HivePath());
+        EXPECT_EQ(hive.OpenKey(kKey)->QueryValue("A"), RegStringValue("old"));
+        EXPECT_FALSE(SaveA(hive, "planted"));
+        EXPECT_NE(hive.SaveFailure().find(why), std::string::npos) << hive.SaveFailure();
+        EXPECT_EQ(StateOf(target), before);
+        EXPECT_TRUE(fs::is_symlink(HivePath()));
+    }
+
+    // A link to a file that holds no hive (the player's shell profile): the
+    // link is set aside, the profile stays, and a hive of its own takes the name.
+    const fs::path profile = FDir / ".profile";
+    MakeFile(profile, "if [ -d \"$HOME/bin\" ] ; then\n    PATH=\"$HOME/bin:$PATH\"\nfi\n", 0644);
+    const TFileState before = StateOf(profile);
+    fs::remove(HivePath());
+    fs::create_symlink(profile, HivePath());
+    TFileHive hive(HivePath());
+    EXPECT_TRUE(SaveA(hive, "fresh")) << hive.SaveFailure();
+    EXPECT_EQ(StateOf(profile), before);
+    const auto aside = FilesStartingWith("Tolmir.reg.corrupt-");
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(fs::read_symlink(aside[0]), profile);
+    EXPECT_EQ(TFileHive(HivePath()).OpenKey(kKey)->QueryValue("A"), RegStringValue("fresh"));
+    ASSERT_EQ(FErrors.size(), 1u);
+    EXPECT_NE(FErrors[0].find("nothing could be read; line 1: unexpected text"), std::string::npos)
+        << FErrors[0];
+}
+
+// Nothing is saved where others could swap the file or plant a link: in the
+// hive's folder or one above it that others can write to, unless it is sticky
+// or the group is the player's own. The folders the game makes are private.
+TEST_F(HostileFiles, NothingIsSavedIntoAFolderOthersCanWriteTo) {
+    const fs::path folder = HivePath().parent_path();
+    TFileHive hive(HivePath());
+    ASSERT_TRUE(SaveA(hive, "first"));
+    EXPECT_EQ(StateOf(folder).Mode & 07777, 0700u);
+    const std::string stored = HiveText();
+    ::chmod(folder.c_str(), 0777);
+    EXPECT_FALSE(SaveA(hive, "second"));
+    EXPECT_NE(hive.SaveFailure().find("others can write to the folder " + folder.string()),
               std::string::npos)
         << hive.SaveFailure();
-    EXPECT_TRUE(fs::is_symlink(HivePath()));
-    EXPECT_EQ(StateOf(target), saved);
+    EXPECT_EQ(HiveText(), stored);
+    ::chmod(folder.c_str(), 01777);
+    EXPECT_TRUE(SaveA(hive, "sticky")) << hive.SaveFailure();
+    if (::geteuid() == 0) {
+        ::chmod(folder.c_str(), 0770);
+        EXPECT_TRUE(SaveA(hive, "own group")) << hive.SaveFailure();
+        ASSERT_EQ(::chown(folder.c_str(), static_cast<uid_t>(-1), 1), 0); // daemon's
+        EXPECT_FALSE(SaveA(hive, "other group"));
+    }
+
+    // A missing folder below one that others can write to is not made.
+    fs::remove_all(folder);
+    ::chmod(FDir.c_str(), 0777);
+    EXPECT_FALSE(SaveA(hive, "third"));
+    ::chmod(FDir.c_str(), 0700);
+    EXPECT_FALSE(fs::exists(folder));
     EXPECT_TRUE(FErrors.empty());
 }
 
@@ -190,6 +261,38 @@ TEST_F(HostileFiles, WrongKindsOfFileAreSetAsideWithoutWaiting) {
     ASSERT_TRUE(FinishesWithoutWaitingOn(lock, [&] { EXPECT_FALSE(SaveA(hive, "x")); }));
     EXPECT_NE(hive.SaveFailure().find("it is not a regular file"), std::string::npos);
     EXPECT_FALSE(fs::exists(HivePath()));
+}
+
+// The limit of the reader holds for the writer: a save that would pass it fails
+// with the usual message and leaves the file as it was, nothing set aside.
+TEST_F(HostileFiles, ASaveNeverWritesAHiveTheReaderWouldRefuse) {
+    const auto formatted = [](std::size_t ABig, const std::string& AValue) {
+        THive hive;
+        std::string why;
+        EXPECT_TRUE(ParseHive("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" +
+                                  kKey + "]\n\"Big\"=\"" + std::string(ABig, 'x') + "\"\n",
+                              hive, why));
+        if (!AValue.empty())
+            SetHiveValue(*FindHiveKey(hive, kKey), "A", RegStringValue(AValue));
+        return FormatHive(hive);
+    };
+    // With "A"="ab" the hive is exactly at the limit.
+    const std::size_t big = kMaxHiveSize - formatted(0, "ab").size();
+    WriteHiveText(formatted(big, ""));
+    TFileHive hive(HivePath());
+    ASSERT_TRUE(SaveA(hive, "ab")) << hive.SaveFailure();
+    EXPECT_EQ(fs::file_size(HivePath()), kMaxHiveSize);
+    EXPECT_EQ(hive.OpenKey(kKey)->QueryValue("A"), RegStringValue("ab"));
+
+    // One byte more.
+    EXPECT_FALSE(SaveA(hive, "abc"));
+    ReportSaveFailure(TSavedData::HighScores, hive);
+    EXPECT_EQ(FErrors, std::vector<std::string>{"The high scores could not be saved to " +
+                                                HivePath().string() +
+                                                ": the file would be larger than 16 MB."});
+    EXPECT_EQ(HiveText(), formatted(big, "ab"));
+    EXPECT_EQ(Names(HivePath().parent_path()),
+              (std::vector<std::string>{"Tolmir.reg", "Tolmir.reg.lock"}));
 }
 
 TEST_F(HostileFiles, RelativeOrMissingFoldersAreNeverTheCurrentDirectory) {
@@ -299,12 +402,13 @@ TEST_F(HostileFiles, BareCarriageReturnsEndLines) {
     EXPECT_EQ(key->QueryValue("C"), RegDwordValue(3));
     EXPECT_TRUE(FErrors.empty());
 
-    // Lines are counted the same way in what a damaged file is said to hold.
+    // Lines are counted the same way in what a skipped line is said to be.
     THive parsed;
     std::string why;
-    EXPECT_FALSE(
-        ParseHive("Windows Registry Editor Version 5.00\r\r[HKEY_CURRENT_USER]\rx\r", parsed, why));
-    EXPECT_EQ(why, "line 4: unexpected text");
+    THiveSkippedLines skipped;
+    EXPECT_TRUE(ParseHive("Windows Registry Editor Version 5.00\r\r[HKEY_CURRENT_USER]\rx\r",
+                          parsed, why, &skipped));
+    EXPECT_EQ(skipped.First, std::vector<std::string>{"line 4: unexpected text"});
 }
 
 TEST_F(HostileFiles, ManyKeysAndValuesAreFoundWithoutRegardToCase) {

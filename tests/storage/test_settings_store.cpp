@@ -167,12 +167,13 @@ TEST_F(SettingsStore, StoredValuesReachTheirItemsWhateverTheOrder) {
         EXPECT_EQ(SettingInteger(*store, Setting::DiceStyle), 2);
         SetSetting(*store, Setting::ShowScoreHints, true);
         SetSetting(*store, Setting::Player, std::string("Ann"));
+        SetSetting(*store, Setting::DiceStyle, 3);
     }
     // The extras stay as they were. The registry, unlike FindItem, ignores letter
-    // case, so it holds a value for the setting "DiceStyle": the stored
-    // "diceStyle", which the setting's unchanged default does not replace.
+    // case: "diceStyle" and "DiceStyle" are one value there, which the setting
+    // takes, spelled as the setting is, so that the next run reads it.
     EXPECT_EQ(RegistryDump(kStoreKey), kHeader + "\"DiceColor\"=\"a\\\\b\\\"c\nline \xC3\xA9\"\n"
-                                                 "\"diceStyle\"=\"3\"\n"
+                                                 "\"DiceStyle\"=\"3\"\n"
                                                  "\"HeldColor\"=\"14597308\"\n"
                                                  "\"PipColor\"=\"255\"\n"
                                                  "\"PlayDiceRollSound\"=\"True\"\n"
@@ -184,8 +185,12 @@ TEST_F(SettingsStore, StoredValuesReachTheirItemsWhateverTheOrder) {
     // Stored values keep their places, new ones follow in item order.
     EXPECT_TRUE(
         InEnumerationOrder(CreateCurrentUserRegistry()->OpenKey(kStoreKey)->ValueNames(),
-                           {"PipColor", "Unknown", "Player", "diceStyle", "ShowScoreHints",
+                           {"PipColor", "Unknown", "Player", "DiceStyle", "ShowScoreHints",
                             "DiceColor", "HeldColor", "ScoreHintColor", "PlayDiceRollSound"}));
+    auto next = MainStore();
+    next->Loaded();
+    EXPECT_EQ(SettingInteger(*next, Setting::DiceStyle), 3);
+    EXPECT_EQ(next->VHRegistryItems().Count(), 9);
     EXPECT_TRUE(FErrors.empty());
 }
 

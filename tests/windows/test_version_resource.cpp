@@ -1,5 +1,6 @@
 // The Windows resources as Explorer reads them from the executable file: the
-// version information through the version API, and the program icon's group.
+// version information through the version API, the program icon's group, and
+// the application manifest as the system applies it when the process starts.
 
 #include <windows.h>
 
@@ -115,4 +116,26 @@ TEST(VersionResource, IconGroupHoldsThe32And48PixelImages) {
         EXPECT_EQ(SizeofResource(nullptr, image), entry.BytesInRes);
     }
     EXPECT_EQ(sizes, (std::set<int>{32, 48}));
+}
+
+TEST(VersionResource, TheManifestAsksForCommonControls6AndPerMonitorDpi) {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    ASSERT_NE(found, nullptr) << "no application manifest";
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    ASSERT_NE(data, nullptr);
+    const std::string manifest(data, SizeofResource(nullptr, found));
+    for (const char* part : {
+             R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+             R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // Windows 7
+             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", // Windows 8
+             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", // Windows 8.1
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", // Windows 10 and 11
+             ">true/pm</dpiAware>",
+             ">PerMonitorV2</dpiAwareness>",
+         })
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+
+    // The system applied it as the process started.
+    EXPECT_TRUE(IsProcessDPIAware());
 }
