@@ -7,6 +7,7 @@
 #include "app/QtPrompter.h"
 #include "app/ScoreGrid.h"
 #include "app/SessionAdapters.h"
+#include "controls/DiceLook.h"
 #include "controls/LabelFit.h"
 #include "controls/VHDice.h"
 #include "dialogs/uAboutBox.h"

@@ -1,5 +1,6 @@
 #include "dialogs/uDiceOptions.h"
 
+#include "controls/DiceLook.h"
 #include "controls/LabelFit.h"
 #include "controls/VHColorButton.h"
 #include "controls/VHDice.h"
