@@ -5,6 +5,7 @@
 #include "HelpFile.h"
 #include "HelpViewer.h"
 #include "OpenUrl.h"
+#include "SpokenNotice.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,8 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTextTable>
 #include <QTimer>
 
 #ifndef Q_OS_WIN
@@ -47,7 +49,7 @@ QStringList LinkTargets(const QString& AMarkdown) {
 }
 
 // The middle of the first link to AHref in the browser, in viewport coordinates.
-QPoint LinkPosition(QTextBrowser* ABrowser, const QString& AHref) {
+QPoint LinkPosition(QTextEdit* ABrowser, const QString& AHref) {
     QTextDocument* document = ABrowser->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -87,6 +89,7 @@ private slots:
     void missingFileAndTopicAreSaidInTheWindow();
     void requestsOpenAndReuseOneWindow();
     void linksBackAndContentsNavigate();
+    void topicIsADocumentToWalkByKeys();
     void windowStaysUsableWhileADialogIsModal();
     void openUrlHandsTheAddressToTheDesktop();
     void cleanup();
@@ -238,7 +241,7 @@ void TestHelp::linksBackAndContentsNavigate() {
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
     QVERIFY(!viewer->BackButton()->isEnabled());
 
-    QTextBrowser* browser = viewer->Browser();
+    QTextEdit* browser = viewer->Browser();
     const QPoint link = LinkPosition(browser, QStringLiteral("#205"));
     QVERIFY(browser->viewport()->rect().contains(link));
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
@@ -253,6 +256,61 @@ void TestHelp::linksBackAndContentsNavigate() {
 
     QTest::mouseClick(viewer->ContentsButton(), Qt::LeftButton);
     QCOMPARE(viewer->CurrentTopic(), 5);
+}
+
+// The caret walks the text (a table cell after cell, row by row), Tab goes to a
+// link and Enter follows it, the window's title names the topic, Escape closes.
+void TestHelp::topicIsADocumentToWalkByKeys() {
+    THelpSystem help(QStringLiteral(TOLMIR_HELP_FILE));
+    help.ShowContext(5);
+    THelpViewer* viewer = help.Viewer();
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTextEdit* browser = viewer->Browser();
+    browser->setFocus();
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("How to Play Tolmir - Tolmir Help"));
+
+    QTextTable* keys = nullptr;
+    for (QTextFrame* frame : browser->document()->rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (table && table->cellAt(1, 0).firstCursorPosition().block().text() == "Alt+R") {
+            keys = table;
+        }
+    }
+    QVERIFY(keys != nullptr);
+    browser->setTextCursor(keys->cellAt(1, 0).firstCursorPosition());
+    const auto cellText = [&] {
+        const QTextTableCell cell = keys->cellAt(browser->textCursor());
+        QTextCursor text = cell.firstCursorPosition();
+        text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return text.selectedText();
+    };
+    QStringList cells;
+    for (int i = 0; i < 6 && cells.size() < 3; ++i) { // a cell may take several lines
+        QTest::keyClick(browser, Qt::Key_Down);
+        if (cells.isEmpty() || cells.last() != cellText()) {
+            cells << cellText();
+        }
+    }
+    QCOMPARE(cells.size(), 3);
+    QVERIFY2(cells[0].startsWith(QStringLiteral("roll the dice")), qPrintable(cells[0]));
+    QCOMPARE(cells.mid(1), QStringList({"F1 to F5", "hold or release the first to the fifth die"}));
+    QTest::keyClick(browser, Qt::Key_Up);
+    QCOMPARE(cellText(), QStringLiteral("F1 to F5"));
+
+    browser->moveCursor(QTextCursor::Start);
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QVERIFY(browser->hasFocus());
+    QVERIFY(browser->textCursor().charFormat().isAnchor());
+    const QString linked = browser->textCursor().charFormat().anchorHref();
+    QVERIFY2(linked.startsWith(QLatin1Char('#')), qPrintable(linked));
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(viewer->CurrentTopic(), linked.mid(1).toInt());
+    const QString title = browser->document()->firstBlock().text();
+    QCOMPARE(viewer->windowTitle(), title + QStringLiteral(" - Tolmir Help"));
+    QCOMPARE(viewer->findChild<TSpokenNotice*>()->Text(), title); // said to a screen reader
+
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
 }
 
 void TestHelp::windowStaysUsableWhileADialogIsModal() {
