@@ -258,31 +258,51 @@ private slots:
         QCOMPARE(FPrompter.informations, std::vector<std::string>{TGameSession::kMsgHintedGame});
         QVERIFY(FPrompter.prompts.empty());
 
+        // The table must be worked out first: the review then opens by itself.
+        FAdvisor.ready = false;
+        FMain->mniReviewGame->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         int turns = 0;
         double lostSum = 0.0;
+        QStringList headers;
         QStringList firstTurn;
         QString summary;
+        QString name;
+        bool listFocused = false;
         AnswerNextModal<TfrmReviewGame>([&](TfrmReviewGame* dialog) {
-            turns = dialog->tvwTurns->topLevelItemCount();
-            for (int i = 0; i < turns; ++i) {
-                lostSum += dialog->tvwTurns->topLevelItem(i)->text(3).toDouble();
+            QTreeWidget* tree = dialog->tvwTurns;
+            name = tree->accessibleName();
+            listFocused = tree->hasFocus() && tree->currentItem() == tree->topLevelItem(0);
+            for (int column = 0; column < tree->columnCount(); ++column) {
+                headers << tree->headerItem()->text(column);
             }
-            const QTreeWidgetItem* first = dialog->tvwTurns->topLevelItem(0);
-            firstTurn << first->text(1) << first->text(2);
-            for (int i = 0; i < first->childCount(); ++i) {
-                firstTurn << first->child(i)->text(1) << first->child(i)->text(3);
+            turns = tree->topLevelItemCount();
+            for (int i = 0; i < turns; ++i) {
+                lostSum += tree->topLevelItem(i)->text(4).toDouble();
+            }
+            for (const QTreeWidgetItem* row :
+                 {tree->topLevelItem(0), tree->topLevelItem(0)->child(0)}) {
+                for (int column = 0; column < tree->columnCount(); ++column) {
+                    firstTurn << row->text(column);
+                }
             }
             summary = dialog->lblSummary->text();
             dialog->btnOk->click();
         });
-        FMain->mniReviewGame->trigger();
+        FAdvisor.ready = true;
+        FAdvisor.OnChanged();
         QCOMPARE(turns, 11);
+        QVERIFY(!name.isEmpty());
+        QVERIFY(listFocused);
+        QCOMPARE(headers, QStringList({"Roll", "Dice", "Your move", "Best move", "Points lost"}));
         // Line 12 beat each earlier line by 12 minus its row: 12+11+...+7 + 4+3+2+1.
         QCOMPARE(lostSum, 67.0);
         QCOMPARE(firstTurn,
-                 QStringList({"6 6 6 6 6 in line 1: 0", "Write Tolmir", "Write line 1", "12.0"}));
+                 QStringList({"Turn 1", "6 6 6 6 6", "line 1: 0", "Write Tolmir", "12.0", "1",
+                              "6 6 6 6 6", "Write line 1", "Write Tolmir", "12.0"}));
         QCOMPARE(summary, QStringLiteral("Your decisions cost 67.0 points of expected score; "
                                          "optimal play from the start expects 187.1"));
+        QCOMPARE(Advice(), QString());
 
         // A new game starts unhinted.
         FPrompter.answers = {true};

@@ -1,4 +1,5 @@
-// The About box: layout, the file date text, closing keys and the maker's notice.
+// The About box: layout, the file date text, closing keys, the focus and the
+// maker's notice.
 
 #include "../ErrorBoxGuard.h"
 #include "Application.h"
@@ -98,6 +99,29 @@ private slots:
         }
         Application::SetScoreHintsHandler({});
         QCOMPARE(hints, 1);
+    }
+
+    // Only Ok takes the focus; the unseen Help opens nothing, even by its
+    // mnemonic; a screen reader hears the product and version first.
+    void onlyOkTakesTheFocus() {
+        int helpRequests = 0;
+        Application::SetHelpHandler([&helpRequests](int) { ++helpRequests; });
+        TfrmAboutBox box;
+        QWidgetList focused;
+        WhenModal([&](QWidget* AModal) {
+            for (int i = 0; i < 3; ++i) {
+                QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
+                focused << QApplication::focusWidget();
+            }
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_H, Qt::AltModifier);
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_Escape);
+        });
+        box.exec();
+        Application::SetHelpHandler({});
+        QCOMPARE(focused, QWidgetList({box.btnOk, box.btnOk, box.btnOk}));
+        QCOMPARE(helpRequests, 0);
+        QCOMPARE(int(box.ModalResult()), int(mrCancel));
+        QCOMPARE(box.accessibleName(), QStringLiteral("About Tolmir, Version 1.0"));
     }
 
     void makerNoticeOpensHomePage() {
