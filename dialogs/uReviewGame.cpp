@@ -3,10 +3,12 @@
 #include "AdviceText.h"
 #include "TextNumbers.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <span>
@@ -27,21 +29,32 @@ QString DiceText(std::span<const int> ADice) {
     return Text(JoinedNumbers(ADice));
 }
 
-// One row: the roll (or turn), the dice, the choice made, the best one and the
-// expected points it cost; a loss worth reading stands out.
-void FillRow(QTreeWidgetItem* AItem, const QString& ARoll, const QString& ADice,
-             const QString& AYours, const std::string& ABest, double ALost) {
-    AItem->setText(colRoll, ARoll);
-    AItem->setText(colDice, ADice);
-    AItem->setText(colYours, AYours);
-    AItem->setText(colBest, Text(ABest));
-    AItem->setText(colLost, Text(ExpectedText(ALost)));
-    AItem->setTextAlignment(colLost, Qt::AlignRight | Qt::AlignVCenter);
-    if (ALost >= 0.05) {
-        QFont font = AItem->font(colLost);
-        font.setBold(true);
-        AItem->setFont(colLost, font);
+const QStringList kHeaders = {QStringLiteral("Roll"), QStringLiteral("Dice"),
+                              QStringLiteral("Your move"), QStringLiteral("Best move"),
+                              QStringLiteral("Points lost")};
+
+// One row: the turn or the roll, the dice, the choice made, the best one and the
+// expected points it cost; a loss worth reading stands out. A screen reader
+// reads each cell after its column's name ("Dice 2 2 5 5 3"), as it reads a
+// row without the headers.
+QTreeWidgetItem* AddRow(QTreeWidget* ATree, const QString& ARoll, const QString& ADice,
+                        const QString& AYours, const std::string& ABest, double ALost) {
+    auto* item = new QTreeWidgetItem(ATree);
+    const QStringList texts = {ARoll, ADice, AYours, Text(ABest), Text(ExpectedText(ALost))};
+    for (int column = colRoll; column <= colLost; ++column) {
+        item->setText(column, texts[column]);
+        if (column != colRoll) {
+            item->setData(column, Qt::AccessibleTextRole,
+                          kHeaders[column] + QLatin1Char(' ') + texts[column]);
+        }
     }
+    item->setTextAlignment(colLost, Qt::AlignRight | Qt::AlignVCenter);
+    if (ALost >= 0.05) {
+        QFont font = item->font(colLost);
+        font.setBold(true);
+        item->setFont(colLost, font);
+    }
+    return item;
 }
 
 } // namespace
@@ -56,10 +69,10 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     tvwTurns->setObjectName(QStringLiteral("tvwTurns"));
     tvwTurns->setAccessibleName(QStringLiteral("Your moves and the best moves"));
     tvwTurns->setGeometry(8, 8, kClientWidth - 16, 348);
-    tvwTurns->setHeaderLabels({QStringLiteral("Roll"), QStringLiteral("Dice"),
-                               QStringLiteral("Your move"), QStringLiteral("Best move"),
-                               QStringLiteral("Points lost")});
-    tvwTurns->setRootIsDecorated(true);
+    tvwTurns->setHeaderLabels(kHeaders);
+    // One flat list, a turn's row before the rows of its choices: a screen
+    // reader reads no expanded or collapsed state into every cell.
+    tvwTurns->setRootIsDecorated(false);
     tvwTurns->setSelectionMode(QAbstractItemView::NoSelection);
     tvwTurns->header()->setStretchLastSection(false);
     tvwTurns->setColumnWidth(colRoll, 70);
@@ -70,22 +83,23 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
 
     int number = 0;
     for (const TTurnReview& turn : AReview.Turns) {
-        auto* top = new QTreeWidgetItem(tvwTurns);
-        FillRow(top, QStringLiteral("Turn %1").arg(++number), DiceText(turn.Hand),
-                QStringLiteral("%1: %2").arg(Text(LineName(turn.Row)), Text(turn.Score)),
-                turn.Decisions.empty() ? std::string() : turn.Decisions.back().Best, turn.Lost);
+        QTreeWidgetItem* row =
+            AddRow(tvwTurns, QStringLiteral("Turn %1").arg(++number), DiceText(turn.Hand),
+                   QStringLiteral("%1: %2").arg(Text(LineName(turn.Row)), Text(turn.Score)),
+                   turn.Decisions.empty() ? std::string() : turn.Decisions.back().Best, turn.Lost);
+        QFont font = row->font(colRoll);
+        font.setBold(true);
+        row->setFont(colRoll, font);
         for (const TDecisionReview& decision : turn.Decisions) {
-            FillRow(new QTreeWidgetItem(top), QString::number(decision.Roll),
-                    DiceText(decision.Dice), Text(decision.Chosen), decision.Best, decision.Lost);
+            AddRow(tvwTurns, QStringLiteral("Roll %1").arg(decision.Roll), DiceText(decision.Dice),
+                   Text(decision.Chosen), decision.Best, decision.Lost);
         }
     }
-    tvwTurns->expandAll();
-    // The list has the focus first, on the first turn, so that a screen reader
-    // starts reading there.
-    tvwTurns->setCurrentItem(tvwTurns->topLevelItem(0));
+    // The list has the focus first.
     setTabOrder(tvwTurns, btnOk);
     setTabOrder(btnOk, btnHelp);
     tvwTurns->setFocus();
+    tvwTurns->installEventFilter(this);
 
     lblSummary = new QLabel(Text(ReviewSummary(AReview)), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -100,4 +114,20 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     btnOk->move(kClientWidth / 2 - 83, kButtonTop);
     btnHelp->move(kClientWidth / 2 + 8, kButtonTop);
     btnCancel->move(btnCancel->x(), kButtonTop);
+}
+
+// The list takes its first row as the current one when it gets the focus, too
+// early for a screen reader to hear it: it is made current again from the event
+// loop, and said then.
+bool TfrmReviewGame::eventFilter(QObject* AWatched, QEvent* AEvent) {
+    if (AWatched == tvwTurns && AEvent->type() == QEvent::FocusIn && !FFirstRowSaid) {
+        FFirstRowSaid = true;
+        QTimer::singleShot(0, tvwTurns, [this] {
+            if (QTreeWidgetItem* current = tvwTurns->currentItem()) {
+                tvwTurns->setCurrentItem(nullptr);
+                tvwTurns->setCurrentItem(current);
+            }
+        });
+    }
+    return TfrmDialogAncestor::eventFilter(AWatched, AEvent);
 }

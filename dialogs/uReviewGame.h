@@ -20,4 +20,10 @@ public:
 
     QTreeWidget* tvwTurns;
     QLabel* lblSummary;
+
+protected:
+    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+    bool FFirstRowSaid = false;
 };

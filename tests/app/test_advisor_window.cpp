@@ -272,18 +272,18 @@ private slots:
         AnswerNextModal<TfrmReviewGame>([&](TfrmReviewGame* dialog) {
             QTreeWidget* tree = dialog->tvwTurns;
             name = tree->accessibleName();
-            listFocused = tree->hasFocus() && tree->currentItem() == tree->topLevelItem(0);
+            listFocused = tree->hasFocus();
             for (int column = 0; column < tree->columnCount(); ++column) {
                 headers << tree->headerItem()->text(column);
             }
-            turns = tree->topLevelItemCount();
-            for (int i = 0; i < turns; ++i) {
-                lostSum += tree->topLevelItem(i)->text(4).toDouble();
-            }
-            for (const QTreeWidgetItem* row :
-                 {tree->topLevelItem(0), tree->topLevelItem(0)->child(0)}) {
-                for (int column = 0; column < tree->columnCount(); ++column) {
-                    firstTurn << row->text(column);
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* row = tree->topLevelItem(i);
+                if (row->text(0).startsWith(QStringLiteral("Turn"))) {
+                    ++turns;
+                    lostSum += row->text(4).toDouble();
+                }
+                for (int column = 0; i < 2 && column < tree->columnCount(); ++column) {
+                    firstTurn << row->data(column, Qt::AccessibleTextRole).toString();
                 }
             }
             summary = dialog->lblSummary->text();
@@ -297,9 +297,11 @@ private slots:
         QCOMPARE(headers, QStringList({"Roll", "Dice", "Your move", "Best move", "Points lost"}));
         // Line 12 beat each earlier line by 12 minus its row: 12+11+...+7 + 4+3+2+1.
         QCOMPARE(lostSum, 67.0);
+        // A screen reader hears each cell with its column.
         QCOMPARE(firstTurn,
-                 QStringList({"Turn 1", "6 6 6 6 6", "line 1: 0", "Write Tolmir", "12.0", "1",
-                              "6 6 6 6 6", "Write line 1", "Write Tolmir", "12.0"}));
+                 QStringList({"", "Dice 6 6 6 6 6", "Your move line 1: 0", "Best move Write Tolmir",
+                              "Points lost 12.0", "", "Dice 6 6 6 6 6", "Your move Write line 1",
+                              "Best move Write Tolmir", "Points lost 12.0"}));
         QCOMPARE(summary, QStringLiteral("Your decisions cost 67.0 points of expected score; "
                                          "optimal play from the start expects 187.1"));
         QCOMPARE(Advice(), QString());
