@@ -3,12 +3,10 @@
 #include "AdviceText.h"
 #include "TextNumbers.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <span>
@@ -99,7 +97,6 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     setTabOrder(tvwTurns, btnOk);
     setTabOrder(btnOk, btnHelp);
     tvwTurns->setFocus();
-    tvwTurns->installEventFilter(this);
 
     lblSummary = new QLabel(Text(ReviewSummary(AReview)), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
@@ -114,20 +111,4 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     btnOk->move(kClientWidth / 2 - 83, kButtonTop);
     btnHelp->move(kClientWidth / 2 + 8, kButtonTop);
     btnCancel->move(btnCancel->x(), kButtonTop);
-}
-
-// The list takes its first row as the current one when it gets the focus, too
-// early for a screen reader to hear it: it is made current again from the event
-// loop, and said then.
-bool TfrmReviewGame::eventFilter(QObject* AWatched, QEvent* AEvent) {
-    if (AWatched == tvwTurns && AEvent->type() == QEvent::FocusIn && !FFirstRowSaid) {
-        FFirstRowSaid = true;
-        QTimer::singleShot(0, tvwTurns, [this] {
-            if (QTreeWidgetItem* current = tvwTurns->currentItem()) {
-                tvwTurns->setCurrentItem(nullptr);
-                tvwTurns->setCurrentItem(current);
-            }
-        });
-    }
-    return TfrmDialogAncestor::eventFilter(AWatched, AEvent);
 }

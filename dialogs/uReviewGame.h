@@ -20,10 +20,4 @@ public:
 
     QTreeWidget* tvwTurns;
     QLabel* lblSummary;
-
-protected:
-    bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
-
-private:
-    bool FFirstRowSaid = false;
 };

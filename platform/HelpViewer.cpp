@@ -81,6 +81,7 @@ std::optional<int> TableStep(const QTextCursor& AFrom, bool ADown) {
 std::optional<std::pair<int, int>> NextLink(const QTextCursor& AFrom, bool AForward) {
     const int from = AForward ? AFrom.selectionEnd() : AFrom.selectionStart();
     std::optional<std::pair<int, int>> found;
+    QString href;
     for (QTextBlock block = AFrom.document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -89,7 +90,8 @@ std::optional<std::pair<int, int>> NextLink(const QTextCursor& AFrom, bool AForw
             }
             const int start = fragment.position();
             const int end = start + fragment.length();
-            if (found && found->second == start) {
+            const QString previousHref = std::exchange(href, fragment.charFormat().anchorHref());
+            if (found && found->second == start && href == previousHref) {
                 found->second = end; // the same link goes on
             } else if (AForward && found) {
                 return found;

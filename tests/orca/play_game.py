@@ -449,13 +449,14 @@ def read_review(player):
         fail("the review's columns are %r" % headers)
     if not re.fullmatch(r"Turn 1", rows[0][0]) or not re.fullmatch(r"Roll \d", rows[1][0]):
         fail("the review's first rows are %r" % rows[:2])
-    # The first row is said as the list opens, the next ones with Down.
-    for number, row in enumerate(rows[:4]):
-        if number:
-            speech.forget()
-            key("Down")
+    # The list opens on its first row: Down reads the next ones, Up comes back.
+    for number, chord in [(1, "Down"), (2, "Down"), (3, "Down"), (2, "Up"), (1, "Up"),
+                          (0, "Up")]:
+        row = rows[number]
+        speech.forget()
+        key(chord)
         expect_all(speech, [re.escape(cell) for cell in row if cell],
-                   "row %d of the review" % (number + 1))
+                   "%s to row %d of the review" % (chord, number + 1))
         if not re.fullmatch(r"Dice (?:[1-6] ?){5}", row[1]):
             fail("row %d of the review does not say the dice: %r" % (number + 1, row))
     player.press("Escape", r"Roll Dice|Tolmir|Total", "Escape in Review Game")
