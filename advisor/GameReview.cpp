@@ -44,7 +44,8 @@ TGameReview ReviewGame(const TGameRecord& ARecord, const IAdvisorSource& AAdviso
             const TAdviceOption& chosen = ChosenOption(advice, decision);
             const std::array<int, 5>& dice = decision.Position.Dice;
             TDecisionReview item;
-            item.Roll = decision.Kind == TAdviceKind::Roll ? decision.Position.RollCount + 1 : 0;
+            item.Roll = decision.Position.RollCount;
+            item.Dice = dice;
             item.Chosen = DescribeOption(chosen, dice);
             item.Best = DescribeOption(advice.Best(), dice);
             item.Lost = std::max(0.0, advice.Best().Expected - chosen.Expected);

@@ -5,12 +5,14 @@
 #include "advisor/AdvisorSource.h"
 #include "game/GameRecord.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
 struct TDecisionReview {
-    int Roll = 0;       // the roll this hold led to, 1..3; 0 for the write
-    std::string Chosen; // "Keep 6 6", "Write Full"
+    int Roll = 0;              // the roll whose dice the choice was made on, 1..3
+    std::array<int, 5> Dice{}; // those dice, as they lay
+    std::string Chosen;        // "Keep 6 6", "Write Full"
     std::string Best;
     double Lost = 0.0; // best expected final Total minus the chosen one's
 };

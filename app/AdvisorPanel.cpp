@@ -5,7 +5,9 @@
 #include "app/Accessibility.h"
 #include "dialogs/uReviewGame.h"
 #include "game/GameSession.h"
+#include "platform/Application.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -55,7 +57,8 @@ TAdvisorPanel::TAdvisorPanel(QWidget* AParent, IAdvisorSource& AAdvisor, TGameSe
         FKeepMarks[i] = mark;
     }
 
-    FAdvisor.OnChanged = [this] { AdvisorChanged(); };
+    // Called from the event loop, and it may open the review.
+    FAdvisor.OnChanged = [this] { Application::Guarded([this] { AdvisorChanged(); }); };
 }
 
 TAdvisorPanel::~TAdvisorPanel() {
@@ -118,9 +121,12 @@ void TAdvisorPanel::ShowReview() {
         return;
     }
     FReviewWaiting = true;
-    if (!TableReady()) {
-        return;
+    if (TableReady()) {
+        OpenReview();
     }
+}
+
+void TAdvisorPanel::OpenReview() {
     FReviewWaiting = false;
     const TGameReview review = ReviewGame(FSession.Record(), FAdvisor);
     TfrmReviewGame dialog(window(), review);
@@ -172,8 +178,17 @@ void TAdvisorPanel::AdvisorChanged() {
                 ShowText({});
             }
         } else if (FReviewWaiting) {
-            FReviewWaiting = false;
-            ShowText(QString::fromLatin1(kMsgReady));
+            ShowText({});
+            // Opened by itself for the game it was asked for, unless another
+            // dialog is in the way: then it waits for the next request.
+            if (!FSession.GameOver()) {
+                FReviewWaiting = false;
+            } else if (QApplication::activeModalWidget()) {
+                FReviewWaiting = false;
+                ShowText(QString::fromLatin1(kMsgReady));
+            } else {
+                OpenReview();
+            }
         }
         return;
     }

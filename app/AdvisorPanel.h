@@ -27,6 +27,7 @@ public:
         "The game is over: Game, Review Game shows where the points went.";
     static constexpr const char* kMsgReviewAtEnd =
         "The review is there once all eleven lines are written.";
+    // The review was asked for while another dialog was open.
     static constexpr const char* kMsgReady = "The advisor is ready: ask again for the review.";
     static constexpr const char* kMsgWorking =
         "The advisor is working out the best moves; the game goes on meanwhile.";
@@ -58,6 +59,7 @@ private:
     bool TableReady();
     void AdvisorChanged();
     void ShowAdvice();
+    void OpenReview();
     void Follow(const TTurnPosition& APosition);
     void ShowText(const QString& AText);
     void Announce(const QString& AText);

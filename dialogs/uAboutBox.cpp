@@ -60,8 +60,12 @@ QString FileModifiedText(const QString& APath) {
 TfrmAboutBox::TfrmAboutBox(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     setWindowTitle(QStringLiteral("About..."));
     SetClientSize(245, 207);
-    // Cancel and Help stay below the client area: unseen, but Escape still cancels.
+    // Cancel and Help stay below the client area: unseen, but Escape still
+    // cancels. Neither takes the focus, and Help has no topic to open.
     btnOk->move(85, 170);
+    btnCancel->setFocusPolicy(Qt::NoFocus);
+    btnHelp->setFocusPolicy(Qt::NoFocus);
+    btnHelp->setEnabled(false);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -90,6 +94,11 @@ TfrmAboutBox::TfrmAboutBox(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     lblMakerNotice->setCursor(Qt::PointingHandCursor);
     lblMakerNotice->adjustSize();
     lblMakerNotice->installEventFilter(this);
+
+    // A screen reader names the box by what it shows first, before the date
+    // line that its labels read on.
+    setAccessibleName(
+        QStringLiteral("About %1, %2").arg(lblProductName->text(), lblVersion->text()));
 
     FormCreate();
 }

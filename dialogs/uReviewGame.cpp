@@ -9,29 +9,50 @@
 #include <QShortcut>
 #include <QTreeWidget>
 
+#include <span>
+
 namespace {
 
 constexpr int kClientWidth = 560;
 constexpr int kClientHeight = 440;
 constexpr int kButtonTop = 404;
 
+enum TColumn : int { colRoll, colDice, colYours, colBest, colLost };
+
 QString Text(const std::string& AText) {
     return QString::fromStdString(AText);
 }
 
-QString HandText(const TDiceHand& AHand) {
-    return Text(JoinedNumbers(AHand));
+QString DiceText(std::span<const int> ADice) {
+    return Text(JoinedNumbers(ADice));
 }
 
-// A loss worth reading stands out; the rest is plain.
-void ShowLoss(QTreeWidgetItem* AItem, double ALost) {
-    AItem->setText(3, Text(ExpectedText(ALost)));
-    AItem->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-    if (ALost >= 0.05) {
-        QFont font = AItem->font(3);
-        font.setBold(true);
-        AItem->setFont(3, font);
+const QStringList kHeaders = {QStringLiteral("Roll"), QStringLiteral("Dice"),
+                              QStringLiteral("Your move"), QStringLiteral("Best move"),
+                              QStringLiteral("Points lost")};
+
+// One row: the turn or the roll, the dice, the choice made, the best one and the
+// expected points it cost; a loss worth reading stands out. A screen reader
+// reads each cell after its column's name ("Dice 2 2 5 5 3"), as it reads a
+// row without the headers.
+QTreeWidgetItem* AddRow(QTreeWidget* ATree, const QString& ARoll, const QString& ADice,
+                        const QString& AYours, const std::string& ABest, double ALost) {
+    auto* item = new QTreeWidgetItem(ATree);
+    const QStringList texts = {ARoll, ADice, AYours, Text(ABest), Text(ExpectedText(ALost))};
+    for (int column = colRoll; column <= colLost; ++column) {
+        item->setText(column, texts[column]);
+        if (column != colRoll) {
+            item->setData(column, Qt::AccessibleTextRole,
+                          kHeaders[column] + QLatin1Char(' ') + texts[column]);
+        }
     }
+    item->setTextAlignment(colLost, Qt::AlignRight | Qt::AlignVCenter);
+    if (ALost >= 0.05) {
+        QFont font = item->font(colLost);
+        font.setBold(true);
+        item->setFont(colLost, font);
+    }
+    return item;
 }
 
 } // namespace
@@ -44,38 +65,38 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
 
     tvwTurns = new QTreeWidget(this);
     tvwTurns->setObjectName(QStringLiteral("tvwTurns"));
+    tvwTurns->setAccessibleName(QStringLiteral("Your moves and the best moves"));
     tvwTurns->setGeometry(8, 8, kClientWidth - 16, 348);
-    tvwTurns->setHeaderLabels({QStringLiteral("Turn"), QStringLiteral("Decision"),
-                               QStringLiteral("Best"), QStringLiteral("Lost")});
-    tvwTurns->setRootIsDecorated(true);
+    tvwTurns->setHeaderLabels(kHeaders);
+    // One flat list, a turn's row before the rows of its choices: a screen
+    // reader reads no expanded or collapsed state into every cell.
+    tvwTurns->setRootIsDecorated(false);
     tvwTurns->setSelectionMode(QAbstractItemView::NoSelection);
     tvwTurns->header()->setStretchLastSection(false);
-    tvwTurns->setColumnWidth(0, 60);
-    tvwTurns->setColumnWidth(1, 250);
-    tvwTurns->setColumnWidth(2, 160);
-    tvwTurns->setColumnWidth(3, 50);
+    tvwTurns->setColumnWidth(colRoll, 70);
+    tvwTurns->setColumnWidth(colDice, 80);
+    tvwTurns->setColumnWidth(colYours, 150);
+    tvwTurns->setColumnWidth(colBest, 150);
+    tvwTurns->setColumnWidth(colLost, 70);
 
     int number = 0;
     for (const TTurnReview& turn : AReview.Turns) {
-        auto* top = new QTreeWidgetItem(tvwTurns);
-        top->setText(0, QString::number(++number));
-        top->setText(1, QStringLiteral("%1 in %2: %3")
-                            .arg(HandText(turn.Hand), Text(LineName(turn.Row)), Text(turn.Score)));
-        if (!turn.Decisions.empty()) {
-            top->setText(2, Text(turn.Decisions.back().Best));
-        }
-        ShowLoss(top, turn.Lost);
+        QTreeWidgetItem* row =
+            AddRow(tvwTurns, QStringLiteral("Turn %1").arg(++number), DiceText(turn.Hand),
+                   QStringLiteral("%1: %2").arg(Text(LineName(turn.Row)), Text(turn.Score)),
+                   turn.Decisions.empty() ? std::string() : turn.Decisions.back().Best, turn.Lost);
+        QFont font = row->font(colRoll);
+        font.setBold(true);
+        row->setFont(colRoll, font);
         for (const TDecisionReview& decision : turn.Decisions) {
-            auto* child = new QTreeWidgetItem(top);
-            child->setText(
-                1, decision.Roll > 0
-                       ? QStringLiteral("Roll %1: %2").arg(decision.Roll).arg(Text(decision.Chosen))
-                       : Text(decision.Chosen));
-            child->setText(2, Text(decision.Best));
-            ShowLoss(child, decision.Lost);
+            AddRow(tvwTurns, QStringLiteral("Roll %1").arg(decision.Roll), DiceText(decision.Dice),
+                   Text(decision.Chosen), decision.Best, decision.Lost);
         }
     }
-    tvwTurns->expandAll();
+    // The list has the focus first.
+    setTabOrder(tvwTurns, btnOk);
+    setTabOrder(btnOk, btnHelp);
+    tvwTurns->setFocus();
 
     lblSummary = new QLabel(Text(ReviewSummary(AReview)), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));

@@ -3,18 +3,21 @@
 
 #include "platform/HelpFile.h"
 
+#include <QMainWindow>
 #include <QString>
-#include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QPushButton;
-class QTextBrowser;
+class QTextEdit;
+class TSpokenNotice;
 
-// A top-level window that shows one topic of the help file at a time. It reads
-// the file anew for every topic it shows, so an edited file is seen at once; a
-// missing file or topic is said in the window itself.
-class THelpViewer : public QWidget {
+// A top-level window that shows one topic of the help file at a time, titled
+// by the topic. It reads the file anew for every topic it shows, so an edited
+// file is seen at once; a missing file or topic is said in the window itself.
+// Escape closes it.
+class THelpViewer : public QMainWindow {
     Q_OBJECT
 public:
     explicit THelpViewer(const QString& AHelpFile, QWidget* AParent = nullptr);
@@ -22,8 +25,8 @@ public:
 
     QString HelpFile() const { return FHelpFile; }
     // The number of the topic on show, or 0 before the first one.
-    int CurrentTopic() const;
-    QTextBrowser* Browser() const { return FBrowser; }
+    int CurrentTopic() const { return FTopic; }
+    QTextEdit* Browser() const { return FBrowser; }
     QPushButton* BackButton() const { return FBackButton; }
     QPushButton* ContentsButton() const { return FContentsButton; }
 
@@ -32,13 +35,18 @@ public:
 
 private:
     void GoToTopic(int AContext);
+    void GoBack();
+    void Show(int AContext);
     void LinkClicked(const QUrl& AUrl);
     void FollowModalWindow();
 
     QString FHelpFile;
-    QTextBrowser* FBrowser = nullptr;
+    int FTopic = 0;
+    std::vector<int> FHistory; // the topics shown before, for Back
+    QTextEdit* FBrowser = nullptr;
     QPushButton* FBackButton = nullptr;
     QPushButton* FContentsButton = nullptr;
+    TSpokenNotice* FNotice = nullptr;
 };
 
 // Owns the one help window of the program and answers the application's help

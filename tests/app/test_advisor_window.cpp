@@ -265,31 +265,53 @@ private slots:
         QCOMPARE(FPrompter.informations, std::vector<std::string>{TGameSession::kMsgHintedGame});
         QVERIFY(FPrompter.prompts.empty());
 
+        // The table must be worked out first: the review then opens by itself.
+        FAdvisor.ready = false;
+        Part<QAction>(*FMain, "mniReviewGame")->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         int turns = 0;
         double lostSum = 0.0;
+        QStringList headers;
         QStringList firstTurn;
         QString summary;
+        QString name;
+        bool listFocused = false;
         AnswerNextModal<TfrmReviewGame>([&](TfrmReviewGame* dialog) {
-            turns = dialog->tvwTurns->topLevelItemCount();
-            for (int i = 0; i < turns; ++i) {
-                lostSum += dialog->tvwTurns->topLevelItem(i)->text(3).toDouble();
+            QTreeWidget* tree = dialog->tvwTurns;
+            name = tree->accessibleName();
+            listFocused = tree->hasFocus();
+            for (int column = 0; column < tree->columnCount(); ++column) {
+                headers << tree->headerItem()->text(column);
             }
-            const QTreeWidgetItem* first = dialog->tvwTurns->topLevelItem(0);
-            firstTurn << first->text(1) << first->text(2);
-            for (int i = 0; i < first->childCount(); ++i) {
-                firstTurn << first->child(i)->text(1) << first->child(i)->text(3);
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* row = tree->topLevelItem(i);
+                if (row->text(0).startsWith(QStringLiteral("Turn"))) {
+                    ++turns;
+                    lostSum += row->text(4).toDouble();
+                }
+                for (int column = 0; i < 2 && column < tree->columnCount(); ++column) {
+                    firstTurn << row->data(column, Qt::AccessibleTextRole).toString();
+                }
             }
             summary = dialog->lblSummary->text();
             dialog->btnOk->click();
         });
-        Part<QAction>(*FMain, "mniReviewGame")->trigger();
+        FAdvisor.ready = true;
+        FAdvisor.OnChanged();
         QCOMPARE(turns, 11);
+        QVERIFY(!name.isEmpty());
+        QVERIFY(listFocused);
+        QCOMPARE(headers, QStringList({"Roll", "Dice", "Your move", "Best move", "Points lost"}));
         // Line 12 beat each earlier line by 12 minus its row: 12+11+...+7 + 4+3+2+1.
         QCOMPARE(lostSum, 67.0);
+        // A screen reader hears each cell with its column.
         QCOMPARE(firstTurn,
-                 QStringList({"6 6 6 6 6 in line 1: 0", "Write Tolmir", "Write line 1", "12.0"}));
+                 QStringList({"", "Dice 6 6 6 6 6", "Your move line 1: 0", "Best move Write Tolmir",
+                              "Points lost 12.0", "", "Dice 6 6 6 6 6", "Your move Write line 1",
+                              "Best move Write Tolmir", "Points lost 12.0"}));
         QCOMPARE(summary, QStringLiteral("Your decisions cost 67.0 points of expected score; "
                                          "optimal play from the start expects 187.1"));
+        QCOMPARE(Advice(), QString());
 
         // A new game starts unhinted.
         FPrompter.answers = {true};

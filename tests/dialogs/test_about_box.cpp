@@ -1,4 +1,5 @@
-// The About box: layout, the file date text, closing keys and the maker's notice.
+// The About box: layout, the file date text, closing keys, the focus and the
+// maker's notice.
 
 #include "dialogs/uAboutBox.h"
 #include "platform/Application.h"
@@ -99,6 +100,26 @@ private slots:
         }
         Application::SetScoreHintsHandler({});
         QCOMPARE(hints, 1);
+    }
+
+    // Only Ok takes the focus; the unseen Help opens nothing, even by its
+    // mnemonic; a screen reader hears the product and version first.
+    void onlyOkTakesTheFocus() {
+        int helpRequests = 0;
+        Application::SetHelpHandler([&helpRequests](int) { ++helpRequests; });
+        TfrmAboutBox box;
+        QWidget* focused = nullptr;
+        AnswerNextModal([&](QWidget* AModal) {
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
+            focused = QApplication::focusWidget();
+            QTest::keyClick(KeyTarget(AModal), Qt::Key_H, Qt::AltModifier);
+        });
+        box.exec();
+        Application::SetHelpHandler({});
+        QCOMPARE(focused, box.btnOk);
+        QCOMPARE(helpRequests, 0);
+        QCOMPARE(box.accessibleName(), QStringLiteral("About Tolmir, Version 1.0"));
     }
 
     void makerNoticeOpensHomePage() {

@@ -39,7 +39,10 @@ TEST(Review, EachDecisionIsPricedAgainstTheBestAndTheLossesAddUp) {
     EXPECT_EQ(first.Row, rowFull);
     EXPECT_EQ(first.Score, "25");
     ASSERT_EQ(first.Decisions.size(), 3u) << "neither the first roll nor the undone write";
-    EXPECT_EQ(first.Decisions[0].Roll, 2);
+    // Each choice with the roll and the dice it was made on.
+    EXPECT_EQ(first.Decisions[0].Roll, 1);
+    EXPECT_EQ(first.Decisions[0].Dice, (std::array<int, 5>{3, 3, 5, 3, 5}));
+    EXPECT_EQ(first.Decisions[2].Roll, 3);
     EXPECT_EQ(first.Decisions[0].Chosen, "Keep 3 3 3 5 5");
     EXPECT_EQ(first.Decisions[0].Best, "Write Tolmir");
     EXPECT_DOUBLE_EQ(first.Decisions[0].Lost, 7.0);

@@ -9,7 +9,8 @@ that ships reads no such variable) so that its first roll is five of a kind: the
 fanfare that then blocks the window must not swallow what is said. Every key is
 followed by a wait, with a time limit, for Orca to say what the key did, and
 what Orca said is compared with the game's state as its accessibility tree
-shows it. Exits non-zero with the reason on the first mismatch.
+shows it. At the end the review, the About box and the help are read. Exits
+non-zero with the reason on the first mismatch.
 """
 
 import os
@@ -409,25 +410,104 @@ def play(player):
     wait_for("the High Scores dialog", lambda: dialog("High Scores"))
     player.press("Return", r"Roll Dice|Tolmir", "Enter in High Scores")
 
-    # Review Game from the Game menu; Escape closes it.
-    # The advisor's table may first have to be worked out (a few seconds).
-    for attempt in range(2):
-        player.press("F10", r"File", "F10")
-        player.press("Right", r"Game", "Right on the menu bar")
-        player.press("Return", r"Undo", "Enter on Game")
-        player.press("Up", r"Review Game", "Up from the first item of the Game menu")
+    read_review(player)
+    check_about(player)
+    read_help(player)
+    print("orca check passed: a whole game with five of a kind (%d), total %d" % (first, total))
+
+
+def spoken(said):
+    """An utterance without the speech settings that Orca logs after it."""
+    return re.sub(r"'\s*\[?\{.*$", "", said).strip()
+
+
+def open_menu_item(player, menu_keys):
+    """F10, then each (key, what Orca says) of menu_keys, then Enter."""
+    player.press("F10", r"File", "F10")
+    for chord, said in menu_keys:
+        player.press(chord, said, chord + " in the menus")
+    player.speech.forget()
+    key("Return")
+
+
+def read_review(player):
+    """Review Game opens by itself once the advisor's table is worked out (which
+    may take a while); its rows read one by one, each cell with its column."""
+    speech = player.speech
+    open_menu_item(player, [("Right", r"Game"), ("Return", r"Undo"), ("Up", r"Review Game")])
+    speech.expect(r"Review Game dialog", "Enter on Review Game", 240)
+    review = wait_for("the Review Game dialog", lambda: dialog("Review Game"))
+    tree = wait_for("the review's list", lambda: next(
+        n for n in descendants(review) if n.getRoleName() == "tree"))
+    table = tree.queryTable()
+    rows = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
+            for r in range(table.nRows)]
+    # The list opens on its first row: Down reads the next ones, Up comes back.
+    for number, chord in [(1, "Down"), (2, "Down"), (3, "Down"), (2, "Up"), (1, "Up"),
+                          (0, "Up")]:
+        row = rows[number]
+        if not re.fullmatch(r"(Turn|Roll) \d+", row[0]) or not re.fullmatch(
+                r"Dice (?:[1-6] ?){5}", row[1]):
+            fail("row %d of the review does not say the roll and the dice: %r" % (number, row))
         speech.forget()
-        key("Return")
-        said = speech.expect(r"Review Game dialog|advisor is ready", "Enter on Review Game", 120)
-        if said.group(0) != "advisor is ready":
-            break
-        time.sleep(1)
-        if dialog("Review Game"):
-            break
-    wait_for("the Review Game dialog", lambda: dialog("Review Game"))
+        key(chord)
+        expect_all(speech, [re.escape(cell) for cell in row], "%s to row %d" % (chord, number))
     player.press("Escape", r"Roll Dice|Tolmir|Total", "Escape in Review Game")
     wait_for("Review Game to close", lambda: dialog("Review Game") is None)
-    print("orca check passed: a whole game with five of a kind (%d), total %d" % (first, total))
+
+
+def check_about(player):
+    """The About box says the product and its version first; Tab stays on Ok."""
+    speech = player.speech
+    open_menu_item(player, [("Left", r"Help"), ("Return", r"Help"), ("Up", r"About")])
+    speech.expect(r"About Tolmir, Version 1\.0 dialog", "Enter on About")
+    speech.expect(r"Ok push button", "the About box's focus")
+    speech.forget()
+    key("Tab")
+    time.sleep(1.0)
+    speech.read()
+    if any(re.search(r"Cancel|Help", said) for said in speech.heard):
+        fail("Tab in the About box reached an unseen button: %r" % speech.heard)
+    player.press("Escape", r"Roll Dice|Tolmir", "Escape in the About box")
+
+
+def help_text():
+    for window in application() or []:
+        if window is not None and (window.name or "").endswith("Tolmir Help"):
+            return window, next(n for n in descendants(window) if n.getRoleName() == "text")
+    return None
+
+
+def read_help(player):
+    """The help is read line by line with the arrows, a table cell after cell,
+    and a link followed by Tab and Enter says the new topic's title."""
+    speech = player.speech
+    open_menu_item(player, [("Left", r"Help"), ("Return", r"Help")])
+    speech.expect(r"How to Play Tolmir - Tolmir Help frame", "Enter on Help")
+    speech.expect(r"How to Play Tolmir", "the help's first line")
+    window, text = wait_for("the help's text", help_text)
+    for _ in range(3):
+        said = spoken(player.press("Down", r".+", "Down in the help").group(0))
+        caret = text.queryText()
+        line = caret.getTextAtOffset(caret.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+        if said != line.strip():
+            fail("Down in the help said %r on the line %r" % (said, line))
+    # The table of keys, from below: Up until its first key, then Down reads
+    # the cell beside it, not the key below.
+    player.press("ctrl+End", r".+", "ctrl+End in the help")
+    for _ in range(60):
+        if spoken(player.press("Up", r".+", "Up in the help").group(0)) == "Alt+R":
+            break
+    else:
+        fail("Up in the help never reached the key Alt+R")
+    player.press("Down", r"^roll the dice", "Down from Alt+R")
+    player.press("Tab", r"selected", "Tab to a link")
+    speech.forget()
+    key("Return")
+    title = spoken(speech.expect(r"notification (.+)", "Enter on a link").group(1)).rstrip(".")
+    if window.name != "%s - Tolmir Help" % title:
+        fail("the link said %r, the help window is %r" % (title, window.name))
+    player.press("Escape", r"Roll Dice|Tolmir", "Escape in the help")
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 #include "platform/HelpFile.h"
 #include "platform/HelpViewer.h"
 #include "platform/OpenUrl.h"
+#include "platform/SpokenNotice.h"
 #include "tests/support/ErrorBoxGuard.h"
 
 #include <QApplication>
@@ -11,12 +12,14 @@
 #include <QDialog>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextBrowser>
 #include <QTextDocument>
+#include <QTextEdit>
+#include <QTextTable>
 #include <QTimer>
 
 #ifndef Q_OS_WIN
@@ -47,7 +50,7 @@ QStringList LinkTargets(const QString& AMarkdown) {
 }
 
 // The middle of the first link to AHref in the browser, in viewport coordinates.
-QPoint LinkPosition(QTextBrowser* ABrowser, const QString& AHref) {
+QPoint LinkPosition(QTextEdit* ABrowser, const QString& AHref) {
     QTextDocument* document = ABrowser->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -87,6 +90,7 @@ private slots:
     void missingFileAndTopicAreSaidInTheWindow();
     void requestsOpenAndReuseOneWindow();
     void linksBackAndContentsNavigate();
+    void topicIsADocumentToWalkByKeys();
     void windowStaysUsableWhileADialogIsModal();
     void openUrlHandsTheAddressToTheDesktop();
     void cleanup();
@@ -238,7 +242,7 @@ void TestHelp::linksBackAndContentsNavigate() {
     QVERIFY(QTest::qWaitForWindowExposed(viewer));
     QVERIFY(!viewer->BackButton()->isEnabled());
 
-    QTextBrowser* browser = viewer->Browser();
+    QTextEdit* browser = viewer->Browser();
     const QPoint link = LinkPosition(browser, QStringLiteral("#205"));
     QVERIFY(browser->viewport()->rect().contains(link));
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
@@ -253,6 +257,42 @@ void TestHelp::linksBackAndContentsNavigate() {
 
     QTest::mouseClick(viewer->ContentsButton(), Qt::LeftButton);
     QCOMPARE(viewer->CurrentTopic(), 5);
+}
+
+// The caret walks the text (a table cell after cell, row by row), Tab goes to a
+// link and Enter follows it, the topic is said by name, Escape closes.
+void TestHelp::topicIsADocumentToWalkByKeys() {
+    THelpSystem help(QStringLiteral(TOLMIR_HELP_FILE));
+    help.ShowContext(5);
+    THelpViewer* viewer = help.Viewer();
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTextEdit* browser = viewer->Browser();
+    const QTextCursor keys = browser->document()->find(QRegularExpression("^Alt\\+R$"));
+    QVERIFY(keys.currentTable() != nullptr);
+    browser->setTextCursor(keys);
+    const auto cellText = [&] {
+        const QTextTableCell cell = keys.currentTable()->cellAt(browser->textCursor());
+        return browser->document()->findBlock(cell.firstPosition()).text();
+    };
+    QStringList cells{cellText()};
+    for (int i = 0; i < 6 && cells.size() < 3; ++i) { // a cell may take several lines
+        QTest::keyClick(browser, Qt::Key_Down);
+        cells << cellText();
+        cells.removeDuplicates();
+    }
+    QCOMPARE(cells.mid(2), QStringList({"F1 to F5"}));
+    QVERIFY2(cells[1].startsWith(QStringLiteral("roll the dice")), qPrintable(cells[1]));
+
+    browser->moveCursor(QTextCursor::Start);
+    QTest::keyClick(browser, Qt::Key_Tab);
+    const QString linked = browser->textCursor().charFormat().anchorHref();
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(viewer->CurrentTopic(), linked.mid(1).toInt());
+    const QString title = browser->document()->firstBlock().text();
+    QCOMPARE(viewer->windowTitle(), title + QStringLiteral(" - Tolmir Help"));
+    QCOMPARE(viewer->findChild<TSpokenNotice*>()->Text(), title);
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
 }
 
 void TestHelp::windowStaysUsableWhileADialogIsModal() {
