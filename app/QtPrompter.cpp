@@ -1,5 +1,6 @@
 #include "QtPrompter.h"
 
+#include "Accessibility.h"
 #include "uInputQuery.h"
 
 #include <QMessageBox>
@@ -31,7 +32,14 @@ protected:
 
 } // namespace
 
+void TQtPrompter::SayWhatLedHere() {
+    if (FAnnouncer) {
+        FAnnouncer->SendNow();
+    }
+}
+
 bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) {
+    SayWhatLedHere();
     TQuestionBox box(QString::fromStdString(AText), FOwner);
     if (ATopLeft) {
         box.move(ATopLeft->X, ATopLeft->Y);
@@ -43,6 +51,7 @@ bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopL
 
 bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
                              const std::string& ACaption, const std::string& ASpokenNote) {
+    SayWhatLedHere();
     QString value = QString::fromStdString(AValue);
     if (!ShowInputQuery(QString::fromStdString(APrompt), value, QString::fromStdString(ACaption),
                         QString::fromStdString(ASpokenNote))) {
@@ -50,10 +59,4 @@ bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
     }
     AValue = value.toStdString();
     return true;
-}
-
-void TQtPrompter::ShowInformation(const std::string& AText) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(AText), QMessageBox::Ok, FOwner);
-    box.exec();
 }

@@ -251,7 +251,3 @@ LastSamplePlayed(std::chrono::steady_clock::time_point AFirstHandedOver,
                  std::chrono::microseconds ALastPart, std::chrono::microseconds ALength) {
     return std::max(ALastHandedOver + ALastPart, AFirstHandedOver + ALength);
 }
-
-void TSdlSoundPlayer::PlayWaveResource(const std::string& AName) {
-    ::PlayWaveResource(AName);
-}

@@ -102,8 +102,10 @@ def score_cell(window, line):
     sheet = [n for n in descendants(window) if n.getRoleName() == "table"][0]
     table = sheet.queryTable()
     for row in range(table.nRows):
-        if table.getAccessibleAt(row, 0).name == line:
-            return table.getAccessibleAt(row, 1).name
+        # The score cell names its line; the label cell says nothing.
+        name = table.getAccessibleAt(row, 1).name
+        if name.split(", ")[0] == line:
+            return name
     fail("no sheet line " + line)
 
 
