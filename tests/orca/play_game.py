@@ -168,19 +168,33 @@ def dialog(title):
     return None
 
 
+def alert(title):
+    for window in application() or []:
+        if window is not None and window.getRoleName() == "alert" and window.name == title:
+            return window
+    return None
+
+
 class Game:
     def __init__(self, window):
         self.window = window
 
     def nodes(self, role, pattern):
+        """The nodes of a role whose names match, each with the name it had:
+        the game answers while it plays a sound, so names may change meanwhile."""
         regex = re.compile(pattern)
-        return [n for n in descendants(self.window)
-                if n.getRoleName() == role and regex.fullmatch(n.name or "")]
+        found = []
+        for node in descendants(self.window):
+            if node.getRoleName() == role:
+                match = regex.fullmatch(node.name or "")
+                if match:
+                    found.append((node, match))
+        return found
 
     def dice(self):
         found = {}
-        for node in self.nodes("check box", r"Die [1-5], [1-6]"):
-            number, value = re.fullmatch(r"Die ([1-5]), ([1-6])", node.name).groups()
+        for node, match in self.nodes("check box", r"Die ([1-5]), ([1-6])"):
+            number, value = match.groups()
             found[int(number)] = (int(value), node.getState().contains(pyatspi.STATE_CHECKED))
         if sorted(found) != [1, 2, 3, 4, 5]:
             fail("expected five dice, found %r" % sorted(found))
@@ -189,8 +203,8 @@ class Game:
     def label(self, pattern):
         nodes = self.nodes("label", pattern)
         if len(nodes) != 1:
-            fail("expected one label %r, found %r" % (pattern, [n.name for n in nodes]))
-        return nodes[0].name
+            fail("expected one label %r, found %r" % (pattern, [m.group(0) for _, m in nodes]))
+        return nodes[0][1].group(0)
 
     def sheet(self):
         """The score cells as the reader names them, by line (each names its own)."""
@@ -453,6 +467,8 @@ def alt_r_never_arms_the_menu_bar(player, count=100):
         if done % 3 == 0:
             if done > 0:
                 player.press("ctrl+n", r"really want to start a new game", "ctrl+n")
+            wait_for("the question", lambda: alert("Information"))
+            time.sleep(0.3)
             player.press("y", r"New game", "Yes to a new game")
             player.rolls = 0
         player.roll()
