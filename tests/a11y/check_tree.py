@@ -138,10 +138,14 @@ class Announcements:
 
 
 def check_roll(window, announcements, roll):
-    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}, total \d+" % roll)
+    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}, total \d+(; held [1-6]( [1-6])*)?" % roll)
     values = [v for v, _ in dice(window)]
-    if said != "Roll %d: %s, total %d" % (roll, " ".join(map(str, values)), sum(values)):
-        fail("announcement %r disagrees with the dice %r" % (said, values))
+    held = [v for v, h in dice(window) if h]
+    expected = "Roll %d: %s, total %d" % (roll, " ".join(map(str, values)), sum(values))
+    if held:
+        expected += "; held " + " ".join(map(str, held))
+    if said != expected:
+        fail("announcement %r disagrees with the dice %r" % (said, dice(window)))
     if label(window, r"Hand Total: \d+") != "Hand Total: %d" % sum(values):
         fail("hand total does not match the dice %r" % values)
     if label(window, r"Rolls: \d") != "Rolls: %d" % roll:
