@@ -2,6 +2,7 @@
 
 #include "uJuboUtils.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -82,6 +83,11 @@ void TAnsweringSoundPlayer::PlayWaveResource(const std::string& AName) {
     {
         const TPostedKeysHeldBack heldBack;
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    // The window system's input that the loop left aside waits for the next
+    // wake-up of the event loop: without one it would wait for the next key.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        dispatcher->wakeUp();
     }
     // The loop also ends early when the program is told to end; the sound
     // still plays to its end before the caller goes on.
