@@ -4,6 +4,7 @@
 #include "AdviceText.h"
 #include "AdvisorPanel.h"
 #include "AdvisorService.h"
+#include "AnsweringSoundPlayer.h"
 #include "Application.h"
 #include "KeyboardAccess.h"
 #include "LabelFit.h"
@@ -13,7 +14,6 @@
 #include "ScoreGrid.h"
 #include "ScoreSheet.h"
 #include "SessionAdapters.h"
-#include "SoundPlayer.h"
 #include "SystemClock.h"
 #include "TColor.h"
 #include "VHDice.h"
@@ -95,12 +95,12 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
 
     IPrompter* prompter = AServices.Prompter;
     if (!prompter) {
-        FDefaultPrompter = std::make_unique<TQtPrompter>(this);
+        FDefaultPrompter = std::make_unique<TQtPrompter>(this, announcer);
         prompter = FDefaultPrompter.get();
     }
     ISoundPlayer* sound = AServices.Sound;
     if (!sound) {
-        FDefaultSound = std::make_unique<TSdlSoundPlayer>();
+        FDefaultSound = std::make_unique<TAnsweringSoundPlayer>();
         sound = FDefaultSound.get();
     }
     const IClock* clock = AServices.Clock;
@@ -192,7 +192,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     // Enter and Return roll too while the button has the focus, as Space does.
     btnBrasser->setAutoDefault(true);
     connect(btnBrasser, &QPushButton::clicked, this,
-            [this] { Application::Guarded([this] { btnBrasserClick(); }); });
+            [this] { RunAction([this] { btnBrasserClick(); }); });
 
     grdScore = new TScoreGrid(AClient);
     grdScore->setObjectName(QStringLiteral("grdScore"));
@@ -205,7 +205,9 @@ void TfrmMain::BuildControls(QWidget* AClient) {
             static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
     };
     grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
-    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
+    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) {
+        RunAction([this, b, x, y] { grdScoreMouseDown(b, x, y); });
+    };
     grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
 
     const QFont tahoma = PixelFont(QStringLiteral("Tahoma"), 13);
@@ -231,9 +233,8 @@ void TfrmMain::BuildMenus() {
         item->setShortcut(AShortcut);
         // Menu shortcuts win over everything else in the window, F1 included.
         item->setShortcutContext(Qt::WindowShortcut);
-        connect(item, &QAction::triggered, this, [this, AHandler] {
-            Application::Guarded([this, AHandler] { (this->*AHandler)(); });
-        });
+        connect(item, &QAction::triggered, this,
+                [this, AHandler] { RunAction([this, AHandler] { (this->*AHandler)(); }); });
         return item;
     };
 
@@ -286,7 +287,7 @@ void TfrmMain::BuildMenus() {
         item->setData(items[i].tag);
         const int tag = items[i].tag;
         connect(item, &QAction::triggered, this,
-                [this, tag] { Application::Guarded([this, tag] { mniJeuClick(tag); }); });
+                [this, tag] { RunAction([this, tag] { mniJeuClick(tag); }); });
         FGameItems[i] = item;
     }
     jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
@@ -375,7 +376,32 @@ void TfrmMain::CloseWithoutQuestion() {
     close();
 }
 
+void TfrmMain::RunAction(std::function<void()> AAction) {
+    FWaitingActions.push_back(std::move(AAction));
+    if (FActionUnderWay) {
+        return; // the action under way runs it when it is done
+    }
+    FActionUnderWay = true;
+    while (!FWaitingActions.empty()) {
+        const std::function<void()> next = std::move(FWaitingActions.front());
+        FWaitingActions.pop_front();
+        Application::Guarded(next);
+    }
+    FActionUnderWay = false;
+    if (FCloseWhenIdle) {
+        FCloseWhenIdle = false;
+        close();
+    }
+}
+
 void TfrmMain::closeEvent(QCloseEvent* AEvent) {
+    if (FActionUnderWay) {
+        // Asked while a sound plays or a question is open: the window closes
+        // (or asks whether to) once the action is over, not in its middle.
+        FCloseWhenIdle = true;
+        AEvent->ignore();
+        return;
+    }
     bool canClose = FCloseWithoutQuestion;
     if (!canClose) {
         Application::Guarded([&] { canClose = FormCloseQuery(); });
@@ -523,6 +549,10 @@ void TfrmMain::HideGridSelection() {
 void TfrmMain::ProcessPendingMessages() {
     // Paint the new dice now; input waits until the roll has finished.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmMain::ShowGameEnd(const std::string& AText) {
+    pnlAdvisor->ShowNote(QString::fromStdString(AText));
 }
 
 void TfrmMain::SetTotalCountText(const std::string& AText) {

@@ -1,17 +1,10 @@
 #pragma once
 // Sound output: SDL2 (SoundPlayer.cpp), or on Windows the system's PlaySound
 // (WinSoundPlayer.cpp). PlayWaveResource (declared in uJuboUtils.h) plays an
-// embedded WAV to its end; this class offers it to the game session.
-
-#include "GameInterfaces.h"
+// embedded WAV to its end and blocks its thread meanwhile; the game session
+// gets it through TAnsweringSoundPlayer, which keeps the window answering.
 
 #include <chrono>
-#include <string>
-
-class TSdlSoundPlayer : public ISoundPlayer {
-public:
-    void PlayWaveResource(const std::string& AName) override;
-};
 
 // When the last sample of a sound has played: the part of it in the last device
 // buffer (ALastPart long) plays from when that buffer is handed over, and the

@@ -5,6 +5,7 @@
 #include "../game/SessionFakes.h"
 #include "ModalHelper.h"
 
+#include "AdvisorPanel.h"
 #include "Application.h"
 #include "MainSettings.h"
 #include "PrivateRegistry.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -131,6 +133,26 @@ private slots:
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
                  QStringLiteral("Ann"));
         QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+    }
+
+    // A game that does not enter the table ends without a box: the window says
+    // so where the advisor's text stands, until a new game starts.
+    void gameOutsideTheTableEndsInTheWindow() {
+        FMain->Session().MarkHintShown();
+        PlayAllSixes();
+        const QString ended = QStringLiteral("Game over. Total 125: a hint was shown, so it does "
+                                             "not enter the high-score table.");
+        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), ended);
+        QVERIFY(FMain->pnlAdvisor->lblAdvice->isVisible());
+        QVERIFY(!FRegistry->StoresAnyValue());
+        AnswerNextModal<QMessageBox>(
+            [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::No)->click(); });
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // the game is over: no roll
+        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), ended);
+        AnswerNextModal<QMessageBox>(
+            [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::Yes)->click(); });
+        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), QString());
     }
 
     void highScoresMenuShowsTheStoredTableAndAnEmptyOneWritesNothing() {
