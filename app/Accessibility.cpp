@@ -147,12 +147,15 @@ void TAnnouncer::Announce(const std::string& AText) {
         this,
         [this] {
             QMetaObject::invokeMethod(
-                this, [this] { Send(); }, Qt::QueuedConnection);
+                this, [this] { SendNow(); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }
 
-void TAnnouncer::Send() {
+void TAnnouncer::SendNow() {
+    if (!FPending) {
+        return; // sent already, before a question
+    }
     FPending = false;
     auto* voice = static_cast<TVoice*>(FVoices[FNextVoice]);
     FNextVoice = (FNextVoice + 1) % FVoices.size();

@@ -18,10 +18,9 @@ class TfrmMain;
 // reader may read a name only a while after its event, so announcements that
 // follow each other closely each keep a notification of their own.
 //
-// An announcement goes out once the player's action has been handled: the
-// window may be deaf to the accessibility bus until then (a sound plays to its
-// end), and a reader that finds it so drops what it was told. Announcements
-// of one action are joined into one.
+// An announcement goes out once the player's action has been handled, or
+// earlier when the action waits (a sound, a question): announcements of one
+// action are joined into one.
 class TAnnouncer : public QWidget, public IAnnouncer {
     Q_OBJECT
 
@@ -34,10 +33,10 @@ public:
     QString LastAnnouncement() const { return FText; }
     // True while an announcement waits to be sent.
     bool Pending() const { return FPending; }
+    // Sends what waits now, before a question that would otherwise be read first.
+    void SendNow();
 
 private:
-    void Send();
-
     QString FText;
     bool FPending = false;
     std::array<QWidget*, kVoiceCount> FVoices{};

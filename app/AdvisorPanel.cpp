@@ -203,11 +203,15 @@ void TAdvisorPanel::AdvisorChanged() {
 }
 
 void TAdvisorPanel::ShowText(const QString& AText) {
+    ShowNote(AText);
+    Announce(AText);
+}
+
+void TAdvisorPanel::ShowNote(const QString& AText) {
     lblAdvice->setText(AText);
     FShownAt = FSession.Position();
     FKept.reset();
     MarkDice({});
-    Announce(AText);
 }
 
 void TAdvisorPanel::Announce(const QString& AText) {

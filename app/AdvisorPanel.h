@@ -50,6 +50,9 @@ public:
     void PositionChanged();
     // Die ATag (1..5) is about to be held (AHeld true) or released.
     void HoldChanging(int ATag, bool AHeld);
+    // Shows a text of the game's own, which it has said itself, in the
+    // advisor's place; it goes as the advisor's texts do.
+    void ShowNote(const QString& AText);
 
     QLabel* lblAdvice;
     QProgressBar* pbrAdvisor;

@@ -1,5 +1,6 @@
 #include "app/QtPrompter.h"
 
+#include "app/Accessibility.h"
 #include "dialogs/uInputQuery.h"
 #include "platform/WindowPlacement.h"
 
@@ -34,7 +35,14 @@ protected:
 
 } // namespace
 
+void TQtPrompter::SayWhatLedHere() {
+    if (FAnnouncer) {
+        FAnnouncer->SendNow();
+    }
+}
+
 bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopLeft) {
+    SayWhatLedHere();
     TQuestionBox box(QString::fromStdString(AText), FOwner);
     if (ATopLeft) {
         box.move(ATopLeft->X, ATopLeft->Y);
@@ -46,6 +54,7 @@ bool TQtPrompter::AskYesNo(const std::string& AText, std::optional<TPoint> ATopL
 
 bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
                              const std::string& ACaption, const std::string& ASpokenNote) {
+    SayWhatLedHere();
     QString value = QString::fromStdString(AValue);
     if (!ShowInputQuery(QString::fromStdString(APrompt), value, QString::fromStdString(ACaption),
                         QString::fromStdString(ASpokenNote))) {
@@ -53,10 +62,4 @@ bool TQtPrompter::InputQuery(const std::string& APrompt, std::string& AValue,
     }
     AValue = value.toStdString();
     return true;
-}
-
-void TQtPrompter::ShowInformation(const std::string& AText) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QString::fromStdString(AText), QMessageBox::Ok, FOwner);
-    box.exec();
 }

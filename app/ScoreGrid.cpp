@@ -37,7 +37,7 @@ public:
         APainter->fillRect(AOption.rect, background);
         APainter->setPen(foreground);
         APainter->setFont(FGrid->font());
-        const QString text = AIndex.data().toString();
+        const QString text = QString::fromStdString(FGrid->Cell(col, row));
         APainter->drawText(AOption.rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
         if (text.isEmpty() && FGrid->HintFor) {
             if (const std::optional<QString> hint = FGrid->HintFor(col, row)) {
@@ -65,10 +65,17 @@ private:
 namespace {
 
 // A cell whose accessible text follows the sheet: asked when a screen reader
-// reads it, so that it always matches what the cell shows.
+// reads it, so that it always matches what the cell shows. A score names its
+// line, so a label says nothing to a reader: one that reads a whole row at a
+// time would otherwise say the line twice. The label shows all the same.
 class TScoreItem : public QTableWidgetItem {
 public:
+    QString Shown() const { return QTableWidgetItem::data(Qt::DisplayRole).toString(); }
+
     QVariant data(int ARole) const override {
+        if (ARole == Qt::DisplayRole && column() == kLabelCol) {
+            return {};
+        }
         if (ARole == Qt::AccessibleTextRole) {
             if (const auto* grid = static_cast<const TScoreGrid*>(tableWidget())) {
                 if (std::optional<QString> spoken = grid->SpokenText(column(), row())) {
@@ -114,8 +121,8 @@ TScoreGrid::TScoreGrid(QWidget* AParent) : QTableWidget(kSheetRowCount, kSheetCo
 }
 
 std::string TScoreGrid::Cell(int ACol, int ARow) const {
-    const QTableWidgetItem* cell = item(ARow, ACol);
-    return cell ? cell->text().toStdString() : std::string();
+    const auto* cell = static_cast<const TScoreItem*>(item(ARow, ACol));
+    return cell ? cell->Shown().toStdString() : std::string();
 }
 
 void TScoreGrid::SetCell(int ACol, int ARow, const std::string& AText) {

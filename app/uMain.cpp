@@ -15,6 +15,7 @@
 #include "dialogs/uHighScores.h"
 #include "game/ScoreSheet.h"
 #include "platform/AdvisorService.h"
+#include "platform/AnsweringSoundPlayer.h"
 #include "platform/Application.h"
 #include "platform/OpenUrl.h"
 #include "platform/SoundPlayer.h"
@@ -119,12 +120,12 @@ void TfrmMain::CreateSettings() {
 void TfrmMain::CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer) {
     IPrompter* prompter = AServices.Prompter;
     if (!prompter) {
-        FDefaultPrompter = std::make_unique<TQtPrompter>(this);
+        FDefaultPrompter = std::make_unique<TQtPrompter>(this, announcer);
         prompter = FDefaultPrompter.get();
     }
     ISoundPlayer* sound = AServices.Sound;
     if (!sound) {
-        FDefaultSound = std::make_unique<TSoundPlayer>();
+        FDefaultSound = std::make_unique<TAnsweringSoundPlayer>();
         sound = FDefaultSound.get();
     }
     const IClock* clock = AServices.Clock;
@@ -168,7 +169,9 @@ void TfrmMain::BuildScoreGrid(QWidget* AClient) {
             static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
     };
     grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
-    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseDown(b, x, y); };
+    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) {
+        RunAction([this, b, x, y] { grdScoreMouseDown(b, x, y); });
+    };
     grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
 }
 
@@ -223,7 +226,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     // Enter and Return roll too while the button has the focus, as Space does.
     btnBrasser->setAutoDefault(true);
     connect(btnBrasser, &QPushButton::clicked, this,
-            [this] { Application::Guarded([this] { btnBrasserClick(); }); });
+            [this] { RunAction([this] { btnBrasserClick(); }); });
 
     BuildScoreGrid(AClient);
 
@@ -250,7 +253,7 @@ QAction* TfrmMain::AddMenuItem(QMenu* AMenu, const QString& AName, const QString
     // Menu shortcuts win over everything else in the window, F1 included.
     item->setShortcutContext(Qt::WindowShortcut);
     connect(item, &QAction::triggered, this,
-            [this, AHandler] { Application::Guarded([this, AHandler] { (this->*AHandler)(); }); });
+            [this, AHandler] { RunAction([this, AHandler] { (this->*AHandler)(); }); });
     return item;
 }
 
@@ -304,7 +307,7 @@ void TfrmMain::BuildTaggedGameItems() {
         item->setShortcutContext(Qt::WindowShortcut);
         item->setData(ATag);
         connect(item, &QAction::triggered, this,
-                [this, ATag] { Application::Guarded([this, ATag] { mniJeuClick(ATag); }); });
+                [this, ATag] { RunAction([this, ATag] { mniJeuClick(ATag); }); });
         FGameItems.at(next++) = item;
     };
     const std::array<const char*, 5> holdNames = {"N11", "N21", "N31", "N41", "N551"};
@@ -389,7 +392,32 @@ void TfrmMain::CloseWithoutQuestion() {
     close();
 }
 
+void TfrmMain::RunAction(std::function<void()> AAction) {
+    FWaitingActions.push_back(std::move(AAction));
+    if (FActionUnderWay) {
+        return; // the action under way runs it when it is done
+    }
+    FActionUnderWay = true;
+    while (!FWaitingActions.empty()) {
+        const std::function<void()> next = std::move(FWaitingActions.front());
+        FWaitingActions.pop_front();
+        Application::Guarded(next);
+    }
+    FActionUnderWay = false;
+    if (FCloseWhenIdle) {
+        FCloseWhenIdle = false;
+        close();
+    }
+}
+
 void TfrmMain::closeEvent(QCloseEvent* AEvent) {
+    if (FActionUnderWay) {
+        // Asked while a sound plays or a question is open: the window closes
+        // (or asks whether to) once the action is over, not in its middle.
+        FCloseWhenIdle = true;
+        AEvent->ignore();
+        return;
+    }
     bool canClose = FCloseWithoutQuestion;
     if (!canClose) {
         Application::Guarded([&] { canClose = FormCloseQuery(); });
@@ -531,6 +559,10 @@ void TfrmMain::HideGridSelection() {
 void TfrmMain::ProcessPendingMessages() {
     // Paint the new dice now; input waits until the roll has finished.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmMain::ShowGameEnd(const std::string& AText) {
+    pnlAdvisor->ShowNote(QString::fromStdString(AText));
 }
 
 void TfrmMain::SetTotalCountText(const std::string& AText) {

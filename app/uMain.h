@@ -8,6 +8,8 @@
 #include <QMainWindow>
 
 #include <array>
+#include <deque>
+#include <functional>
 #include <memory>
 
 class IAdvisorSource;
@@ -130,6 +132,11 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender);
+    // Runs a player's action (a roll, a write, a menu command), or, while
+    // another is under way, once that one is done. An action can come in the
+    // middle of another: a sound or a question runs an event loop, in which the
+    // accessibility bus may press a button or a screen reader hand back a key.
+    void RunAction(std::function<void()> AAction);
 
     void btnBrasserClick();
     void grdScoreMouseDown(Qt::MouseButton AButton, int AX, int AY);
@@ -152,6 +159,7 @@ private:
     void ProcessPendingMessages() override;
     void SetTotalCountText(const std::string& AText) override;
     void SetShuffleCountText(const std::string& AText) override;
+    void ShowGameEnd(const std::string& AText) override;
     TFormBounds FormBounds() const override;
 
     std::unique_ptr<IPrompter> FDefaultPrompter;
@@ -164,4 +172,7 @@ private:
     TfrmHighScores* FHighScoresForm = nullptr;
     bool FCentred = false;
     bool FCloseWithoutQuestion = false;
+    bool FActionUnderWay = false;
+    bool FCloseWhenIdle = false; // a close request came while an action was under way
+    std::deque<std::function<void()>> FWaitingActions;
 };

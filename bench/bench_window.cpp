@@ -33,7 +33,6 @@ public:
                     const std::string&) override {
         return false;
     }
-    void ShowInformation(const std::string&) override {}
 };
 
 class TSteppingClock : public IClock {

@@ -27,6 +27,16 @@ public:
         const QString colour = ColorAccessibleName(Button()->Color());
         return text.isEmpty() ? colour : text + QStringLiteral(", ") + colour;
     }
+    // The name holds the label already: a reader that also says the label it
+    // is related to would say it twice.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation AMatch) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> related =
+            QAccessibleWidget::relations(AMatch);
+        related.removeIf(
+            [](const auto& ARelation) { return ARelation.second == QAccessible::Label; });
+        return related;
+    }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& AAction) override {
         if (AAction == pressAction() && Button()->OnClick) {

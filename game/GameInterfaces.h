@@ -46,6 +46,9 @@ public:
     virtual void ProcessPendingMessages() = 0;
     virtual void SetTotalCountText(const std::string& AText) = 0;   // "Hand Total"
     virtual void SetShuffleCountText(const std::string& AText) = 0; // "Rolls"
+    // Says, without a question, that the game is over and why its total does
+    // not enter the high-score table; it stays until the position changes.
+    virtual void ShowGameEnd(const std::string& AText) = 0;
     virtual TFormBounds FormBounds() const = 0;
 };
 
@@ -59,8 +62,6 @@ public:
     // screen reader also reads ASpokenNote with the field; nothing shows it.
     virtual bool InputQuery(const std::string& APrompt, std::string& AValue,
                             const std::string& ACaption, const std::string& ASpokenNote) = 0;
-    // An information box with one OK button, centred over the window.
-    virtual void ShowInformation(const std::string& AText) = 0;
 };
 
 class ISoundPlayer {

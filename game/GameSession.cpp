@@ -6,6 +6,7 @@
 #include "game/TolmirError.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -233,15 +234,19 @@ void TGameSession::EndGame(int ATotal) {
     IHighScoreEntry& table = *FParts.HighScores;
     table.ReloadTable();
     const std::string over = "Game over. Total " + IntToText(ATotal);
+    // Said and shown in the window: no question follows.
+    const auto ended = [&](const char* AReason) {
+        Announce(over + ": " + AReason);
+        FParts.View->ShowGameEnd(over + ": " + AReason);
+    };
     if (!QualifiesForHighScores(ATotal, table.RowCount(), table.LowestScore())) {
-        Announce(over + ", not enough for the high-score table");
+        ended(kMsgNotEnough);
         return;
     }
-    std::string name = FParts.Settings->Player();
     if (FHintShown) {
-        Announce(over + ", not entered: a hint was shown");
-        FParts.Prompter->ShowInformation(kMsgHintedGame);
+        ended(kMsgHintedGame);
     } else {
+        std::string name = FParts.Settings->Player();
         Announce(over + ", a new high score");
         if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "",
                                         "New high score: " + IntToText(ATotal))) {
@@ -279,8 +284,18 @@ std::string TGameSession::DiceText() const {
 }
 
 std::string TGameSession::RollText() const {
-    return "Roll " + IntToText(FRollCount) + ": " + DiceText() + ", total " +
-           IntToText(SumOfDice(FHand));
+    std::string text = "Roll " + IntToText(FRollCount) + ": " + DiceText() + ", total " +
+                       IntToText(SumOfDice(FHand));
+    std::vector<int> held;
+    for (const IDie* die : FParts.Dice) {
+        if (die->Held()) {
+            held.push_back(die->DiceValue());
+        }
+    }
+    if (!held.empty()) {
+        text += "; held " + JoinedNumbers(held);
+    }
+    return text;
 }
 
 std::string TGameSession::TotalText() const {

@@ -41,8 +41,10 @@ public:
     static constexpr const char* kMsgCloseDuringGame =
         "You have an ongoing game. Do you want to close the program?";
     static constexpr const char* kPlayerPrompt = "Player: ";
+    // After "Game over. Total N: ", why the total does not enter the table.
+    static constexpr const char* kMsgNotEnough = "not enough for the high-score table.";
     static constexpr const char* kMsgHintedGame =
-        "A hint was shown in this game, so its score does not enter the high-score table.";
+        "a hint was shown, so it does not enter the high-score table.";
     static constexpr const char* kMsgAskHint =
         "Show the advisor's hint? A game in which a hint is shown does not enter the "
         "high-score table.";
@@ -99,7 +101,7 @@ private:
     TPoint QuestionPos(int AWidth, int AHeight) const;
     void Announce(const std::string& AText) const;
     std::string DiceText() const;
-    std::string RollText() const; // "Roll 2: 2 3 3 5 6, total 19"
+    std::string RollText() const; // "Roll 2: 2 3 3 5 6, total 19; held 3 3"
     std::string TotalText() const;
 
     TGameSessionParts FParts;

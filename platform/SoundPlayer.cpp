@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -18,8 +19,14 @@
 
 namespace {
 
-// Frames per device buffer: small, so that little silence follows a sound.
-constexpr Uint16 kBufferFrames = 512;
+// Frames per device buffer: about 12 ms of sound (512 frames at 44,100 Hz),
+// a power of two. Small, so that little silence follows a sound, and because
+// closing a device takes about three buffers, which the fanfare waits for
+// when it follows the roll's sound.
+Uint16 BufferFrames(int ARate) {
+    const auto frames = static_cast<unsigned>(std::clamp(ARate, 5'512, 44'100)) * 512u / 44'100u;
+    return static_cast<Uint16>(std::bit_floor(frames));
+}
 
 // How much longer than its own length a sound may take before the player gives
 // up waiting for the device (a stalled sound server, for example).
@@ -229,7 +236,7 @@ void PlayWaveResource(const std::string& AName) {
     if (!playback.Playable()) {
         return;
     }
-    wanted.samples = kBufferFrames;
+    wanted.samples = BufferFrames(wanted.freq);
     wanted.callback = &TPlayback::Fill;
     wanted.userdata = &playback;
     const SDL_AudioDeviceID id = sdl.OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
@@ -249,8 +256,4 @@ LastSamplePlayed(std::chrono::steady_clock::time_point AFirstHandedOver,
                  std::chrono::steady_clock::time_point ALastHandedOver,
                  std::chrono::microseconds ALastPart, std::chrono::microseconds ALength) {
     return std::max(ALastHandedOver + ALastPart, AFirstHandedOver + ALength);
-}
-
-void TSoundPlayer::PlayWaveResource(const std::string& AName) {
-    ::PlayWaveResource(AName);
 }

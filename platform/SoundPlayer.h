@@ -1,8 +1,8 @@
 #pragma once
 // Sound output: SDL2 (SoundPlayer.cpp), or on Windows the system's PlaySound
-// (WinSoundPlayer.cpp).
-
-#include "game/GameInterfaces.h"
+// (WinSoundPlayer.cpp). PlayWaveResource blocks its thread until the sound has
+// played; the game session gets it through TAnsweringSoundPlayer, which keeps
+// the window answering.
 
 #include <chrono>
 #include <string>
@@ -10,12 +10,6 @@
 // Plays an embedded WAV resource to its end; a missing resource or no audio
 // device plays nothing and reports nothing.
 void PlayWaveResource(const std::string& AName);
-
-// The game session's sound player: PlayWaveResource on this platform.
-class TSoundPlayer : public ISoundPlayer {
-public:
-    void PlayWaveResource(const std::string& AName) override;
-};
 
 // When the last sample of a sound has played: the part of it in the last device
 // buffer (ALastPart long) plays from when that buffer is handed over, and the

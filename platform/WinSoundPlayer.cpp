@@ -1,6 +1,7 @@
 // Sound output on Windows: the sounds are WAVE resources of the executable, and
 // the system's PlaySound plays them synchronously, so the call returns once the
-// sound has played, as the roll expects.
+// sound has played, as the roll expects. The game calls it on a worker thread
+// (TAnsweringSoundPlayer); PlaySound may be called from any thread.
 #include "platform/SoundPlayer.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -19,8 +20,4 @@ void PlayWaveResource(const std::string& AName) {
     // audio device, or any other failure: PlaySound returns at once.
     ::PlaySoundA(AName.c_str(), ::GetModuleHandleA(nullptr),
                  SND_RESOURCE | SND_SYNC | SND_NODEFAULT);
-}
-
-void TSoundPlayer::PlayWaveResource(const std::string& AName) {
-    ::PlayWaveResource(AName);
 }

@@ -102,8 +102,10 @@ def score_cell(window, line):
     sheet = [n for n in descendants(window) if n.getRoleName() == "table"][0]
     table = sheet.queryTable()
     for row in range(table.nRows):
-        if table.getAccessibleAt(row, 0).name == line:
-            return table.getAccessibleAt(row, 1).name
+        # The score cell names its line; the label cell says nothing.
+        name = table.getAccessibleAt(row, 1).name
+        if name.split(", ")[0] == line:
+            return name
     fail("no sheet line " + line)
 
 
@@ -136,10 +138,14 @@ class Announcements:
 
 
 def check_roll(window, announcements, roll):
-    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}, total \d+" % roll)
+    said = announcements.expect(r"Roll %d: [1-6]( [1-6]){4}, total \d+(; held [1-6]( [1-6])*)?" % roll)
     values = [v for v, _ in dice(window)]
-    if said != "Roll %d: %s, total %d" % (roll, " ".join(map(str, values)), sum(values)):
-        fail("announcement %r disagrees with the dice %r" % (said, values))
+    held = [v for v, h in dice(window) if h]
+    expected = "Roll %d: %s, total %d" % (roll, " ".join(map(str, values)), sum(values))
+    if held:
+        expected += "; held " + " ".join(map(str, held))
+    if said != expected:
+        fail("announcement %r disagrees with the dice %r" % (said, dice(window)))
     if label(window, r"Hand Total: \d+") != "Hand Total: %d" % sum(values):
         fail("hand total does not match the dice %r" % values)
     if label(window, r"Rolls: \d") != "Rolls: %d" % roll:

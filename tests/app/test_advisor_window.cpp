@@ -118,7 +118,6 @@ private slots:
     void init() {
         FRegistry = std::make_unique<TPrivateRegistry>();
         FAdvisor = RuleAdvisor();
-        FPrompter.informations.clear();
         FPrompter.prompts.clear();
         FPrompter.questions.clear();
         FPrompter.answers.clear();
@@ -262,7 +261,6 @@ private slots:
             }
         }
         QCOMPARE(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, rowTotal), std::string("125"));
-        QCOMPARE(FPrompter.informations, std::vector<std::string>{TGameSession::kMsgHintedGame});
         QVERIFY(FPrompter.prompts.empty());
 
         // The table must be worked out first: the review then opens by itself.
@@ -496,7 +494,6 @@ private slots:
         QCOMPARE(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, rowTotal),
                  std::to_string(upper + BonusOf(upper) + lower));
         // Without a hint the game ends as ever: it asks for the name.
-        QCOMPARE(FPrompter.informations.size(), std::size_t{0});
         QCOMPARE(FPrompter.prompts.size(), std::size_t{1});
 
         std::vector<TDecision> recorded;

@@ -6,6 +6,7 @@
 #include "tests/support/ModalHelper.h"
 #include "tests/support/SessionFakes.h"
 
+#include "app/AdvisorPanel.h"
 #include "app/ScoreGrid.h"
 #include "app/uMain.h"
 #include "controls/VHDice.h"
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -133,6 +135,27 @@ private slots:
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
                  QStringLiteral("Ann"));
         QCOMPARE(Part<QLabel>(*FMain, "lblTotalCount")->text(), QStringLiteral("0"));
+    }
+
+    // A game that does not enter the table ends without a box: the window says
+    // so where the advisor's text stands, until a new game starts.
+    void gameOutsideTheTableEndsInTheWindow() {
+        FMain->Session().MarkHintShown();
+        PlayAllSixes();
+        const QString ended = QStringLiteral("Game over. Total 125: a hint was shown, so it does "
+                                             "not enter the high-score table.");
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), ended);
+        QVERIFY(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->isVisible());
+        QVERIFY(!FRegistry->StoresAnyValue());
+        AnswerNextModal<QMessageBox>(
+            [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::No)->click(); });
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"),
+                          Qt::LeftButton); // the game is over: no roll
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), ended);
+        AnswerNextModal<QMessageBox>(
+            [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::Yes)->click(); });
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), QString());
     }
 
     void highScoresMenuShowsTheStoredTableAndAnEmptyOneWritesNothing() {

@@ -224,6 +224,10 @@ private slots:
         QCOMPARE(name(form.btnDiceColor),
                  QStringLiteral("Non Selected Background, red 255, green 255, blue 255"));
         QCOMPARE(name(form.btnPipColor), QStringLiteral("Pips, red 0, green 0, blue 0"));
+        // The name holds the label: no label relation makes a reader say it again.
+        QVERIFY(QAccessible::queryAccessibleInterface(form.btnPipColor)
+                    ->relations(QAccessible::Label)
+                    .isEmpty());
         QCOMPARE(name(form.lblScoreHintSample), QStringLiteral("Sample:"));
 
         picker.Answers = {TColorToQColor(kRed)};

@@ -320,9 +320,11 @@ TEST_F(Session, EndOfGameSaysWhetherTheTotalEntersTheTable) {
         session->mniJeuClick(21);
         return announcer.said.back();
     };
-    EXPECT_EQ(endWith(100), "Game over. Total 100, not enough for the high-score table");
+    EXPECT_EQ(endWith(100), "Game over. Total 100: not enough for the high-score table.");
+    // The window shows it too, as no question follows.
+    EXPECT_EQ(log.back(), "end:Game over. Total 100: not enough for the high-score table.");
     highScores.stored = {300, 290, 280, 270, 260, 250, 240, 230, 220, 210};
-    EXPECT_EQ(endWith(210), "Game over. Total 210, not enough for the high-score table");
+    EXPECT_EQ(endWith(210), "Game over. Total 210: not enough for the high-score table.");
     EXPECT_EQ(endWith(211), "Game over. Total 211, a new high score");
     prompter.answers = {true};
     session->mniNouvellePartieClick();
@@ -330,7 +332,8 @@ TEST_F(Session, EndOfGameSaysWhetherTheTotalEntersTheTable) {
     PlayToLastLine(250);
     announcer.said.clear();
     session->mniJeuClick(21);
-    EXPECT_EQ(announcer.said.back(), "Game over. Total 250, not entered: a hint was shown");
+    EXPECT_EQ(announcer.said.back(), "Game over. Total 250: a hint was shown, so it does not "
+                                     "enter the high-score table.");
     EXPECT_EQ(prompter.prompts.size(), 1u); // the prompt came only for 211
 }
 
@@ -397,7 +400,9 @@ TEST_F(Session, EndOfGameThresholds) {
             EXPECT_EQ(settings.player, "Ann");
             EXPECT_EQ(view.totalCount, "0");
         } else {
-            EXPECT_EQ(log, (EventLog{"invalidate", "reload"}));
+            EXPECT_EQ(log, (EventLog{"invalidate", "reload",
+                                     "end:Game over. Total " + std::to_string(c.total) +
+                                         ": not enough for the high-score table."}));
             EXPECT_EQ(view.totalCount, "30") << "the written hand's sum stays";
         }
         settings.player = "Bob";
@@ -485,8 +490,10 @@ TEST_F(Session, HintedGameStaysOutOfTheTableAndTheNextGameDoesNot) {
     EXPECT_TRUE(session->HintShown());
     PlayToLastLine(130);
     session->mniJeuClick(21);
-    EXPECT_EQ(log, (EventLog{"invalidate", "reload", "inform", "hideSelection"}));
-    EXPECT_EQ(prompter.informations, (std::vector<std::string>{TGameSession::kMsgHintedGame}));
+    EXPECT_EQ(log,
+              (EventLog{"invalidate", "reload",
+                        "end:Game over. Total 130: " + std::string(TGameSession::kMsgHintedGame),
+                        "hideSelection"}));
     EXPECT_EQ(settings.player, "Bob");
 
     prompter.answers = {true};

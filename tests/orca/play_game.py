@@ -61,6 +61,7 @@ class Speech:
         self.path = path
         self.offset = 0
         self.heard = []
+        self.before = []  # what was said before the last expected utterance
 
     def read(self):
         try:
@@ -89,6 +90,7 @@ class Speech:
             for i, said in enumerate(self.heard):
                 found = regex.search(said)
                 if found:
+                    self.before = self.heard[:i]
                     del self.heard[: i + 1]
                     return found
             time.sleep(0.05)
@@ -168,19 +170,33 @@ def dialog(title):
     return None
 
 
+def alert(title):
+    for window in application() or []:
+        if window is not None and window.getRoleName() == "alert" and window.name == title:
+            return window
+    return None
+
+
 class Game:
     def __init__(self, window):
         self.window = window
 
     def nodes(self, role, pattern):
+        """The nodes of a role whose names match, each with the name it had:
+        the game answers while it plays a sound, so names may change meanwhile."""
         regex = re.compile(pattern)
-        return [n for n in descendants(self.window)
-                if n.getRoleName() == role and regex.fullmatch(n.name or "")]
+        found = []
+        for node in descendants(self.window):
+            if node.getRoleName() == role:
+                match = regex.fullmatch(node.name or "")
+                if match:
+                    found.append((node, match))
+        return found
 
     def dice(self):
         found = {}
-        for node in self.nodes("check box", r"Die [1-5], [1-6]"):
-            number, value = re.fullmatch(r"Die ([1-5]), ([1-6])", node.name).groups()
+        for node, match in self.nodes("check box", r"Die ([1-5]), ([1-6])"):
+            number, value = match.groups()
             found[int(number)] = (int(value), node.getState().contains(pyatspi.STATE_CHECKED))
         if sorted(found) != [1, 2, 3, 4, 5]:
             fail("expected five dice, found %r" % sorted(found))
@@ -189,17 +205,17 @@ class Game:
     def label(self, pattern):
         nodes = self.nodes("label", pattern)
         if len(nodes) != 1:
-            fail("expected one label %r, found %r" % (pattern, [n.name for n in nodes]))
-        return nodes[0].name
+            fail("expected one label %r, found %r" % (pattern, [m.group(0) for _, m in nodes]))
+        return nodes[0][1].group(0)
 
     def sheet(self):
-        """The score cells as the reader names them, by line."""
+        """The score cells as the reader names them, by line (each names its own)."""
         tables = [n for n in descendants(self.window) if n.getRoleName() == "table"]
         if not tables:
             fail("no score sheet in the tree")
         table = tables[0].queryTable()
-        return {table.getAccessibleAt(r, 0).name: table.getAccessibleAt(r, 1).name
-                for r in range(table.nRows)}
+        cells = [table.getAccessibleAt(r, 1).name for r in range(table.nRows)]
+        return {name.split(", ")[0]: name for name in cells}
 
 
 class Player:
@@ -225,6 +241,10 @@ class Player:
             fail("the hand total does not show %d" % sum(values))
         if self.game.label(r"Rolls: \d") != "Rolls: %d" % self.rolls:
             fail("the roll counter does not show %d" % self.rolls)
+        held = [v for v, h in self.game.dice() if h]
+        said_held = [int(v) for v in (found.group(4) or "").split()]
+        if said_held != held:
+            fail("Orca said the held dice %r, the held dice are %r" % (said_held, held))
         sheet = self.game.sheet()
         for number in range(1, 7):
             if sheet[str(number)].startswith("%d, free" % number):
@@ -235,7 +255,8 @@ class Player:
 
     def roll(self):
         self.rolls += 1
-        found = self.press("alt+r", r"Roll (%d): ((?:[1-6] ?){5}), total (\d+)" % self.rolls)
+        found = self.press("alt+r", r"Roll (%d): ((?:[1-6] ?){5}), total (\d+)"
+                           r"(?:; held ((?:[1-6] ?)+))?" % self.rolls)
         return self.check_roll(found)
 
     def hold(self, number):
@@ -282,6 +303,8 @@ class Player:
             self.line += step
             name = SHEET[self.line]
             self.press("Down" if step > 0 else "Up", re.escape(sheet[name]), "moving to " + name)
+            if any(said.rstrip(". ") == name for said in self.speech.before):
+                fail("line %s was said twice: %r" % (name, self.speech.before + [sheet[name]]))
         found = self.press("Return", r"%s: (\d+) written\. Total (\d+)" % re.escape(line))
         return self.written(found, line)
 
@@ -390,9 +413,12 @@ def play(player):
     line = player.best_free_line()
     speech.forget()
     key(SHORTCUTS[line])
-    written, _, prompt = expect_all(speech, [
-        r"%s: (\d+) written\. Total (\d+)\. Game over\. Total (\d+), a new high score"
-        % re.escape(line), r"Player", r"New high score: (\d+)"], "the last line")
+    # In order: the write and the end of the game, then the name prompt.
+    written = speech.expect(r"%s: (\d+) written\. Total (\d+)\. Game over\. Total (\d+), "
+                            r"a new high score" % re.escape(line), "the last line")
+    if any(re.search(r"Player|New high score", said) for said in speech.before):
+        fail("the name prompt was said before the end of the game: %r" % speech.before)
+    _, prompt = expect_all(speech, [r"Player", r"New high score: (\d+)"], "the last line")
     total = int(written.group(2))
     if int(written.group(3)) != total or int(prompt.group(1)) != total:
         fail("the end of the game said totals %s, %s and %s" % (
@@ -413,7 +439,9 @@ def play(player):
     read_review(player)
     check_about(player)
     read_help(player)
-    print("orca check passed: a whole game with five of a kind (%d), total %d" % (first, total))
+    rolls = alt_r_never_arms_the_menu_bar(player)
+    print("orca check passed: a whole game with five of a kind (%d), total %d; %d rolls with "
+          "alt+r" % (first, total, rolls))
 
 
 def spoken(said):
@@ -508,6 +536,37 @@ def read_help(player):
     if window.name != "%s - Tolmir Help" % title:
         fail("the link said %r, the help window is %r" % (title, window.name))
     player.press("Escape", r"Roll Dice|Tolmir", "Escape in the help")
+
+
+def alt_r_never_arms_the_menu_bar(player, count=100):
+    """Rolls count times with Alt+R at a human pace, three rolls a game, die 1
+    held after the first. No roll may leave the menu bar with the keyboard:
+    Orca would say "File" (or "Game"), and a Down after it "New Game"."""
+    speech = player.speech
+    player.press("alt+r", r"This game is over", "alt+r after the game")
+    for done in range(count):
+        if done % 3 == 0:
+            if done > 0:
+                player.press("ctrl+n", r"really want to start a new game", "ctrl+n")
+            wait_for("the question", lambda: alert("Information"))
+            time.sleep(0.3)
+            player.press("y", r"New game", "Yes to a new game")
+            player.rolls = 0
+        player.roll()
+        heard = speech.before + speech.heard
+        if done % 3 == 0:
+            player.hold(1)
+            heard += speech.before + speech.heard
+        time.sleep(0.2)
+        key("Down")
+        time.sleep(0.4)
+        speech.read()
+        heard += speech.heard
+        armed = [said for said in heard if re.match(r"(File|Game|New Game)\b", said)]
+        if armed:
+            fail("roll %d with alt+r armed the menu bar: Orca said %r" % (done + 1, armed))
+        speech.forget()
+    return count
 
 
 if __name__ == "__main__":

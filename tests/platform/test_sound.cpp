@@ -1,6 +1,8 @@
 // PlayWaveResource against SDL's disk audio driver, which writes what it plays
 // to a file and sleeps for each buffer as long as a sound card would take.
 
+#include "game/uJuboUtils.h"
+#include "platform/AnsweringSoundPlayer.h"
 #include "platform/Resources.h"
 #include "platform/SoundPlayer.h"
 #include "tests/support/RiffChunks.h"
@@ -8,8 +10,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestSound : public QObject {
     Q_OBJECT
@@ -47,7 +52,7 @@ private slots:
         QTest::addColumn<bool>("throughInterface");
         QTest::addColumn<QString>("before");
         QTest::newRow("DiceRoll, mono 11,025 Hz") << "DiceRoll" << 11025 << 2 << false << QString();
-        QTest::newRow("Tada, stereo 22,050 Hz, through the interface")
+        QTest::newRow("Tada, stereo 22,050 Hz, through the game's player")
             << "tada" << 22050 << 4 << true << QString();
         // The fanfare follows the roll's sound at once, while the roll's device
         // is still being closed.
@@ -76,7 +81,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         if (throughInterface) {
-            TSoundPlayer player;
+            TAnsweringSoundPlayer player;
             static_cast<ISoundPlayer&>(player).PlayWaveResource(name.toStdString());
         } else {
             PlayWaveResource(name.toStdString());
@@ -96,6 +101,27 @@ private slots:
         QCOMPARE(padding.count('\0'), padding.size());
         QVERIFY2(padding.size() < rate * frameBytes / 4,
                  qPrintable(QString::number(padding.size())));
+    }
+
+    // The game's player keeps its thread answering while the sound plays: a
+    // timer falls due meanwhile, but a key handed back as a posted event (as a
+    // screen reader does) waits until the sound is over.
+    void answersWhileTheSoundPlays() {
+        TAnsweringSoundPlayer player;
+        QLineEdit field;
+        bool playing = true;
+        bool firedWhilePlaying = false;
+        QTimer::singleShot(50, [&] {
+            firedWhilePlaying = playing;
+            QCoreApplication::postEvent(&field,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_R, {}, "r"));
+        });
+        player.PlayWaveResource("DiceRoll");
+        playing = false;
+        QVERIFY(QFile::exists(FOutput));
+        QVERIFY(firedWhilePlaying);
+        QCOMPARE(field.text(), QString());
+        QTRY_COMPARE(field.text(), QStringLiteral("r"));
     }
 
     // The end of a sound, with the times of the device's hand-overs given: the

@@ -63,6 +63,7 @@ struct FakeView : IGameView {
     void ProcessPendingMessages() override { log.push_back("processMessages"); }
     void SetTotalCountText(const std::string& AText) override { totalCount = AText; }
     void SetShuffleCountText(const std::string& AText) override { shuffleCount = AText; }
+    void ShowGameEnd(const std::string& AText) override { log.push_back("end:" + AText); }
     TFormBounds FormBounds() const override { return bounds; }
     EventLog& log;
     std::string totalCount = "0";
@@ -97,13 +98,8 @@ struct FakePrompter : IPrompter {
         AValue = typedName;
         return true;
     }
-    void ShowInformation(const std::string& AText) override {
-        log.push_back("inform");
-        informations.push_back(AText);
-    }
     EventLog& log;
     std::deque<bool> answers;
-    std::vector<std::string> informations;
     std::vector<Question> questions;
     std::vector<std::array<std::string, 3>> prompts; // prompt, proposed value, caption
     std::vector<std::string> spokenNotes;
