@@ -120,7 +120,7 @@ void TfrmMain::CreateSettings() {
 void TfrmMain::CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer) {
     IPrompter* prompter = AServices.Prompter;
     if (!prompter) {
-        FDefaultPrompter = std::make_unique<TQtPrompter>(this, announcer);
+        FDefaultPrompter = std::make_unique<TQtPrompter>(this, AAnnouncer);
         prompter = FDefaultPrompter.get();
     }
     ISoundPlayer* sound = AServices.Sound;
