@@ -1,7 +1,7 @@
-#include "AdviceText.h"
+#include "advisor/AdviceText.h"
 
-#include "ScoreSheet.h"
-#include "TextNumbers.h"
+#include "game/ScoreSheet.h"
+#include "game/TextNumbers.h"
 
 #include <algorithm>
 #include <charconv>

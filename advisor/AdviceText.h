@@ -1,7 +1,7 @@
 #pragma once
 // The advisor's choices in words, as the hint line and the game review show them.
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
 #include <array>
 #include <string>

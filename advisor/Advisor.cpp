@@ -1,7 +1,7 @@
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
-#include "AdvisorData.h"
-#include "AdvisorTurn.h"
+#include "advisor/AdvisorData.h"
+#include "advisor/AdvisorTurn.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -4,10 +4,10 @@
 // computed once on a worker thread, kept in memory and cached in a file.
 // Toolkit-free: the window, the worker thread and the cache folder live above.
 
-#include "AdvisorDice.h"
-#include "ScoreSheet.h"
-#include "TurnPosition.h"
-#include "uJuboUtils.h"
+#include "advisor/AdvisorDice.h"
+#include "game/ScoreSheet.h"
+#include "game/TurnPosition.h"
+#include "game/uJuboUtils.h"
 
 #include <array>
 #include <atomic>

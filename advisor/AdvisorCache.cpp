@@ -1,11 +1,11 @@
 // The advisor's cache file: a magic, a format version, the size of the state
 // space, the values, and an FNV-1a checksum of everything before it.
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
-#include "AdvisorData.h"
-#include "AdvisorTurn.h"
-#include "SafeFile.h"
+#include "advisor/AdvisorData.h"
+#include "advisor/AdvisorTurn.h"
+#include "files/SafeFile.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // What a computed advisor table holds; shared by the solver and the cache file.
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
 #include <vector>
 

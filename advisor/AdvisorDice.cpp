@@ -1,4 +1,4 @@
-#include "AdvisorDice.h"
+#include "advisor/AdvisorDice.h"
 
 #include <algorithm>
 #include <stdexcept>

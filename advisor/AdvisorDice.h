@@ -3,7 +3,7 @@
 // 462 of them), the 252 full hands among them first, and the links the turn
 // solver walks: one more die of each face (rolling a die) and one die less.
 
-#include "uJuboUtils.h"
+#include "game/uJuboUtils.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // computed on demand, reports its progress and then answers for any position.
 // The table service implements it above game/; tests use fakes.
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "AdvisorTurn.h"
+#include "advisor/AdvisorTurn.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 #include <algorithm>
 #include <limits>

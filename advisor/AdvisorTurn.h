@@ -3,8 +3,8 @@
 // of every reachable state in the value table, the line scores of every hand
 // (taken once from ScoreOfLine), and the exact solution of one turn.
 
-#include "AdvisorDice.h"
-#include "ScoreSheet.h"
+#include "advisor/AdvisorDice.h"
+#include "game/ScoreSheet.h"
 
 #include <array>
 #include <cstddef>
@@ -15,7 +15,7 @@
 inline constexpr int kLineCount = kWritableLineCount;
 inline constexpr int kAllLinesMask = (1 << kLineCount) - 1;
 // Line i of the advisor is sheet row kLineRows[i].
-inline constexpr std::array<int, kLineCount> kLineRows = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12};
+inline constexpr std::array<int, kLineCount> kLineRows = kWritableRows;
 inline constexpr int kLineStraight = 6;
 inline constexpr int kLineFull = 7;
 inline constexpr int kLineHigh = 8;

@@ -1,8 +1,8 @@
-#include "GameReview.h"
+#include "advisor/GameReview.h"
 
-#include "AdviceText.h"
-#include "AdvisorDice.h"
-#include "TolmirError.h"
+#include "advisor/AdviceText.h"
+#include "advisor/AdvisorDice.h"
+#include "game/TolmirError.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // The review of a finished game: each decision of the record beside the
 // advisor's best choice in the same position and the expected total it cost.
 
-#include "AdvisorSource.h"
-#include "GameRecord.h"
+#include "advisor/AdvisorSource.h"
+#include "game/GameRecord.h"
 
 #include <array>
 #include <string>

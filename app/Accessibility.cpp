@@ -1,7 +1,7 @@
-#include "Accessibility.h"
+#include "app/Accessibility.h"
 
-#include "ScoreGrid.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // themselves: one short announcement after each player action, the counters read
 // with their captions, and no hidden "Held" label in the accessibility tree.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 #include <QWidget>
 

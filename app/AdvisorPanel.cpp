@@ -1,11 +1,11 @@
-#include "AdvisorPanel.h"
+#include "app/AdvisorPanel.h"
 
-#include "Accessibility.h"
-#include "AdviceText.h"
-#include "Application.h"
-#include "GameReview.h"
-#include "GameSession.h"
-#include "uReviewGame.h"
+#include "advisor/AdviceText.h"
+#include "advisor/GameReview.h"
+#include "app/Accessibility.h"
+#include "dialogs/uReviewGame.h"
+#include "game/GameSession.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -6,8 +6,8 @@
 // stays until the dice, the roll count or the sheet change; the frames follow
 // the holds.
 
-#include "AdvisorSource.h"
-#include "GameInterfaces.h"
+#include "advisor/AdvisorSource.h"
+#include "game/GameInterfaces.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "TolmirVersion.h"
+#include "platform/TolmirVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "KeyboardAccess.h"
+#include "app/KeyboardAccess.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "QtPrompter.h"
+#include "app/QtPrompter.h"
 
-#include "Accessibility.h"
-#include "WindowPlacement.h"
-#include "uInputQuery.h"
+#include "app/Accessibility.h"
+#include "dialogs/uInputQuery.h"
+#include "platform/WindowPlacement.h"
 
 #include <QMessageBox>
 #include <QScreen>

@@ -3,7 +3,7 @@
 // the announcer still has to say goes out before a question opens, so that a
 // screen reader says what led to the question before the question.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 class QWidget;
 class TAnnouncer;

@@ -1,7 +1,7 @@
-#include "ScoreGrid.h"
+#include "app/ScoreGrid.h"
 
-#include "Application.h"
-#include "ScoreSheet.h"
+#include "game/ScoreSheet.h"
+#include "platform/Application.h"
 
 #include <QAccessible>
 #include <QHeaderView>

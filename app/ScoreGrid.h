@@ -8,7 +8,7 @@
 // current line, marked only while it has the focus: Up, Down, Home and End
 // move it, and Enter or Space press it as a click on its score would.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 #include <QRect>
 #include <QTableWidget>

@@ -1,9 +1,9 @@
-#include "SessionAdapters.h"
+#include "app/SessionAdapters.h"
 
-#include "MainSettings.h"
-#include "VHListView.h"
-#include "VHRegistry.h"
-#include "uHighScores.h"
+#include "controls/VHListView.h"
+#include "dialogs/uHighScores.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The window's high-score dialog and settings store, as the game session reaches
 // them through its interfaces.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 #include <functional>
 #include <memory>

@@ -1,12 +1,12 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "Application.h"
-#include "CommandLine.h"
-#include "EndSignals.h"
-#include "HelpViewer.h"
-#include "StorageErrors.h"
-#include "uHighScores.h"
-#include "uSplash.h"
+#include "app/CommandLine.h"
+#include "app/uSplash.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
+#include "platform/EndSignals.h"
+#include "platform/HelpViewer.h"
+#include "storage/StorageErrors.h"
 
 #include <QApplication>
 #include <QFont>

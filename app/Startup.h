@@ -2,7 +2,7 @@
 // The program's start-up and shut-down sequence, callable from main() and from
 // the tests.
 
-#include "uMain.h"
+#include "app/uMain.h"
 
 #include <QString>
 

@@ -1,27 +1,29 @@
-#include "uMain.h"
+#include "app/uMain.h"
 
-#include "Accessibility.h"
-#include "AdviceText.h"
-#include "AdvisorPanel.h"
-#include "AdvisorService.h"
-#include "AnsweringSoundPlayer.h"
-#include "Application.h"
-#include "KeyboardAccess.h"
-#include "LabelFit.h"
-#include "MainSettings.h"
-#include "OpenUrl.h"
-#include "QtPrompter.h"
-#include "ScoreGrid.h"
-#include "ScoreSheet.h"
-#include "SessionAdapters.h"
-#include "SystemClock.h"
-#include "TColor.h"
-#include "VHDice.h"
-#include "VHRegistry.h"
-#include "WindowPlacement.h"
-#include "uAboutBox.h"
-#include "uDiceOptions.h"
-#include "uHighScores.h"
+#include "advisor/AdviceText.h"
+#include "app/Accessibility.h"
+#include "app/AdvisorPanel.h"
+#include "app/KeyboardAccess.h"
+#include "app/QtPrompter.h"
+#include "app/ScoreGrid.h"
+#include "app/SessionAdapters.h"
+#include "controls/DiceLook.h"
+#include "controls/LabelFit.h"
+#include "controls/VHDice.h"
+#include "dialogs/uAboutBox.h"
+#include "dialogs/uDiceOptions.h"
+#include "dialogs/uHighScores.h"
+#include "game/ScoreSheet.h"
+#include "platform/AdvisorService.h"
+#include "platform/AnsweringSoundPlayer.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
+#include "platform/SoundPlayer.h"
+#include "platform/SystemClock.h"
+#include "platform/TColor.h"
+#include "platform/WindowPlacement.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,13 +76,7 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     setAttribute(Qt::WA_AlwaysShowToolTips);
 
     // The settings store exists with its defaults while the form is built.
-    VHRegistry1 = std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
-    VHRegistry1->SetRegKeyCompany("Varnholt");
-    VHRegistry1->SetRegKeyAppName("Tolmir");
-    AddMainSettings(*VHRegistry1);
-    VHRegistry1->OnReadItemsFromRegistry = [this](TVHRegistry& s) {
-        VHRegistry1ReadItemsFromRegistry(s);
-    };
+    CreateSettings();
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -93,9 +89,38 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     ClickAtOnceOnMnemonic(btnBrasser);
     setFixedSize(kOuterWidth - 2 * kFrameBorder, kOuterHeight - 2 * kFrameBorder - kCaptionHeight);
 
+    CreateSession(AServices, announcer);
+
+    // The advisor's table is only loaded or computed when a hint or review asks for it.
+    IAdvisorSource* advisor = AServices.Advisor;
+    if (!advisor) {
+        FDefaultAdvisor = std::make_unique<TAdvisorService>();
+        advisor = FDefaultAdvisor.get();
+    }
+    pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
+                                   {dice1, dice2, dice3, dice4, dice5}, announcer);
+
+    // The form is built: the store loads the registry and hands the look to the dice.
+    VHRegistry1->Loaded();
+    FormCreate();
+    Application::SetScoreHintsHandler([this] { DrawScoreHints(); });
+}
+
+void TfrmMain::CreateSettings() {
+    VHRegistry1 = std::make_unique<TVHRegistry>("frmMain", "VHRegistry1");
+    VHRegistry1->SetRegKeyCompany("Varnholt");
+    VHRegistry1->SetRegKeyAppName("Tolmir");
+    AddMainSettings(*VHRegistry1);
+    VHRegistry1->OnReadItemsFromRegistry = [this](TVHRegistry& s) {
+        VHRegistry1ReadItemsFromRegistry(s);
+    };
+}
+
+// The session with the window's parts and the services given, or the real ones.
+void TfrmMain::CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer) {
     IPrompter* prompter = AServices.Prompter;
     if (!prompter) {
-        FDefaultPrompter = std::make_unique<TQtPrompter>(this, announcer);
+        FDefaultPrompter = std::make_unique<TQtPrompter>(this, AAnnouncer);
         prompter = FDefaultPrompter.get();
     }
     ISoundPlayer* sound = AServices.Sound;
@@ -119,22 +144,8 @@ TfrmMain::TfrmMain(const TfrmMainServices& AServices) : QMainWindow(nullptr) {
     parts.Settings = FSessionSettings.get();
     parts.HighScores = FHighScoreEntry.get();
     parts.Clock = clock;
-    parts.Announcer = announcer;
+    parts.Announcer = AAnnouncer;
     FSession = std::make_unique<TGameSession>(parts);
-
-    // The advisor's table is only loaded or computed when a hint or review asks for it.
-    IAdvisorSource* advisor = AServices.Advisor;
-    if (!advisor) {
-        FDefaultAdvisor = std::make_unique<TAdvisorService>();
-        advisor = FDefaultAdvisor.get();
-    }
-    pnlAdvisor = new TAdvisorPanel(centralWidget(), *advisor, *FSession,
-                                   {dice1, dice2, dice3, dice4, dice5}, announcer);
-
-    // The form is built: the store loads the registry and hands the look to the dice.
-    VHRegistry1->Loaded();
-    FormCreate();
-    Application::SetScoreHintsHandler([this] { DrawScoreHints(); });
 }
 
 TfrmMain::~TfrmMain() {
@@ -146,11 +157,26 @@ TfrmMain::~TfrmMain() {
     delete pnlAdvisor;
 }
 
-void TfrmMain::BuildControls(QWidget* AClient) {
-    pnlJuboHand = new QGroupBox(AClient);
-    pnlJuboHand->setObjectName(QStringLiteral("pnlJuboHand"));
-    pnlJuboHand->setGeometry(21, 16, 452, 122);
+void TfrmMain::BuildScoreGrid(QWidget* AClient) {
+    grdScore = new TScoreGrid(AClient);
+    grdScore->setObjectName(QStringLiteral("grdScore"));
+    grdScore->setGeometry(258, 156, 136, 351);
+    QFont hintFont = PixelFont(QStringLiteral("Comic Sans MS"), 16);
+    hintFont.setItalic(true);
+    grdScore->HintFont = hintFont;
+    grdScore->HintColor = [this] {
+        return TColorToQColor(
+            static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
+    };
+    grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
+    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) {
+        RunAction([this, b, x, y] { grdScoreMouseDown(b, x, y); });
+    };
+    grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
+}
 
+// The five dice in their frame, each with its key label and its Held label.
+void TfrmMain::BuildDice() {
     std::array<TVHDice*, 5> dice{};
     std::array<QLabel*, 5> held{};
     for (int i = 0; i < 5; ++i) {
@@ -184,6 +210,14 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     lblHold3 = held[2];
     lblHold4 = held[3];
     lblHold5 = held[4];
+}
+
+void TfrmMain::BuildControls(QWidget* AClient) {
+    pnlJuboHand = new QGroupBox(AClient);
+    pnlJuboHand->setObjectName(QStringLiteral("pnlJuboHand"));
+    pnlJuboHand->setGeometry(21, 16, 452, 122);
+
+    BuildDice();
 
     btnBrasser = new QPushButton(QStringLiteral("&Roll Dice"), AClient);
     btnBrasser->setObjectName(QStringLiteral("btnBrasser"));
@@ -194,21 +228,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     connect(btnBrasser, &QPushButton::clicked, this,
             [this] { RunAction([this] { btnBrasserClick(); }); });
 
-    grdScore = new TScoreGrid(AClient);
-    grdScore->setObjectName(QStringLiteral("grdScore"));
-    grdScore->setGeometry(258, 156, 136, 351);
-    QFont hintFont = PixelFont(QStringLiteral("Comic Sans MS"), 16);
-    hintFont.setItalic(true);
-    grdScore->HintFont = hintFont;
-    grdScore->HintColor = [this] {
-        return TColorToQColor(
-            static_cast<TColor>(SettingInteger(*VHRegistry1, Setting::ScoreHintColor)));
-    };
-    grdScore->HintFor = [this](int c, int r) { return HintFor(c, r); };
-    grdScore->OnMouseDown = [this](Qt::MouseButton b, int x, int y) {
-        RunAction([this, b, x, y] { grdScoreMouseDown(b, x, y); });
-    };
-    grdScore->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { grdScoreMouseUp(b, x, y); };
+    BuildScoreGrid(AClient);
 
     const QFont tahoma = PixelFont(QStringLiteral("Tahoma"), 13);
     lblTotalCaption = MakeLabel(AClient, QStringLiteral("lblTotalCaption"),
@@ -225,97 +245,104 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     setTabOrder(btnBrasser, grdScore);
 }
 
-void TfrmMain::BuildMenus() {
-    auto action = [this](QMenu* AMenu, const QString& AName, const QString& ACaption,
-                         const QKeySequence& AShortcut, auto AHandler) {
-        QAction* item = AMenu->addAction(ACaption);
-        item->setObjectName(AName);
-        item->setShortcut(AShortcut);
-        // Menu shortcuts win over everything else in the window, F1 included.
-        item->setShortcutContext(Qt::WindowShortcut);
-        connect(item, &QAction::triggered, this,
-                [this, AHandler] { RunAction([this, AHandler] { (this->*AHandler)(); }); });
-        return item;
-    };
+QAction* TfrmMain::AddMenuItem(QMenu* AMenu, const QString& AName, const QString& ACaption,
+                               const QKeySequence& AShortcut, void (TfrmMain::*AHandler)()) {
+    QAction* item = AMenu->addAction(ACaption);
+    item->setObjectName(AName);
+    item->setShortcut(AShortcut);
+    // Menu shortcuts win over everything else in the window, F1 included.
+    item->setShortcutContext(Qt::WindowShortcut);
+    connect(item, &QAction::triggered, this,
+            [this, AHandler] { RunAction([this, AHandler] { (this->*AHandler)(); }); });
+    return item;
+}
 
+void TfrmMain::BuildMenus() {
+    BuildFileMenu();
+    BuildGameMenu();
+    BuildOptionsMenu();
+    BuildHelpMenu();
+}
+
+void TfrmMain::BuildFileMenu() {
     mniFichier = menuBar()->addMenu(QStringLiteral("File"));
     mniFichier->setObjectName(QStringLiteral("mniFichier"));
     mniNouvellePartie =
-        action(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
-               QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
+        AddMenuItem(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
     mniBestScores =
-        action(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
-               QKeySequence(), &TfrmMain::mniBestScoresClick);
-    mniQuitter = action(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
-                        QKeySequence(), &TfrmMain::mniQuitterClick);
+        AddMenuItem(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
+                    QKeySequence(), &TfrmMain::mniBestScoresClick);
+    mniQuitter = AddMenuItem(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
+                             QKeySequence(), &TfrmMain::mniQuitterClick);
+}
 
+void TfrmMain::BuildGameMenu() {
     jeu = menuBar()->addMenu(QStringLiteral("Game"));
     jeu->setObjectName(QStringLiteral("jeu"));
-    mniUndo = action(jeu, QStringLiteral("mniUndo"), QStringLiteral("Undo"),
-                     QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
+    mniUndo = AddMenuItem(jeu, QStringLiteral("mniUndo"), QStringLiteral("Undo"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
     jeu->addSeparator()->setObjectName(QStringLiteral("N1"));
-
-    struct GameItem {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        int tag;
-    };
-    const std::array<GameItem, 16> items = {{
-        {"N11", "Hold 1", QKeySequence(Qt::Key_F1), 1},
-        {"N21", "Hold 2", QKeySequence(Qt::Key_F2), 2},
-        {"N31", "Hold 3", QKeySequence(Qt::Key_F3), 3},
-        {"N41", "Hold 4", QKeySequence(Qt::Key_F4), 4},
-        {"N551", "Hold 5", QKeySequence(Qt::Key_F5), 5},
-        {"N12", "1", QKeySequence(Qt::CTRL | Qt::Key_F1), 11},
-        {"N22", "2", QKeySequence(Qt::CTRL | Qt::Key_F2), 12},
-        {"N32", "3", QKeySequence(Qt::CTRL | Qt::Key_F3), 13},
-        {"N42", "4", QKeySequence(Qt::CTRL | Qt::Key_F4), 14},
-        {"N51", "5", QKeySequence(Qt::CTRL | Qt::Key_F5), 15},
-        {"N61", "6", QKeySequence(Qt::CTRL | Qt::Key_F6), 16},
-        {"Straight1", "Straight", QKeySequence(Qt::CTRL | Qt::Key_S), 17},
-        {"Full1", "Full", QKeySequence(Qt::CTRL | Qt::Key_F), 18},
-        {"Haut1", "High", QKeySequence(Qt::CTRL | Qt::Key_H), 19},
-        {"Bas1", "Low", QKeySequence(Qt::CTRL | Qt::Key_L), 20},
-        {"Jubo1", "Jubo", QKeySequence(Qt::CTRL | Qt::Key_J), 21},
-    }};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        QAction* item = jeu->addAction(QString::fromLatin1(items[i].caption));
-        item->setObjectName(QString::fromLatin1(items[i].name));
-        item->setShortcut(items[i].shortcut);
-        item->setShortcutContext(Qt::WindowShortcut);
-        item->setData(items[i].tag);
-        const int tag = items[i].tag;
-        connect(item, &QAction::triggered, this,
-                [this, tag] { RunAction([this, tag] { mniJeuClick(tag); }); });
-        FGameItems[i] = item;
-    }
+    BuildTaggedGameItems();
     jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    mniHint = action(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
-                     QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
-    mniReviewGame = action(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
-                           QKeySequence(), &TfrmMain::mniReviewGameClick);
+    mniHint = AddMenuItem(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
+                          QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
+    mniReviewGame = AddMenuItem(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
+                                QKeySequence(), &TfrmMain::mniReviewGameClick);
     for (QAction* item : {mniHint, mniReviewGame}) {
         item->setProperty("helpContext", kAdvisorHelpTopic);
     }
     connect(jeu, &QMenu::aboutToShow, this,
             [this] { mniReviewGame->setEnabled(FSession->GameOver()); });
+}
 
+// The hold commands, Tags 1..5, then the sheet's write commands, Tags 11..21.
+void TfrmMain::BuildTaggedGameItems() {
+    std::size_t next = 0;
+    const auto gameItem = [&](const QString& AName, const QString& ACaption,
+                              const QKeySequence& AShortcut, int ATag) {
+        QAction* item = jeu->addAction(ACaption);
+        item->setObjectName(AName);
+        item->setShortcut(AShortcut);
+        item->setShortcutContext(Qt::WindowShortcut);
+        item->setData(ATag);
+        connect(item, &QAction::triggered, this,
+                [this, ATag] { RunAction([this, ATag] { mniJeuClick(ATag); }); });
+        FGameItems.at(next++) = item;
+    };
+    const std::array<const char*, 5> holdNames = {"N11", "N21", "N31", "N41", "N551"};
+    for (int die = 1; die <= 5; ++die) {
+        gameItem(QString::fromLatin1(holdNames[static_cast<std::size_t>(die - 1)]),
+                 QStringLiteral("Hold %1").arg(die), QKeySequence(Qt::Key_F1 + die - 1), die);
+    }
+    for (const TSheetLine& line : kSheetLines) {
+        if (line.Writable()) {
+            gameItem(QString::fromLatin1(line.CommandName),
+                     QString::fromLatin1(line.CommandCaption),
+                     QKeySequence(QString::fromLatin1(line.Shortcut), QKeySequence::PortableText),
+                     line.Tag);
+        }
+    }
+}
+
+void TfrmMain::BuildOptionsMenu() {
     mniOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mniOptions->setObjectName(QStringLiteral("mniOptions"));
     mniGameOptions =
-        action(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
-               QKeySequence(), &TfrmMain::mniGameOptionsClick);
+        AddMenuItem(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
+                    QKeySequence(), &TfrmMain::mniGameOptionsClick);
+}
 
+void TfrmMain::BuildHelpMenu() {
     mniAide = menuBar()->addMenu(QStringLiteral("Help"));
     mniAide->setObjectName(QStringLiteral("mniAide"));
-    mniHelp = action(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"), QKeySequence(),
-                     &TfrmMain::mniHelpClick);
-    Varnholtontheweb1 =
-        action(mniAide, QStringLiteral("Varnholtontheweb1"), QStringLiteral("Varnholt Home Page"),
-               QKeySequence(), &TfrmMain::Varnholtontheweb1Click);
-    mniAPropos = action(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
-                        QKeySequence(), &TfrmMain::mniAProposClick);
+    mniHelp = AddMenuItem(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"),
+                          QKeySequence(), &TfrmMain::mniHelpClick);
+    Varnholtontheweb1 = AddMenuItem(mniAide, QStringLiteral("Varnholtontheweb1"),
+                                    QStringLiteral("Varnholt Home Page"), QKeySequence(),
+                                    &TfrmMain::Varnholtontheweb1Click);
+    mniAPropos = AddMenuItem(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
+                             QKeySequence(), &TfrmMain::mniAProposClick);
 }
 
 void TfrmMain::FormCreate() {
@@ -324,18 +351,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::VHRegistry1ReadItemsFromRegistry(TVHRegistry& ASender) {
-    const int stored = SettingInteger(ASender, Setting::DiceStyle);
-    // Only 2 and 3 name a style; anything else from a damaged store paints flat dice.
-    const TDiceStyle style = (stored == 3) ? ds3D : ds2D;
-    const auto color = [&](const char* AName) {
-        return static_cast<TColor>(SettingInteger(ASender, AName));
-    };
-    for (TVHDice* die : AllDice()) {
-        die->SetDiceStyle(style);
-        die->SetDiceColor(color(Setting::DiceColor));
-        die->SetHeldColor(color(Setting::HeldColor));
-        die->SetPipColor(color(Setting::PipColor));
-    }
+    LoadDiceLook(ASender, AllDice());
 }
 
 std::vector<TVHDice*> TfrmMain::AllDice() const {
@@ -419,13 +435,7 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
-    SetSetting(*VHRegistry1, Setting::DiceStyle,
-               TSettingValue(static_cast<int>(dice1->DiceStyle()) + 2));
-    SetSetting(*VHRegistry1, Setting::DiceColor,
-               TSettingValue(static_cast<int>(dice1->DiceColor())));
-    SetSetting(*VHRegistry1, Setting::HeldColor,
-               TSettingValue(static_cast<int>(dice1->HeldColor())));
-    SetSetting(*VHRegistry1, Setting::PipColor, TSettingValue(static_cast<int>(dice1->PipColor())));
+    SaveDiceLook(*VHRegistry1, *dice1);
 }
 
 void TfrmMain::btnBrasserClick() {

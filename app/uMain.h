@@ -2,8 +2,8 @@
 // The main window: five dice, the roll button, the two counters and the score
 // sheet, with the menus and shortcuts that drive the game session.
 
-#include "GameSession.h"
-#include "Random.h"
+#include "game/GameSession.h"
+#include "game/Random.h"
 
 #include <QMainWindow>
 
@@ -15,10 +15,12 @@
 class IAdvisorSource;
 class QAction;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QPushButton;
 class TAdvisorPanel;
+class TAnnouncer;
 class TScoreGrid;
 class TVHCustomDice;
 class TVHDice;
@@ -64,6 +66,15 @@ public:
     std::vector<TVHDice*> AllDice() const;
     TGameSession& Session() { return *FSession; }
 
+protected:
+    void closeEvent(QCloseEvent* AEvent) override;
+    void changeEvent(QEvent* AEvent) override;
+    void showEvent(QShowEvent* AEvent) override;
+
+private:
+    // Names the window's parts for a screen reader.
+    friend void DescribeMainWindow(TfrmMain& AForm);
+
     // Controls, named as on the form.
     QGroupBox* pnlJuboHand;
     TVHDice* dice1;
@@ -103,14 +114,19 @@ public:
 
     std::unique_ptr<TVHRegistry> VHRegistry1;
 
-protected:
-    void closeEvent(QCloseEvent* AEvent) override;
-    void changeEvent(QEvent* AEvent) override;
-    void showEvent(QShowEvent* AEvent) override;
-
-private:
+    void CreateSettings();
+    void CreateSession(const TfrmMainServices& AServices, TAnnouncer* AAnnouncer);
     void BuildControls(QWidget* AClient);
+    void BuildDice();
+    void BuildScoreGrid(QWidget* AClient);
     void BuildMenus();
+    QAction* AddMenuItem(QMenu* AMenu, const QString& AName, const QString& ACaption,
+                         const QKeySequence& AShortcut, void (TfrmMain::*AHandler)());
+    void BuildFileMenu();
+    void BuildGameMenu();
+    void BuildTaggedGameItems();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
     void FormCreate();
     void FormActivate();
     bool FormCloseQuery();

@@ -1,6 +1,6 @@
-#include "uSplash.h"
+#include "app/uSplash.h"
 
-#include "Resources.h"
+#include "platform/Resources.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -2,7 +2,7 @@
 // configuration folder, then prints each figure beside its budget. The exit
 // status is 1 when a budget is missed, unless --budgets=report is given.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
 #include <QApplication>
 #include <QFont>

@@ -6,9 +6,9 @@
 // for a core. The wall time and the table's size are reported beside it; a
 // table of 8 MB or more fails the benchmark.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "Advisor.h"
+#include "advisor/Advisor.h"
 
 #include <array>
 #include <chrono>

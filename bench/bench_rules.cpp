@@ -1,8 +1,8 @@
 // The rule book: every line score of a hand, as the hints need them after a roll.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "ScoreSheet.h"
+#include "game/ScoreSheet.h"
 
 #include <algorithm>
 #include <array>

@@ -5,12 +5,12 @@
 // device buffer (512 frames at the sound's rate) and 10 ms; for both sounds
 // of a roll of five of a kind through the game's player, their lengths and 25 ms.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "AnsweringSoundPlayer.h"
-#include "Resources.h"
-#include "RiffChunks.h"
-#include "uJuboUtils.h"
+#include "platform/AnsweringSoundPlayer.h"
+#include "platform/Resources.h"
+#include "platform/SoundPlayer.h"
+#include "tests/support/RiffChunks.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,14 +3,14 @@
 // value (two contents take turns), so that each one really reaches the disk,
 // flush and rename included.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "FileHive.h"
-#include "HighScoreTable.h"
-#include "HiveFormat.h"
-#include "MainSettings.h"
-#include "SafeFile.h"
-#include "VHRegistry.h"
+#include "files/SafeFile.h"
+#include "storage/FileHive.h"
+#include "storage/HighScoreTable.h"
+#include "storage/HiveFormat.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
 
 #include <QTemporaryDir>
 

@@ -3,12 +3,13 @@
 // a prompter that answers Yes and a clock that moves on one second per read,
 // so that every roll draws new dice as a player's rolls do.
 
-#include "Budget.h"
+#include "bench/Budget.h"
 
-#include "GameSession.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "game/GameSession.h"
+#include "tests/support/MainWindowParts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -106,7 +107,7 @@ void Roll(benchmark::State& AState, bool AShown) {
     const std::unique_ptr<TfrmMain> window = AShown ? rig.CreateShown() : rig.Create();
     TGameSession& session = window->Session();
     TPaintCounter paints;
-    window->grdScore->viewport()->installEventFilter(&paints);
+    Part<TScoreGrid>(*window, "grdScore")->viewport()->installEventFilter(&paints);
     std::int64_t rolls = 0;
     for (auto _ : AState) {
         session.btnBrasserClick();

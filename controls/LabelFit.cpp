@@ -1,4 +1,4 @@
-#include "LabelFit.h"
+#include "controls/LabelFit.h"
 
 #include <QLabel>
 

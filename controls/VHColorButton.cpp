@@ -1,6 +1,6 @@
-#include "VHColorButton.h"
+#include "controls/VHColorButton.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

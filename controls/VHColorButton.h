@@ -4,7 +4,7 @@
 // button is released over it. Tab reaches it (a dotted mark shows the focus)
 // and Space or Enter click it; a click of the mouse does not take the focus.
 
-#include "TColor.h"
+#include "platform/TColor.h"
 
 #include <QWidget>
 

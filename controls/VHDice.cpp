@@ -1,19 +1,18 @@
-#include "VHDice.h"
+#include "controls/VHDice.h"
 
-#include "Application.h"
-#include "Random.h"
-#include "Resources.h"
-#include "VHDiceAccessible.h"
+#include "controls/VHDiceAccessible.h"
+#include "game/DieFaces.h"
+#include "game/Random.h"
+#include "platform/Application.h"
+#include "platform/Resources.h"
 
 #include <QAccessible>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <array>
 #include <cmath>
 #include <mutex>
-#include <span>
 
 TVHCustomDice::TVHCustomDice(QWidget* AParent) : QWidget(AParent) {
     static std::once_flag accessible;
@@ -109,26 +108,11 @@ void TVHCustomDice::mouseDoubleClickEvent(QMouseEvent* AEvent) {
 
 namespace {
 
-// The seven pip places of a face as (left, top, right, bottom), right and bottom
-// excluded; centres at 15, 35 and 55 pixels.
-constexpr std::array<std::array<int, 4>, 7> kPipBoxes{{
-    {8, 8, 22, 22},   // top left
-    {8, 28, 22, 42},  // middle left
-    {8, 48, 22, 62},  // bottom left
-    {28, 28, 42, 42}, // centre
-    {48, 8, 62, 22},  // top right
-    {48, 28, 62, 42}, // middle right
-    {48, 48, 62, 62}, // bottom right
-}};
-
-constexpr std::array<int, 1> kFace1{3};
-constexpr std::array<int, 2> kFace2{0, 6};
-constexpr std::array<int, 3> kFace3{0, 3, 6};
-constexpr std::array<int, 4> kFace4{0, 2, 4, 6};
-constexpr std::array<int, 5> kFace5{0, 2, 3, 4, 6};
-constexpr std::array<int, 6> kFace6{0, 1, 2, 4, 5, 6};
-constexpr std::array<std::span<const int>, 6> kFaces{kFace1, kFace2, kFace3,
-                                                     kFace4, kFace5, kFace6};
+// A pip's centre in pixels (15, 35 or 55) and its half width: each pip covers
+// the 14 x 14 pixels from its centre less 7.
+constexpr int kPipCentre0 = 15;
+constexpr int kPipSpacing = 20;
+constexpr int kPipHalf = 7;
 
 // A (left, top, right, bottom) box with the right and bottom edges excluded, as
 // the rectangle QPainter strokes with a 1-pixel pen over exactly those pixels.
@@ -216,9 +200,11 @@ void TVHDice::Paint2D(QPainter& APainter) const {
     APainter.setBrush(TColorToQColor(Held() ? FHeldColor : FDiceColor));
     DrawFace(APainter);
     APainter.setBrush(TColorToQColor(FPipColor));
-    for (const int pip : kFaces.at(static_cast<std::size_t>(DiceValue() - 1))) {
-        const auto& box = kPipBoxes.at(static_cast<std::size_t>(pip));
-        APainter.drawEllipse(OutlineBox(box[0], box[1], box[2], box[3]));
+    for (const int pip : PipPlacesOf(DiceValue())) {
+        const TPipPlace& place = kPipPlaces.at(static_cast<std::size_t>(pip));
+        const int x = kPipCentre0 + kPipSpacing * place.Column;
+        const int y = kPipCentre0 + kPipSpacing * place.Row;
+        APainter.drawEllipse(OutlineBox(x - kPipHalf, y - kPipHalf, x + kPipHalf, y + kPipHalf));
     }
 }
 

@@ -3,8 +3,8 @@
 // own. TVHCustomDice holds the game-facing state and events; TVHDice paints it,
 // either as a flat face in three colours or from the die pictures.
 
-#include "GameInterfaces.h"
-#include "TColor.h"
+#include "game/GameInterfaces.h"
+#include "platform/TColor.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "VHDiceAccessible.h"
+#include "controls/VHDiceAccessible.h"
 
-#include "Application.h"
-#include "VHDice.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
 
 TVHDiceAccessible::TVHDiceAccessible(TVHCustomDice* ADice)
     : QAccessibleWidget(ADice, QAccessible::CheckBox) {}

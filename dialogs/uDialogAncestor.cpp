@@ -1,7 +1,7 @@
-#include "uDialogAncestor.h"
+#include "dialogs/uDialogAncestor.h"
 
-#include "Application.h"
-#include "WindowPlacement.h"
+#include "platform/Application.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFont>

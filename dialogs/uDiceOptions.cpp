@@ -1,10 +1,11 @@
-#include "uDiceOptions.h"
+#include "dialogs/uDiceOptions.h"
 
-#include "Application.h"
-#include "LabelFit.h"
-#include "MainSettings.h"
-#include "VHColorButton.h"
-#include "VHDice.h"
+#include "controls/DiceLook.h"
+#include "controls/LabelFit.h"
+#include "controls/VHColorButton.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -102,7 +103,39 @@ TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& A
     PageControl1 = Named(new QTabWidget(this), "PageControl1");
     PageControl1->setGeometry(0, 0, 299, 244);
 
-    // Dice Options
+    BuildDicePage();
+    BuildGridPage();
+    BuildSoundPage();
+
+    // Each swatch and the sample field are named by their label for a screen reader.
+    Label1->setBuddy(btnDiceColor);
+    Label2->setBuddy(btnHeldColor);
+    Label3->setBuddy(btnPipColor);
+    Label6->setBuddy(btnScoreHintColor);
+    Label7->setBuddy(lblScoreHintSample);
+
+    PageControl1->setCurrentIndex(0);
+    setTabOrder(btnOk, btnCancel);
+    setTabOrder(btnCancel, PageControl1);
+    setTabOrder(PageControl1, btnHelp);
+
+    for (TVHColorButton* swatch : {btnDiceColor, btnHeldColor, btnPipColor}) {
+        swatch->OnClick = [this](TVHColorButton* ASender) { btnColorClick(ASender); };
+    }
+    btnScoreHintColor->OnClick = [this](TVHColorButton* ASender) {
+        btnScoreHintColorClick(ASender);
+    };
+    connect(FDiceStyleItems, &QButtonGroup::idToggled, this, [this](int, bool AChecked) {
+        if (AChecked) {
+            Application::Guarded([this] { rgpDiceStyleClick(); });
+        }
+    });
+
+    FormCreate();
+}
+
+// The Dice Options page: the style, the three colours and the two samples.
+void TfrmDiceOptions::BuildDicePage() {
     tbsDiceOptions = Named(new QWidget, "tbsDiceOptions");
     PageControl1->addTab(tbsDiceOptions, QStringLiteral("Dice Options"));
 
@@ -147,8 +180,10 @@ TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& A
     diceDemoHeld->setGeometry(17, 123, 70, 70);
     diceDemoHeld->setEnabled(false);
     diceDemoHeld->SetHeld(true);
+}
 
-    // Grid Options
+// The Grid Options page: whether and in which colour the grid shows its hints.
+void TfrmDiceOptions::BuildGridPage() {
     tbsGridOptions = Named(new QWidget, "tbsGridOptions");
     PageControl1->addTab(tbsGridOptions, QStringLiteral("Grid Options"));
     ckShowScoreHints =
@@ -167,39 +202,14 @@ TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& A
     hintFont.setPixelSize(16);
     lblScoreHintSample->setFont(hintFont);
     ::SetHelpContext(lblScoreHintSample, 260);
+}
 
-    // Sound
+void TfrmDiceOptions::BuildSoundPage() {
     TabSheet1 = Named(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Sound"));
     ckDiceRollSound =
         MakeCheckBox(TabSheet1, "ckDiceRollSound", QStringLiteral("Play Sound on Every Dice Roll"),
                      QRect(12, 16, 165, 17));
-
-    // Each swatch and the sample field are named by their label for a screen reader.
-    Label1->setBuddy(btnDiceColor);
-    Label2->setBuddy(btnHeldColor);
-    Label3->setBuddy(btnPipColor);
-    Label6->setBuddy(btnScoreHintColor);
-    Label7->setBuddy(lblScoreHintSample);
-
-    PageControl1->setCurrentIndex(0);
-    setTabOrder(btnOk, btnCancel);
-    setTabOrder(btnCancel, PageControl1);
-    setTabOrder(PageControl1, btnHelp);
-
-    for (TVHColorButton* swatch : {btnDiceColor, btnHeldColor, btnPipColor}) {
-        swatch->OnClick = [this](TVHColorButton* ASender) { btnColorClick(ASender); };
-    }
-    btnScoreHintColor->OnClick = [this](TVHColorButton* ASender) {
-        btnScoreHintColorClick(ASender);
-    };
-    connect(FDiceStyleItems, &QButtonGroup::idToggled, this, [this](int, bool AChecked) {
-        if (AChecked) {
-            Application::Guarded([this] { rgpDiceStyleClick(); });
-        }
-    });
-
-    FormCreate();
 }
 
 int TfrmDiceOptions::DiceStyleIndex() const {
@@ -292,6 +302,5 @@ void TfrmDiceOptions::btnOkClick() {
             dice->SetDiceStyle(ds3D);
         }
     }
-    // The style is stored as its ordinal plus 2.
-    SetSetting(FSettings, Setting::DiceStyle, twoD ? 2 : 3);
+    StoreDiceStyle(FSettings, twoD ? ds2D : ds3D);
 }

@@ -2,8 +2,8 @@
 // The game options dialog: dice style and colours with live samples, score hints
 // and their colour, and the roll sound. Nothing reaches the game before Ok.
 
-#include "TColor.h"
-#include "uDialogAncestor.h"
+#include "dialogs/uDialogAncestor.h"
+#include "platform/TColor.h"
 
 #include <QColor>
 
@@ -72,6 +72,9 @@ protected:
     void btnOkClick() override;
 
 private:
+    void BuildDicePage();
+    void BuildGridPage();
+    void BuildSoundPage();
     void FormCreate();
     void btnColorClick(TVHColorButton* Sender);
     void btnScoreHintColorClick(TVHColorButton* Sender);

@@ -1,4 +1,4 @@
-#include "uHighScores.h"
+#include "dialogs/uHighScores.h"
 
 #include <QEvent>
 #include <QItemSelectionModel>

@@ -3,8 +3,8 @@
 // this run added are merged into the table as stored, which the list then shows.
 // One instance lives for the whole run and is shown again and again.
 
-#include "VHListView.h"
-#include "uDialogAncestor.h"
+#include "controls/VHListView.h"
+#include "dialogs/uDialogAncestor.h"
 
 class TfrmHighScores : public TfrmDialogAncestor {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "uInputQuery.h"
+#include "dialogs/uInputQuery.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 // The one-line prompt used for the player's name.
 
-#include "uDialogAncestor.h"
+#include "dialogs/uDialogAncestor.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,7 +1,7 @@
-#include "uReviewGame.h"
+#include "dialogs/uReviewGame.h"
 
-#include "AdviceText.h"
-#include "TextNumbers.h"
+#include "advisor/AdviceText.h"
+#include "game/TextNumbers.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -3,9 +3,9 @@
 // chosen, each decision beside the advisor's best one and the expected total it
 // cost, and the sum under the list.
 
-#include "AdviceText.h"
-#include "GameReview.h"
-#include "uDialogAncestor.h"
+#include "advisor/AdviceText.h"
+#include "advisor/GameReview.h"
+#include "dialogs/uDialogAncestor.h"
 
 class QLabel;
 class QTreeWidget;

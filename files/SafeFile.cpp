@@ -1,6 +1,6 @@
-#include "SafeFile.h"
+#include "files/SafeFile.h"
 
-#include "UserFolders.h"
+#include "files/UserFolders.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,7 +11,7 @@
 #include <system_error>
 
 #if defined(_WIN32)
-#include "WindowsApi.h"
+#include "files/WindowsApi.h"
 
 #include <fstream>
 #else

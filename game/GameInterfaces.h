@@ -2,7 +2,7 @@
 // What the game session needs from the world around it. The main window and its
 // controls implement these; the session's tests use fakes.
 
-#include "uJuboUtils.h"
+#include "game/uJuboUtils.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "GameRecord.h"
+#include "game/GameRecord.h"
 
 void TGameRecord::AddRoll(const TTurnPosition& APosition) {
     if (FTurns.empty() || FTurns.back().Row >= 0) {

@@ -3,8 +3,8 @@
 // each roll and the line written.
 // The review compares each decision with the advisor's best.
 
-#include "TurnPosition.h"
-#include "uJuboUtils.h"
+#include "game/TurnPosition.h"
+#include "game/uJuboUtils.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "GameSession.h"
+#include "game/GameSession.h"
 
-#include "HighScoreRules.h"
-#include "ScoreSheet.h"
-#include "TextNumbers.h"
-#include "TolmirError.h"
+#include "game/HighScoreRules.h"
+#include "game/ScoreSheet.h"
+#include "game/TextNumbers.h"
+#include "game/TolmirError.h"
 
 #include <algorithm>
 #include <vector>
@@ -110,8 +110,8 @@ void TGameSession::mniJeuClick(int ATag) {
         IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
         die->SetHeld(!die->Held());
         AnnounceHold(ATag, die->Held());
-    } else if (ATag >= 11 && ATag <= 21) {
-        grdScoreMouseDown(kWriteCommandX, kWriteCommandY[static_cast<std::size_t>(ATag - 11)]);
+    } else if (const TSheetLine* line = LineOfWriteCommand(ATag)) {
+        grdScoreMouseDown(kWriteCommandX, line->CommandY);
     }
 }
 

@@ -5,11 +5,11 @@
 // reaches the dice, the sheet, the questions, the sound and the high-score table
 // only through the interfaces of GameInterfaces.h.
 
-#include "GameInterfaces.h"
-#include "GameRecord.h"
-#include "Random.h"
-#include "TurnPosition.h"
-#include "uJuboUtils.h"
+#include "game/GameInterfaces.h"
+#include "game/GameRecord.h"
+#include "game/Random.h"
+#include "game/TurnPosition.h"
+#include "game/uJuboUtils.h"
 
 #include <array>
 #include <string>
@@ -89,12 +89,6 @@ public:
     bool HintShown() const { return FHintShown; }
     // This game's rolls and writes, for the review at its end.
     const TGameRecord& Record() const { return FRecord; }
-
-    // Fixed points inside column 1 through which the write commands reach the
-    // grid, for Tags 11 to 21.
-    static constexpr int kWriteCommandX = 91;
-    static constexpr std::array<int, 11> kWriteCommandY = {14,  42,  62,  86,  110, 136,
-                                                           211, 236, 260, 285, 310};
 
 private:
     void UpdateTotals();

@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "game/Random.h"
 
 namespace {
 std::uint32_t g_seed = 0;

@@ -1,18 +1,41 @@
-#include "ScoreSheet.h"
+#include "game/ScoreSheet.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
-const std::array<const char*, 8> LowerLineLabels = {"Sub-Total", "Bonus", "Straight", "Full",
-                                                    "High",      "Low",   "Tolmir",   "Total"};
+namespace {
+
+bool InSheet(int ARow) {
+    return ARow >= 0 && ARow < kSheetRowCount;
+}
+
+const TSheetLine& LineOfRow(int ARow) {
+    return kSheetLines[static_cast<std::size_t>(ARow)];
+}
+
+constexpr bool RowsInOrder() {
+    for (std::size_t i = 0; i < kSheetLines.size(); ++i) {
+        if (kSheetLines[i].Row != static_cast<int>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInOrder(), "kSheetLines lists the rows in order");
+static_assert(kWritableLineCount == 11);
+
+} // namespace
 
 std::string RowLabel(int ARow) {
-    if (ARow >= rowOnes && ARow <= rowSixes) {
-        return std::to_string(ARow + 1);
+    return InSheet(ARow) ? LineOfRow(ARow).Label : std::string();
+}
+
+const TSheetLine* LineOfWriteCommand(int ATag) {
+    for (const TSheetLine& line : kSheetLines) {
+        if (line.Writable() && line.Tag == ATag) {
+            return &line;
+        }
     }
-    if (ARow >= rowSubTotal && ARow <= rowTotal) {
-        return LowerLineLabels[static_cast<std::size_t>(ARow - rowSubTotal)];
-    }
-    return {};
+    return nullptr;
 }
 
 int BonusOf(int AUpperSubTotal) {
@@ -41,26 +64,11 @@ int SheetTotalOf(const TSheetCells& ACells) {
 }
 
 bool IsWritableRow(int ARow) {
-    return (ARow >= rowOnes && ARow <= rowSixes) || (ARow >= rowStraight && ARow <= rowJubo);
+    return InSheet(ARow) && LineOfRow(ARow).Writable();
 }
 
 int ScoreOfLine(int ARow, const TDiceHand& AHand, int ARollCount, const std::string& AHighText,
                 const std::string& ALowText) {
-    if (ARow >= rowOnes && ARow <= rowSixes) {
-        return ScoreNumber(ARow + 1, AHand);
-    }
-    switch (ARow) {
-    case rowStraight:
-        return ScoreStraight(ARollCount, AHand);
-    case rowFull:
-        return ScoreFull(ARollCount, AHand);
-    case rowHigh:
-        return ScoreHigh(ALowText, AHand);
-    case rowLow:
-        return ScoreLow(AHighText, AHand);
-    case rowJubo:
-        return ScoreJubo(ARollCount, AHand);
-    default:
-        return 0;
-    }
+    return IsWritableRow(ARow) ? LineOfRow(ARow).Score({AHand, ARollCount, AHighText, ALowText})
+                               : 0;
 }

@@ -1,4 +1,4 @@
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 #include <charconv>
 

@@ -3,7 +3,7 @@
 // holds and the rolls made this turn. The session hands it out, the game's
 // record keeps it, and the advisor answers for it.
 
-#include "ScoreSheet.h"
+#include "game/ScoreSheet.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "uJuboUtils.h"
+#include "game/uJuboUtils.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 #include <numeric>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The rule book: scoring of every line of the score sheet, plus two small helpers.
+// The rule book: scoring of every line of the score sheet, plus a small helper.
 // Plain functions without state; no toolkit header.
 
 #include <array>
@@ -28,7 +28,3 @@ int ScoreJubo(int ARollCount, TDiceHand AHand);
 // (AFormLeft, AFormTop) of size AFormWidth x AFormHeight.
 TPoint CenteredPos(int AFormLeft, int AFormTop, int AFormWidth, int AFormHeight, int AWidth,
                    int AHeight);
-
-// Plays an embedded WAV resource to its end; a missing resource or no audio
-// device plays nothing and reports nothing. Provided by the platform layer.
-void PlayWaveResource(const std::string& AName);

@@ -1,6 +1,6 @@
-#include "AnsweringSoundPlayer.h"
+#include "platform/AnsweringSoundPlayer.h"
 
-#include "uJuboUtils.h"
+#include "platform/SoundPlayer.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

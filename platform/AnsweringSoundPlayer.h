@@ -6,7 +6,7 @@
 // meanwhile act once the sound is over, in the order they came in, as they did
 // when the window was busy playing it.
 
-#include "GameInterfaces.h"
+#include "game/GameInterfaces.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "EndSignals.h"
+#include "platform/EndSignals.h"
 
-#include "Application.h"
+#include "platform/Application.h"
 
 #include <QCoreApplication>
 #include <QTimer>

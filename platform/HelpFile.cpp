@@ -1,6 +1,6 @@
-#include "HelpFile.h"
+#include "platform/HelpFile.h"
 
-#include "SafeFile.h"
+#include "files/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "HelpViewer.h"
+#include "platform/HelpViewer.h"
 
-#include "Application.h"
-#include "OpenUrl.h"
-#include "SpokenNotice.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
+#include "platform/SpokenNotice.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // The program's help window and the help service that opens it by context number.
 
-#include "HelpFile.h"
+#include "platform/HelpFile.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "OpenUrl.h"
+#include "platform/OpenUrl.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

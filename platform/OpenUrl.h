@@ -1,7 +1,7 @@
 #pragma once
 // Opens an address with the program the desktop has registered for it.
 
-#include "TolmirVersion.h"
+#include "platform/TolmirVersion.h"
 
 #include <QString>
 

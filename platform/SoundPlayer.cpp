@@ -1,7 +1,6 @@
-#include "SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
-#include "Resources.h"
-#include "uJuboUtils.h"
+#include "platform/Resources.h"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "SpokenNotice.h"
+#include "platform/SpokenNotice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

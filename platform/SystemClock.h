@@ -1,7 +1,7 @@
 #pragma once
 // The real UTC time of day, for seeding the dice.
 
-#include "Random.h"
+#include "game/Random.h"
 
 class TSystemClock : public IClock {
 public:

@@ -2,9 +2,7 @@
 // the system's PlaySound plays them synchronously, so the call returns once the
 // sound has played, as the roll expects. The game calls it on a worker thread
 // (TAnsweringSoundPlayer); PlaySound may be called from any thread.
-#include "SoundPlayer.h"
-
-#include "uJuboUtils.h"
+#include "platform/SoundPlayer.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN

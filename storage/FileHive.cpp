@@ -1,9 +1,9 @@
-#include "FileHive.h"
+#include "storage/FileHive.h"
 
-#include "HiveFormat.h"
-#include "SafeFile.h"
-#include "StorageErrors.h"
-#include "UserFolders.h"
+#include "files/SafeFile.h"
+#include "files/UserFolders.h"
+#include "storage/HiveFormat.h"
+#include "storage/StorageErrors.h"
 
 #include <cerrno>
 #include <ctime>

@@ -28,7 +28,7 @@
 // Nothing is saved into a folder that others can write to (FolderIsPrivate in
 // SafeFile.h); the hive's folder is made readable by the player alone.
 
-#include "Registry.h"
+#include "storage/Registry.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,9 +1,10 @@
-#include "HighScoreTable.h"
+#include "storage/HighScoreTable.h"
 
-#include "HighScoreRules.h"
-#include "RegistryKeyPath.h"
-#include "SettingValue.h"
-#include "StorageErrors.h"
+#include "game/HighScoreRules.h"
+#include "game/TextNumbers.h"
+#include "storage/RegistryKeyPath.h"
+#include "storage/SettingValue.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,10 +16,6 @@ namespace {
 
 constexpr const char* kItemCount = "ItemCount";
 constexpr const char* kColumnCount = "ColumnCount";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 const std::string& ScoreText(const TListRow& ARow) {
     static const std::string FNone;

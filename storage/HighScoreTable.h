@@ -8,8 +8,8 @@
 // row number: Name0, Score0, Date0, Name1, ... The row's caption is the cell of
 // column 0, sub-item c - 1 the cell of column c.
 
-#include "Registry.h"
-#include "RegistryKeyPath.h"
+#include "storage/Registry.h"
+#include "storage/RegistryKeyPath.h"
 
 #include <cstddef>
 #include <memory>

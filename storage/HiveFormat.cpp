@@ -1,4 +1,6 @@
-#include "HiveFormat.h"
+#include "storage/HiveFormat.h"
+
+#include "game/TextNumbers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,10 +11,6 @@ namespace {
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')

@@ -23,7 +23,7 @@
 // it skips; the rest is read. Comments, deletion lines and skipped lines are
 // not written back.
 
-#include "Registry.h"
+#include "storage/Registry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "MainSettings.h"
+#include "storage/MainSettings.h"
 
 namespace {
 

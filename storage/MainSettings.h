@@ -3,8 +3,8 @@
 // typed readers that fall back to a setting's default when its stored text does
 // not convert.
 
-#include "SettingValue.h"
-#include "VHRegistry.h"
+#include "storage/SettingValue.h"
+#include "storage/VHRegistry.h"
 
 #include <string>
 #include <vector>

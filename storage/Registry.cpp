@@ -1,6 +1,6 @@
-#include "Registry.h"
+#include "storage/Registry.h"
 
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 TRegValue RegStringValue(const std::string& AText) {
     return {REG_SZ, AText};

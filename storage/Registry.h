@@ -4,7 +4,7 @@
 // registry serves it; elsewhere a file hive does (FileHive.h). The backend is
 // chosen when the program is built.
 
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +15,7 @@
 #include <vector>
 
 #if defined(_WIN32)
-#include "WindowsApi.h" // REG_SZ, REG_DWORD and the other value types
+#include "files/WindowsApi.h" // REG_SZ, REG_DWORD and the other value types
 #else
 // The value types, with the numbers the registry gives them.
 enum : std::uint32_t {

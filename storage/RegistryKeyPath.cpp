@@ -1,4 +1,4 @@
-#include "RegistryKeyPath.h"
+#include "storage/RegistryKeyPath.h"
 
 std::string AppKeyPath(const std::string& ASoftware, const std::string& ACompany,
                        const std::string& AAppName) {

@@ -1,6 +1,6 @@
-#include "SettingValue.h"
+#include "storage/SettingValue.h"
 
-#include "TextNumbers.h"
+#include "game/TextNumbers.h"
 
 #include <string_view>
 

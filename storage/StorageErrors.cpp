@@ -1,4 +1,4 @@
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 #include <cstdio>
 #include <mutex>

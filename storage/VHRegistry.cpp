@@ -1,7 +1,8 @@
-#include "VHRegistry.h"
+#include "storage/VHRegistry.h"
 
-#include "RegistryKeyPath.h"
-#include "StorageErrors.h"
+#include "game/TextNumbers.h"
+#include "storage/RegistryKeyPath.h"
+#include "storage/StorageErrors.h"
 
 #include <exception>
 #include <string_view>
@@ -11,9 +12,9 @@
 namespace {
 
 std::string AsciiLowerCase(std::string AText) {
-    for (char& c : AText)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : AText) {
+        c = AsciiLower(c);
+    }
     return AText;
 }
 

@@ -4,9 +4,9 @@
 // the registry once when its owner has been built and writes every setting back
 // when it is destroyed.
 
-#include "Registry.h"
-#include "RegistryKeyPath.h"
-#include "SettingValue.h"
+#include "storage/Registry.h"
+#include "storage/RegistryKeyPath.h"
+#include "storage/SettingValue.h"
 
 #include <functional>
 #include <memory>

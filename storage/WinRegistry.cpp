@@ -3,8 +3,8 @@
 // interface as UTF-8.
 #if defined(_WIN32)
 
-#include "HiveFormat.h"
-#include "Registry.h"
+#include "storage/HiveFormat.h"
+#include "storage/Registry.h"
 
 #include <cstring>
 #include <vector>

@@ -4,8 +4,8 @@
 // second per reading. Built with the tests only; the game itself reads the
 // system clock.
 
-#include "CommandLine.h"
-#include "Startup.h"
+#include "app/CommandLine.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 

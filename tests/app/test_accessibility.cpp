@@ -3,15 +3,17 @@
 // a roll, a hold, a write and an undo, and the keys of a player who cannot see:
 // the sheet from its own focus, the menu bar by Alt and F10, the roll key.
 
-#include "../game/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Accessibility.h"
-#include "AnsweringSoundPlayer.h"
-#include "Application.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uMain.h"
+#include "app/Accessibility.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "platform/AnsweringSoundPlayer.h"
+#include "platform/Application.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -93,19 +95,15 @@ private:
         FakePrompter prompter{log};
         WatchedSound sound;
         FakeClock clock;
-        std::vector<std::string> errors;
+        TErrorBoxGuard errors{TErrorBoxGuard::Record};
         TfrmMain w{TfrmMainServices{&prompter, &sound, &clock}};
 
         Rig() {
-            Application::SetExceptionHandler([this](const std::exception_ptr& e) {
-                errors.push_back(Application::ExceptionText(e));
-            });
             w.show();
             w.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             GEvents.clear();
         }
-        ~Rig() { Application::SetExceptionHandler({}); }
         TAnnouncer* Announcer() { return w.findChild<TAnnouncer*>(QStringLiteral("announcer")); }
         bool IsVoice(QObject* AObject) {
             return AObject != nullptr && AObject->parent() == Announcer();
@@ -180,42 +178,51 @@ private slots:
             QCOMPARE(Iface(voice)->role(), QAccessible::Notification);
             QVERIFY(voice->isHidden()); // nothing to say yet, so nothing is shown
         }
-        QVERIFY(!ChildNames(w.pnlJuboHand).contains(QStringLiteral("Held")));
+        QVERIFY(!ChildNames(Part<QGroupBox>(w, "pnlJuboHand")).contains(QStringLiteral("Held")));
         const QStringList client = ChildNames(w.centralWidget());
         QVERIFY(client.contains(QStringLiteral("Rolls: 0")));
         QVERIFY(!client.contains(QStringLiteral("Hand Total:")));
         QVERIFY(!client.contains(QStringLiteral("Rolls:")));
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, free")); // no hint before a roll
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2),
+                 QStringLiteral("3, free")); // no hint before a roll
         // The score names its line; the label, read with it, would say it twice.
-        QCOMPARE(Iface(w.grdScore)->tableInterface()->cellAt(2, kLabelCol)->text(QAccessible::Name),
+        QCOMPARE(Iface(Part<TScoreGrid>(w, "grdScore"))
+                     ->tableInterface()
+                     ->cellAt(2, kLabelCol)
+                     ->text(QAccessible::Name),
                  QString());
 
-        w.btnBrasser->click(); // 3 2 3 1 5
+        Part<QPushButton>(w, "btnBrasser")->click(); // 3 2 3 1 5
         QTest::keyClick(&w, Qt::Key_F2);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(Iface(dice[i])->text(QAccessible::Name),
                      QStringLiteral("Die %1, %2").arg(i + 1).arg(dice[i]->DiceValue()));
             QCOMPARE(Iface(dice[i])->state().checked, i == 1);
         }
-        QCOMPARE(Iface(w.lblTotalCount)->text(QAccessible::Name), QStringLiteral("Hand Total: 14"));
-        QCOMPARE(Iface(w.lblShuffleCount)->text(QAccessible::Name), QStringLiteral("Rolls: 1"));
-        QCOMPARE(ChildNames(w.pnlJuboHand).count(QStringLiteral("Held")), 1);
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, free, would score 6"));
-        QCOMPARE(CellName(w.grdScore, rowJubo), QStringLiteral("Tolmir, free, would score 0"));
-        QCOMPARE(CellName(w.grdScore, rowSubTotal), QStringLiteral("Sub-Total, 0"));
+        QCOMPARE(Iface(Part<QLabel>(w, "lblTotalCount"))->text(QAccessible::Name),
+                 QStringLiteral("Hand Total: 14"));
+        QCOMPARE(Iface(Part<QLabel>(w, "lblShuffleCount"))->text(QAccessible::Name),
+                 QStringLiteral("Rolls: 1"));
+        QCOMPARE(ChildNames(Part<QGroupBox>(w, "pnlJuboHand")).count(QStringLiteral("Held")), 1);
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2),
+                 QStringLiteral("3, free, would score 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowJubo),
+                 QStringLiteral("Tolmir, free, would score 0"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowSubTotal),
+                 QStringLiteral("Sub-Total, 0"));
 
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QCOMPARE(CellName(w.grdScore, 2), QStringLiteral("3, 6"));
-        QCOMPARE(CellName(w.grdScore, 0), QStringLiteral("1, free"));
-        QCOMPARE(CellName(w.grdScore, rowTotal), QStringLiteral("Total, 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 2), QStringLiteral("3, 6"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), 0), QStringLiteral("1, free"));
+        QCOMPARE(CellName(Part<TScoreGrid>(w, "grdScore"), rowTotal), QStringLiteral("Total, 6"));
     }
 
     void eachActionSendsItsEvents() {
         Rig rig;
         TfrmMain& w = rig.w;
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Settle();
-        const TRecorded* named = Find(w.dice2, QAccessible::NameChanged);
+        const TRecorded* named = Find(Part<TVHDice>(w, "dice2"), QAccessible::NameChanged);
         QVERIFY(named != nullptr);
         QCOMPARE(named->Name, QStringLiteral("Die 2, 2"));
         const bool hinted = std::any_of(GEvents.begin(), GEvents.end(), [](const TRecorded& e) {
@@ -225,7 +232,7 @@ private slots:
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Roll 1: 3 2 3 1 5, total 14")});
 
         QTest::keyClick(&w, Qt::Key_F2);
-        const TRecorded* checked = Find(w.dice2, QAccessible::StateChanged);
+        const TRecorded* checked = Find(Part<TVHDice>(w, "dice2"), QAccessible::StateChanged);
         QVERIFY(checked != nullptr);
         QVERIFY(checked->Checked);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Die 2, 2, held")});
@@ -245,9 +252,9 @@ private slots:
         rig.Announced();
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Nothing to undo")});
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Announced();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
@@ -255,10 +262,12 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F1);
         QTest::keyClick(&w, Qt::Key_F4);
         rig.Announced();
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         QVERIFY(rig.Announced().constFirst().endsWith(
-            QStringLiteral("; held %1 %2").arg(w.dice1->DiceValue()).arg(w.dice4->DiceValue())));
-        QVERIFY(rig.errors.empty());
+            QStringLiteral("; held %1 %2")
+                .arg(Part<TVHDice>(w, "dice1")->DiceValue())
+                .arg(Part<TVHDice>(w, "dice4")->DiceValue())));
+        QVERIFY(rig.errors.Texts().empty());
     }
 
     // Announcements wait for the fanfare, which blocks the window, and those of
@@ -288,9 +297,9 @@ private slots:
                 }
             }
         };
-        w.btnBrasser->click();
+        Part<QPushButton>(w, "btnBrasser")->click();
         QCOMPARE(sentDuringSounds, (QStringList{"DiceRoll", "Tada"}));
-        const int value = w.dice1->DiceValue();
+        const int value = Part<TVHDice>(w, "dice1")->DiceValue();
         const QString roll =
             QStringLiteral("Roll 1: %1 %1 %1 %1 %1, total %2").arg(value).arg(5 * value);
         QCOMPARE(rig.Announced(), QStringList{roll});
@@ -300,11 +309,12 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
         // One action's announcements go out as one; the voices take turns.
-        const QString written =
-            QStringLiteral("Tolmir: %1 written. Total %1")
-                .arg(QString::fromStdString(w.grdScore->Cell(kScoreCol, rowJubo)));
+        const QString written = QStringLiteral("Tolmir: %1 written. Total %1")
+                                    .arg(QString::fromStdString(
+                                        Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, rowJubo)));
         QCOMPARE(rig.Announced(),
-                 QStringList{written + ". Tolmir: " + w.grdScore->Cell(kScoreCol, rowJubo).c_str() +
+                 QStringList{written + ". Tolmir: " +
+                             Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, rowJubo).c_str() +
                              " undone. Total 0. " + roll + ". " + written});
         QSet<QObject*> voices;
         for (int i = 0; i < TAnnouncer::kVoiceCount + 1; ++i) {
@@ -326,16 +336,17 @@ private slots:
     void sheetIsPlayedFromItsOwnFocus() {
         Rig rig;
         TfrmMain& w = rig.w;
-        TScoreGrid* sheet = w.grdScore;
+        TScoreGrid* sheet = Part<TScoreGrid>(w, "grdScore");
         QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, QPoint(91, 62));
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(!sheet->hasFocus()); // a click never focuses it
-        rig.errors.clear();
+        rig.errors.Clear();
 
-        w.btnBrasser->click(); // 3 2 3 1 5
-        w.btnBrasser->setFocus();
+        Part<QPushButton>(w, "btnBrasser")->click(); // 3 2 3 1 5
+        Part<QPushButton>(w, "btnBrasser")->setFocus();
         GEvents.clear();
-        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Tab);
         QVERIFY(sheet->hasFocus());
         QCoreApplication::processEvents(); // the line is read after the table
         QCOMPARE(rig.Focused(), (QStringList{"Score sheet", "1, free, would score 1"}));
@@ -363,8 +374,9 @@ private slots:
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3: 6 written. Total 6")});
         QVERIFY(sheet->hasFocus());
         QTest::keyClick(sheet, Qt::Key_Space); // before the roll: refused as a click is
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
-        w.btnBrasser->click();
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
+        Part<QPushButton>(w, "btnBrasser")->click();
         rig.Announced();
         QTest::keyClick(sheet, Qt::Key_Enter);
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("3 is already written")});
@@ -372,11 +384,11 @@ private slots:
 
         // The mark of the current line goes with the focus; the mouse's look stays.
         const QImage focused = sheet->grab().toImage();
-        w.btnBrasser->setFocus();
+        Part<QPushButton>(w, "btnBrasser")->setFocus();
         QVERIFY(!sheet->hasFocus());
         const QImage left = sheet->grab().toImage();
         QVERIFY(focused != left);
-        QTest::keyClick(w.btnBrasser, Qt::Key_Tab);
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Tab);
         QCOMPARE(sheet->grab().toImage(), focused);
     }
 
@@ -385,24 +397,24 @@ private slots:
         Rig rig;
         TfrmMain& w = rig.w;
         QMenuBar* bar = w.menuBar();
-        QTest::keyClick(w.btnBrasser, Qt::Key_F10);
-        QTRY_COMPARE(bar->activeAction(), w.mniFichier->menuAction());
-        QVERIFY(!w.mniFichier->isVisible());
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_F10);
+        QTRY_COMPARE(bar->activeAction(), Part<QMenu>(w, "mniFichier")->menuAction());
+        QVERIFY(!Part<QMenu>(w, "mniFichier")->isVisible());
         QTest::keyClick(bar, Qt::Key_Right);
-        QCOMPARE(bar->activeAction(), w.jeu->menuAction());
+        QCOMPARE(bar->activeAction(), Part<QMenu>(w, "jeu")->menuAction());
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(bar->activeAction(), nullptr);
-        QVERIFY(w.btnBrasser->hasFocus());
+        QVERIFY(Part<QPushButton>(w, "btnBrasser")->hasFocus());
 
-        QTest::keyPress(w.btnBrasser, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(w.btnBrasser, Qt::Key_Alt, Qt::NoModifier);
-        QCOMPARE(bar->activeAction(), w.mniFichier->menuAction());
+        QTest::keyPress(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Alt, Qt::NoModifier);
+        QCOMPARE(bar->activeAction(), Part<QMenu>(w, "mniFichier")->menuAction());
         QTest::keyClick(bar, Qt::Key_Return);
-        QTRY_VERIFY(w.mniFichier->isVisible());
-        QCOMPARE(w.mniFichier->title(), QStringLiteral("File"));
-        QTest::keyClick(w.mniFichier, Qt::Key_Escape);
+        QTRY_VERIFY(Part<QMenu>(w, "mniFichier")->isVisible());
+        QCOMPARE(Part<QMenu>(w, "mniFichier")->title(), QStringLiteral("File"));
+        QTest::keyClick(Part<QMenu>(w, "mniFichier"), Qt::Key_Escape);
         QTest::keyClick(bar, Qt::Key_Escape);
-        QTRY_VERIFY(!w.mniFichier->isVisible());
+        QTRY_VERIFY(!Part<QMenu>(w, "mniFichier")->isVisible());
     }
 
     // Alt+R rolls at once, so a write key pressed right after it writes the new
@@ -413,8 +425,8 @@ private slots:
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QCOMPARE(w.Session().RollCount(), 1);
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QVERIFY(rig.errors.empty());
-        QCOMPARE(w.grdScore->Cell(kScoreCol, 2), std::string("6"));
+        QVERIFY(rig.errors.Texts().empty());
+        QCOMPARE(Part<TScoreGrid>(w, "grdScore")->Cell(kScoreCol, 2), std::string("6"));
     }
 
     // Alt pressed, R, Alt released, through the window system, the release
@@ -448,21 +460,22 @@ private slots:
         QCoreApplication::processEvents(); // the keys released during the sound
         QCOMPARE(w.Session().RollCount(), 1);
         QCOMPARE(w.menuBar()->activeAction(), nullptr);
-        QVERIFY(w.btnBrasser->hasFocus());
-        QVERIFY(rig.errors.empty());
+        QVERIFY(Part<QPushButton>(w, "btnBrasser")->hasFocus());
+        QVERIFY(rig.errors.Texts().empty());
     }
 
     void pressingADieIsAClick() {
         Rig rig;
-        QAccessibleActionInterface* die = Iface(rig.w.dice4)->actionInterface();
+        QAccessibleActionInterface* die = Iface(Part<TVHDice>(rig.w, "dice4"))->actionInterface();
         QVERIFY(die->actionNames().contains(QAccessibleActionInterface::pressAction()));
         die->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
-        QVERIFY(!rig.w.dice4->Held());
-        rig.w.btnBrasser->click();
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
+        QVERIFY(!Part<TVHDice>(rig.w, "dice4")->Held());
+        Part<QPushButton>(rig.w, "btnBrasser")->click();
         rig.Announced();
         die->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(rig.w.dice4->Held());
+        QVERIFY(Part<TVHDice>(rig.w, "dice4")->Held());
         QCOMPARE(rig.Announced(), QStringList{QStringLiteral("Die 4, 1, held")});
     }
 };

@@ -4,22 +4,23 @@
 // game; then the real table service: a damaged cache file, the first hint from
 // the cache on disk, and a game played by its advice.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/AdvisorFakes.h"
-#include "../game/SessionFakes.h"
-#include "ModalHelper.h"
+#include "tests/support/AdvisorFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Accessibility.h"
-#include "AdviceText.h"
-#include "AdvisorPanel.h"
-#include "AdvisorService.h"
-#include "Application.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "uHighScores.h"
-#include "uMain.h"
-#include "uReviewGame.h"
+#include "advisor/AdviceText.h"
+#include "app/Accessibility.h"
+#include "app/AdvisorPanel.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "dialogs/uHighScores.h"
+#include "dialogs/uReviewGame.h"
+#include "platform/AdvisorService.h"
+#include "platform/Application.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -62,10 +63,10 @@ class TestAdvisorWindow : public QObject {
         QFile file(APath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString Advice() const { return FMain->pnlAdvisor->lblAdvice->text(); }
+    QString Advice() const { return Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(); }
     QList<bool> Marks() const {
         QList<bool> marks;
-        for (QFrame* mark : FMain->pnlAdvisor->FKeepMarks) {
+        for (QFrame* mark : Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->FKeepMarks) {
             marks << mark->isVisible();
         }
         return marks;
@@ -78,7 +79,7 @@ class TestAdvisorWindow : public QObject {
         return held;
     }
     void Write(int ATag) {
-        for (QAction* item : FMain->FGameItems) {
+        for (QAction* item : GameItems(*FMain)) {
             if (item->data().toInt() == ATag) {
                 item->trigger();
             }
@@ -149,12 +150,12 @@ private slots:
         QCOMPARE(Marks(), QList<bool>({false, false, false, false, false}));
         QVERIFY(FMain->Session().HintShown());
 
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // 3 2 3 1 5
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton); // 3 2 3 1 5
         QCOMPARE(Advice(), QString());
         QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // the roll has been said
         FAdvisor.bestKeep = std::array<int, 6>{0, 0, 1, 0, 0, 0}; // one of the two 3s
         const TTurnPosition before = FMain->Session().Position();
-        FMain->mniHint->trigger();
+        Part<QAction>(*FMain, "mniHint")->trigger();
         QCOMPARE(FPrompter.questions.size(), std::size_t{2});
         const QString hint =
             QStringLiteral("Keep 3: expected total 120.0; writing Tolmir now: 112.0");
@@ -167,16 +168,16 @@ private slots:
 
         QTest::keyClick(FMain.get(), Qt::Key_F3); // the other 3 held: the frame goes to it
         QCOMPARE(Marks(), QList<bool>({false, false, true, false, false}));
-        QTest::mouseClick(FMain->dice5, Qt::LeftButton);
+        QTest::mouseClick(Part<TVHDice>(*FMain, "dice5"), Qt::LeftButton);
         QTest::keyClick(FMain.get(), Qt::Key_F1);
         QCOMPARE(Marks(), QList<bool>({true, false, false, false, false}));
         QTest::keyClick(FMain.get(), Qt::Key_F1);
         QCOMPARE(Marks(), QList<bool>({false, false, true, false, false}));
-        FMain->mniUndo->trigger(); // nothing to undo: nothing changes
+        Part<QAction>(*FMain, "mniUndo")->trigger(); // nothing to undo: nothing changes
         QCOMPARE(Advice(), hint);
         QCOMPARE(FAdvisor.asked.size(), std::size_t{2});
 
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         QCOMPARE(FMain->Session().RollCount(), 2);
         QCOMPARE(Advice(), QString());
         QCOMPARE(Marks(), QList<bool>({false, false, false, false, false}));
@@ -186,12 +187,13 @@ private slots:
     // The marks draw the move that the text says: a screen reader meets no
     // unnamed frames among the dice.
     void keepMarksStayOutOfTheAccessibilityTree() {
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // 3 2 3 1 5
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton); // 3 2 3 1 5
         FAdvisor.bestKeep = std::array<int, 6>{0, 0, 1, 0, 0, 0};
         FPrompter.answers = {true};
-        FMain->mniHint->trigger();
+        Part<QAction>(*FMain, "mniHint")->trigger();
         QCOMPARE(Marks(), QList<bool>({true, false, false, false, false}));
-        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(FMain->pnlJuboHand);
+        QAccessibleInterface* group =
+            QAccessible::queryAccessibleInterface(Part<QGroupBox>(*FMain, "pnlJuboHand"));
         QVERIFY(group != nullptr);
         QStringList exposed;
         for (int i = 0; i < group->childCount(); ++i) {
@@ -210,27 +212,28 @@ private slots:
     void hintAppearsByItselfWhenTheTableIsReady() {
         FAdvisor.ready = false;
         FAdvisor.progress = 0.37;
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         FPrompter.answers = {true};
-        FMain->mniHint->trigger();
+        Part<QAction>(*FMain, "mniHint")->trigger();
         QCOMPARE(FAdvisor.requests, 1);
-        QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
-        QCOMPARE(FMain->pnlAdvisor->pbrAdvisor->value(), 37);
+        QVERIFY(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible());
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->value(), 37);
         QVERIFY(!FMain->Session().HintShown());
         QTest::keyClick(FMain.get(), Qt::Key_F2);
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
-        QVERIFY2(FMain->pnlAdvisor->pbrAdvisor->isVisible(), "a roll keeps the progress");
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
+        QVERIFY2(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible(),
+                 "a roll keeps the progress");
 
         FAdvisor.ready = true;
         FAdvisor.OnChanged();
-        QVERIFY(!FMain->pnlAdvisor->pbrAdvisor->isVisible());
+        QVERIFY(!Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible());
         QCOMPARE(Advice(), QString());
         QVERIFY(FAdvisor.asked.empty());
         QVERIFY(!FMain->Session().HintShown());
 
         FAdvisor.ready = false;
-        FMain->mniHint->trigger();
-        QVERIFY(FMain->pnlAdvisor->pbrAdvisor->isVisible());
+        Part<QAction>(*FMain, "mniHint")->trigger();
+        QVERIFY(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible());
         QTest::keyClick(FMain.get(), Qt::Key_F2);                 // a hold is no new position
         QTRY_VERIFY(!FMain->findChild<TAnnouncer*>()->Pending()); // the hold has been said
         FAdvisor.ready = true;
@@ -244,24 +247,25 @@ private slots:
 
     void hintedGameEndsOutsideTheTableAndItsReviewAddsUp() {
         FPrompter.answers = {true};
-        FMain->mniHint->trigger();
+        Part<QAction>(*FMain, "mniHint")->trigger();
         QVERIFY(FMain->Session().HintShown());
         // Every line written with a first roll of five sixes.
         FClock.time = kFiveSixesTime;
         for (int tag = 11; tag <= 21; ++tag) {
-            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+            QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
             Write(tag);
             if (tag == 11) {
-                FMain->mniUndo->trigger(); // the review keeps only the write that stayed
+                Part<QAction>(*FMain, "mniUndo")
+                    ->trigger(); // the review keeps only the write that stayed
                 Write(tag);
             }
         }
-        QCOMPARE(FMain->grdScore->Cell(1, rowTotal), std::string("125"));
+        QCOMPARE(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, rowTotal), std::string("125"));
         QVERIFY(FPrompter.prompts.empty());
 
         // The table must be worked out first: the review then opens by itself.
         FAdvisor.ready = false;
-        FMain->mniReviewGame->trigger();
+        Part<QAction>(*FMain, "mniReviewGame")->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         int turns = 0;
         double lostSum = 0.0;
@@ -309,7 +313,7 @@ private slots:
 
         // A new game starts unhinted.
         FPrompter.answers = {true};
-        FMain->mniNouvellePartie->trigger();
+        Part<QAction>(*FMain, "mniNouvellePartie")->trigger();
         QVERIFY(!FMain->Session().HintShown());
         QVERIFY(FMain->Session().Record().Turns().empty());
     }
@@ -358,11 +362,11 @@ private slots:
         FService = std::make_unique<TAdvisorService>(Native(CachePath()));
         Open(*FService);
         QVERIFY(!FService->Ready());
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         FPrompter.answers = {true};
         QTest::keyClick(FMain.get(), Qt::Key_I, Qt::ControlModifier);
         QVERIFY(FService->LoadedFromCache());
-        QVERIFY(!FMain->pnlAdvisor->pbrAdvisor->isVisible());
+        QVERIFY(!Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible());
         const TTurnPosition position = FMain->Session().Position();
         const TAdvice advice = FService->Advise(position);
         const TAdviceOption* choice = HintChoice(advice);
@@ -378,7 +382,7 @@ private slots:
 
         QTest::keyClick(FMain.get(), Qt::Key_F4);
         QCOMPARE(Advice(), hint);
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         QCOMPARE(Advice(), QString());
     }
 
@@ -484,10 +488,10 @@ private slots:
             // A new seed for each roll, as the clock moves on between rolls.
             const int rolls = static_cast<int>(made.size());
             FClock.time = TSystemTime{12, 34, rolls % 60, rolls * 37 % 1000};
-            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+            QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         }
         QVERIFY(session.GameOver());
-        QCOMPARE(FMain->grdScore->Cell(1, rowTotal),
+        QCOMPARE(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, rowTotal),
                  std::to_string(upper + BonusOf(upper) + lower));
         // Without a hint the game ends as ever: it asks for the name.
         QCOMPARE(FPrompter.prompts.size(), std::size_t{1});

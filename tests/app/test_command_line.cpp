@@ -3,7 +3,7 @@
 // and the toolkit's own options still reach the toolkit. The executable that
 // ships holds no way to fix its dice from the environment.
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <QCoreApplication>
 #include <QFile>

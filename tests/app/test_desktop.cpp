@@ -6,15 +6,16 @@
 //
 // The children are this program again, started with "child <mode>".
 
-#include "ModalHelper.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/ModalHelper.h"
 
-#include "Application.h"
-#include "QtPrompter.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uAboutBox.h"
-#include "uDiceOptions.h"
-#include "uHighScores.h"
+#include "app/QtPrompter.h"
+#include "app/Startup.h"
+#include "controls/VHDice.h"
+#include "dialogs/uAboutBox.h"
+#include "dialogs/uDiceOptions.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,14 +52,14 @@ int RunEndChild(const QString& AMode) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* main = qobject_cast<TfrmMain*>(w); main && main->isVisible()) {
                 poll.stop();
-                main->dice1->SetPipColor(kPipColor);
+                Part<TVHDice>(*main, "dice1")->SetPipColor(kPipColor);
                 if (AMode == QLatin1String("help")) {
                     Application::ShowHelpContext(5);
-                    main->mniQuitter->trigger();
+                    Part<QAction>(*main, "mniQuitter")->trigger();
                     return;
                 }
                 if (AMode == QLatin1String("sound")) {
-                    main->btnBrasser->click();
+                    Part<QPushButton>(*main, "btnBrasser")->click();
                 }
                 Say(QStringLiteral("ready"));
             }

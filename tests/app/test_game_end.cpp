@@ -1,22 +1,23 @@
 // Whole games in the real window with the real name prompt and high-score
 // dialog, answered as a player would, and what reaches the hive.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
-#include "ModalHelper.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/SessionFakes.h"
 
-#include "AdvisorPanel.h"
-#include "Application.h"
-#include "MainSettings.h"
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "VHDice.h"
-#include "VHListView.h"
-#include "VHRegistry.h"
-#include "uDiceOptions.h"
-#include "uHighScores.h"
-#include "uInputQuery.h"
-#include "uMain.h"
+#include "app/AdvisorPanel.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "controls/VHListView.h"
+#include "dialogs/uDiceOptions.h"
+#include "dialogs/uHighScores.h"
+#include "dialogs/uInputQuery.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -56,8 +57,8 @@ class TestGameEnd : public QObject {
     void PlayAllSixes() {
         FClock.time = kFiveSixesTime;
         for (int tag = 11; tag <= 21; ++tag) {
-            QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
-            for (QAction* item : FMain->FGameItems) {
+            QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
+            for (QAction* item : GameItems(*FMain)) {
                 if (item->data().toInt() == tag) {
                     item->trigger();
                 }
@@ -103,14 +104,15 @@ private slots:
             dialog->close(); // the close box stores the table like Ok
         });
         PlayAllSixes();
-        QCOMPARE(QString::fromStdString(FMain->grdScore->Cell(1, 13)), QStringLiteral("125"));
+        QCOMPARE(QString::fromStdString(Part<TScoreGrid>(*FMain, "grdScore")->Cell(1, 13)),
+                 QStringLiteral("125"));
         QCOMPARE(promptCaption, QStringLiteral("Tolmir"));
         QCOMPARE(promptLabel, QStringLiteral("Player: "));
         QCOMPARE(promptValue, QString());
         QVERIFY(selectedAll);
         QCOMPARE(selectedName, name);
         QCOMPARE(selectedScore, QStringLiteral("125"));
-        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(*FMain, "lblTotalCount")->text(), QStringLiteral("0"));
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)), name);
 
         const QString hive = StoredText();
@@ -132,7 +134,7 @@ private slots:
         QVERIFY(!FRegistry->StoresAnyValue());
         QCOMPARE(QString::fromStdString(SettingText(FMain->Settings(), Setting::Player)),
                  QStringLiteral("Ann"));
-        QCOMPARE(FMain->lblTotalCount->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(*FMain, "lblTotalCount")->text(), QStringLiteral("0"));
     }
 
     // A game that does not enter the table ends without a box: the window says
@@ -142,17 +144,18 @@ private slots:
         PlayAllSixes();
         const QString ended = QStringLiteral("Game over. Total 125: a hint was shown, so it does "
                                              "not enter the high-score table.");
-        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), ended);
-        QVERIFY(FMain->pnlAdvisor->lblAdvice->isVisible());
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), ended);
+        QVERIFY(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->isVisible());
         QVERIFY(!FRegistry->StoresAnyValue());
         AnswerNextModal<QMessageBox>(
             [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::No)->click(); });
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton); // the game is over: no roll
-        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), ended);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"),
+                          Qt::LeftButton); // the game is over: no roll
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), ended);
         AnswerNextModal<QMessageBox>(
             [](QMessageBox* AQuestion) { AQuestion->button(QMessageBox::Yes)->click(); });
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
-        QCOMPARE(FMain->pnlAdvisor->lblAdvice->text(), QString());
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->lblAdvice->text(), QString());
     }
 
     void highScoresMenuShowsTheStoredTableAndAnEmptyOneWritesNothing() {
@@ -161,13 +164,13 @@ private slots:
             rows = dialog->lvwHighScores->topLevelItemCount();
             QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
         });
-        FMain->mniBestScores->trigger();
+        Part<QAction>(*FMain, "mniBestScores")->trigger();
         QCOMPARE(rows, 0);
         QVERIFY(!FRegistry->StoresAnyValue());
     }
 
     void optionsReachTheGameAtOnceAndTheHiveAtExit() {
-        QTest::mouseClick(FMain->btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
         QVERIFY(FMain->HintFor(1, 5).has_value());
         AnswerNextModal<TfrmDiceOptions>([](TfrmDiceOptions* dialog) {
             dialog->ckShowScoreHints->setChecked(false);
@@ -175,9 +178,9 @@ private slots:
             dialog->rbDiceStyle3D->click();
             QTest::mouseClick(dialog->btnOk, Qt::LeftButton);
         });
-        FMain->mniGameOptions->trigger();
+        Part<QAction>(*FMain, "mniGameOptions")->trigger();
         QVERIFY(!FMain->HintFor(1, 5).has_value());
-        QCOMPARE(FMain->dice4->DiceStyle(), ds3D);
+        QCOMPARE(Part<TVHDice>(*FMain, "dice4")->DiceStyle(), ds3D);
         EndRun(); // the main window goes and its store writes the settings
         const QString hive = StoredText();
         QVERIFY2(hive.contains("\"ShowScoreHints\"=\"0\""), qPrintable(hive));

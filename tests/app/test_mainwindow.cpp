@@ -1,18 +1,20 @@
 // The main window driven headless: layout, menus and keys, hints, the Held
 // labels, the counters and the settings hand-over through a temporary hive.
 
-#include "../game/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Application.h"
-#include "MainSettings.h"
-#include "ModalHelper.h"
-#include "PrivateRegistry.h"
-#include "QtPrompter.h"
-#include "ScoreGrid.h"
-#include "TColor.h"
-#include "VHDice.h"
-#include "VHRegistry.h"
-#include "uMain.h"
+#include "app/QtPrompter.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "platform/Application.h"
+#include "platform/TColor.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -34,21 +36,17 @@ private:
         FakePrompter prompter{log};
         FakeSound sound{log};
         FakeClock clock;
-        std::vector<std::string> errors;
+        TErrorBoxGuard errors{TErrorBoxGuard::Record};
         std::unique_ptr<TfrmMain> window;
 
         Rig() {
-            Application::SetExceptionHandler([this](const std::exception_ptr& e) {
-                errors.push_back(Application::ExceptionText(e));
-            });
             window = std::make_unique<TfrmMain>(TfrmMainServices{&prompter, &sound, &clock});
             window->show();
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
         }
-        ~Rig() { Application::SetExceptionHandler({}); }
         TfrmMain& w() { return *window; }
-        std::string Score(int row) { return w().grdScore->Cell(1, row); }
+        std::string Score(int row) { return Part<TScoreGrid>(w(), "grdScore")->Cell(1, row); }
         QPoint CellCentre(int col, int row) { return QPoint(col * 71 + 35, row * 25 + 12); }
     };
 
@@ -68,15 +66,15 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Tolmir"));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(w.minimumSize(), w.maximumSize());
-        QCOMPARE(w.pnlJuboHand->geometry(), QRect(21, 16, 452, 122));
+        QCOMPARE(Part<QGroupBox>(w, "pnlJuboHand")->geometry(), QRect(21, 16, 452, 122));
         const std::vector<TVHDice*> dice = w.AllDice();
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(dice[i]->geometry(), QRect(15 + 88 * i, 32, 70, 70));
             QCOMPARE(dice[i]->Tag(), i + 1);
             QCOMPARE(dice[i]->toolTip(), QStringLiteral("Press F%1 to hold/unhold").arg(i + 1));
             QCOMPARE(dice[i]->HeldColor(), TColor(14597308));
-            QCOMPARE(w.FKeyLabels[i]->geometry(), QRect(44 + 88 * i, 103, 16, 16));
-            QCOMPARE(w.FKeyLabels[i]->text(), QStringLiteral("F%1").arg(i + 1));
+            QCOMPARE(KeyLabel(w, i)->geometry(), QRect(44 + 88 * i, 103, 16, 16));
+            QCOMPARE(KeyLabel(w, i)->text(), QStringLiteral("F%1").arg(i + 1));
         }
         // Every caption shows whole, whatever font stands in for the layout's.
         for (QLabel* label : w.findChildren<QLabel*>()) {
@@ -85,28 +83,32 @@ private slots:
                      qPrintable(label->objectName()));
         }
         // The Held labels are 28 pixels wide, or wider where the font needs it.
-        QCOMPARE(w.lblHold1->pos(), QPoint(36, 12));
-        QCOMPARE(w.lblHold5->pos(), QPoint(388, 12));
-        QCOMPARE(w.lblHold5->height(), 16);
-        QCOMPARE(w.lblHold5->width(), std::max(28, w.lblHold5->sizeHint().width()));
-        QVERIFY(!w.lblHold3->isVisible());
-        QCOMPARE(w.grdScore->geometry(), QRect(258, 156, 136, 351));
-        QCOMPARE(w.btnBrasser->geometry(), QRect(68, 207, 146, 45));
-        QCOMPARE(w.btnBrasser->text(), QStringLiteral("&Roll Dice"));
-        QCOMPARE(w.btnBrasser->font().pixelSize(), 16);
-        QCOMPARE(w.lblTotalCaption->text(), QStringLiteral("Hand Total:"));
-        QCOMPARE(w.lblCoupsCaption->text(), QStringLiteral("Rolls:"));
-        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("0"));
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(w, "lblHold1")->pos(), QPoint(36, 12));
+        QCOMPARE(Part<QLabel>(w, "lblHold5")->pos(), QPoint(388, 12));
+        QCOMPARE(Part<QLabel>(w, "lblHold5")->height(), 16);
+        QCOMPARE(Part<QLabel>(w, "lblHold5")->width(),
+                 std::max(28, Part<QLabel>(w, "lblHold5")->sizeHint().width()));
+        QVERIFY(!Part<QLabel>(w, "lblHold3")->isVisible());
+        QCOMPARE(Part<TScoreGrid>(w, "grdScore")->geometry(), QRect(258, 156, 136, 351));
+        QCOMPARE(Part<QPushButton>(w, "btnBrasser")->geometry(), QRect(68, 207, 146, 45));
+        QCOMPARE(Part<QPushButton>(w, "btnBrasser")->text(), QStringLiteral("&Roll Dice"));
+        QCOMPARE(Part<QPushButton>(w, "btnBrasser")->font().pixelSize(), 16);
+        QCOMPARE(Part<QLabel>(w, "lblTotalCaption")->text(), QStringLiteral("Hand Total:"));
+        QCOMPARE(Part<QLabel>(w, "lblCoupsCaption")->text(), QStringLiteral("Rolls:"));
+        QCOMPARE(Part<QLabel>(w, "lblTotalCount")->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("0"));
         QCOMPARE(w.font().pixelSize(), 13);
-        QCOMPARE(w.grdScore->HintRect(1, 0), QRect(QPoint(103, 0), QPoint(129, 22)));
-        QCOMPARE(w.grdScore->HintRect(1, 12), QRect(QPoint(103, 300), QPoint(129, 322)));
+        QCOMPARE(Part<TScoreGrid>(w, "grdScore")->HintRect(1, 0),
+                 QRect(QPoint(103, 0), QPoint(129, 22)));
+        QCOMPARE(Part<TScoreGrid>(w, "grdScore")->HintRect(1, 12),
+                 QRect(QPoint(103, 300), QPoint(129, 322)));
 
         const QStringList labels = {"1",    "2",         "3",      "4",        "5",
                                     "6",    "Sub-Total", "Bonus",  "Straight", "Full",
                                     "High", "Low",       "Tolmir", "Total"};
         for (int row = 0; row < 14; ++row) {
-            QCOMPARE(QString::fromStdString(w.grdScore->Cell(0, row)), labels[row]);
+            QCOMPARE(QString::fromStdString(Part<TScoreGrid>(w, "grdScore")->Cell(0, row)),
+                     labels[row]);
         }
         QCOMPARE(rig.Score(13), std::string("0"));
         QVERIFY(rig.Score(6).empty());
@@ -137,43 +139,43 @@ private slots:
         QCOMPARE(w.findChild<QAction*>("Jubo1")->data().toInt(), 21);
         QCOMPARE(w.findChild<QAction*>("N31")->data().toInt(), 3);
         QCOMPARE(w.menuBar()->actions().size(), 4);
-        QCOMPARE(w.focusWidget(), w.btnBrasser);
+        QCOMPARE(w.focusWidget(), Part<QPushButton>(w, "btnBrasser"));
     }
 
     void rollWithTheButtonAndTheKeys() {
         Rig rig;
         TfrmMain& w = rig.w();
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton);
         // 12:34:56.789 UTC seeds the draws 3, 2, 3, 1, 5.
-        QCOMPARE(w.dice1->DiceValue(), 3);
-        QCOMPARE(w.dice5->DiceValue(), 5);
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
-        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("14"));
+        QCOMPARE(Part<TVHDice>(w, "dice1")->DiceValue(), 3);
+        QCOMPARE(Part<TVHDice>(w, "dice5")->DiceValue(), 5);
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("1"));
+        QCOMPARE(Part<QLabel>(w, "lblTotalCount")->text(), QStringLiteral("14"));
         QVERIFY(!rig.log.empty());
         QCOMPARE(rig.log.front(), std::string("sound:DiceRoll"));
 
         // Alt+R clicks the button as a mnemonic does: a moment later.
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(w.lblShuffleCount->text(), QStringLiteral("2"));
+        QTRY_COMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("2"));
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(w.lblShuffleCount->text(), QStringLiteral("3"));
+        QTRY_COMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("3"));
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(rig.errors,
+        QTRY_COMPARE(rig.errors.Texts(),
                      std::vector<std::string>{"You can't shuffle more than three times!"});
     }
 
     void enterRollsAndTheSheetNeverScrolls() {
         Rig rig;
         TfrmMain& w = rig.w();
-        w.btnBrasser->setFocus();
-        QTest::keyClick(w.btnBrasser, Qt::Key_Return);
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
-        QTest::keyClick(w.btnBrasser, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("2"));
+        Part<QPushButton>(w, "btnBrasser")->setFocus();
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Return);
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("1"));
+        QTest::keyClick(Part<QPushButton>(w, "btnBrasser"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("2"));
 
         // Wheels and swipes both ways, and the keys that move a view, leave
         // every cell where the layout puts it.
-        TScoreGrid* grid = w.grdScore;
+        TScoreGrid* grid = Part<TScoreGrid>(w, "grdScore");
         const QPoint inside(60, 60);
         for (const QPoint delta : {QPoint(-120, 0), QPoint(0, -120), QPoint(120, 0)}) {
             QWheelEvent wheel(inside, grid->viewport()->mapToGlobal(inside), delta / 4, delta,
@@ -216,42 +218,42 @@ private slots:
         // Before the first roll a hold is refused by key, menu and mouse alike.
         const std::string refusal = "You have to shuffle at least once!";
         const auto refusedBeforeTheRoll = [&] {
-            rig.errors.clear();
+            rig.errors.Clear();
             QTest::keyClick(&w, Qt::Key_F1);
-            w.FGameItems[4]->trigger(); // Game, Hold 5
-            QTest::mouseClick(w.dice2, Qt::LeftButton);
-            QCOMPARE(rig.errors, std::vector<std::string>(3, refusal));
+            GameItem(w, 4)->trigger(); // Game, Hold 5
+            QTest::mouseClick(Part<TVHDice>(w, "dice2"), Qt::LeftButton);
+            QCOMPARE(rig.errors.Texts(), std::vector<std::string>(3, refusal));
             for (TVHDice* die : w.AllDice()) {
                 QVERIFY(!die->Held());
             }
-            QVERIFY(!w.lblHold1->isVisible());
-            QVERIFY(!w.lblHold5->isVisible());
+            QVERIFY(!Part<QLabel>(w, "lblHold1")->isVisible());
+            QVERIFY(!Part<QLabel>(w, "lblHold5")->isVisible());
         };
         refusedBeforeTheRoll();
-        rig.errors.clear();
+        rig.errors.Clear();
 
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // 3 2 3 1 5
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton); // 3 2 3 1 5
         QTest::keyClick(&w, Qt::Key_F1);
-        QVERIFY(w.dice1->Held());
-        QVERIFY(w.lblHold1->isVisible());
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
-        QCOMPARE(w.dice1->DiceValue(), 3); // held through the roll
-        QTest::mouseClick(w.dice2, Qt::LeftButton);
-        QVERIFY(w.dice2->Held());
-        QVERIFY(w.lblHold2->isVisible());
+        QVERIFY(Part<TVHDice>(w, "dice1")->Held());
+        QVERIFY(Part<QLabel>(w, "lblHold1")->isVisible());
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton);
+        QCOMPARE(Part<TVHDice>(w, "dice1")->DiceValue(), 3); // held through the roll
+        QTest::mouseClick(Part<TVHDice>(w, "dice2"), Qt::LeftButton);
+        QVERIFY(Part<TVHDice>(w, "dice2")->Held());
+        QVERIFY(Part<QLabel>(w, "lblHold2")->isVisible());
         QTest::keyClick(&w, Qt::Key_F2);
-        QVERIFY(!w.dice2->Held());
-        QVERIFY(!w.lblHold2->isVisible());
+        QVERIFY(!Part<TVHDice>(w, "dice2")->Held());
+        QVERIFY(!Part<QLabel>(w, "lblHold2")->isVisible());
         QTest::keyClick(&w, Qt::Key_F5);
-        QVERIFY(w.lblHold5->isVisible());
+        QVERIFY(Part<QLabel>(w, "lblHold5")->isVisible());
 
-        w.FGameItems[4]->trigger();
-        QVERIFY(!w.lblHold5->isVisible());
-        QVERIFY(rig.errors.empty());
+        GameItem(w, 4)->trigger();
+        QVERIFY(!Part<QLabel>(w, "lblHold5")->isVisible());
+        QVERIFY(rig.errors.Texts().empty());
 
         // A write starts a new turn: every label goes with the held flags.
         QTest::keyClick(&w, Qt::Key_F1, Qt::ControlModifier);
-        QVERIFY(!w.lblHold1->isVisible());
+        QVERIFY(!Part<QLabel>(w, "lblHold1")->isVisible());
         refusedBeforeTheRoll();
     }
 
@@ -259,34 +261,36 @@ private slots:
         Rig rig;
         TfrmMain& w = rig.w();
         QTest::keyClick(&w, Qt::Key_F3, Qt::ControlModifier);
-        QCOMPARE(rig.errors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(rig.errors.Texts(),
+                 std::vector<std::string>{"You have to shuffle at least once!"});
         QVERIFY(rig.Score(2).empty());
 
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // 1 2 3 3 5
-        QTest::mouseClick(w.grdScore->viewport(), Qt::RightButton, {}, rig.CellCentre(1, 2));
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton); // 1 2 3 3 5
+        QTest::mouseClick(Part<TScoreGrid>(w, "grdScore")->viewport(), Qt::RightButton, {},
+                          rig.CellCentre(1, 2));
         QCOMPARE(rig.Score(2), std::string("6"));
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("0"));
-        QCOMPARE(w.lblTotalCount->text(), QStringLiteral("14"));
-        QCOMPARE(w.dice3->DiceValue(), 6);
-        QCOMPARE(w.focusWidget(), w.btnBrasser);
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("0"));
+        QCOMPARE(Part<QLabel>(w, "lblTotalCount")->text(), QStringLiteral("14"));
+        QCOMPARE(Part<TVHDice>(w, "dice3")->DiceValue(), 6);
+        QCOMPARE(w.focusWidget(), Part<QPushButton>(w, "btnBrasser"));
         for (int row = 0; row < 14; ++row) {
-            QVERIFY(!w.grdScore->CellSelected(1, row));
+            QVERIFY(!Part<TScoreGrid>(w, "grdScore")->CellSelected(1, row));
         }
 
         // Presses on written, computed or label cells write nothing.
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton);
         for (QPoint p : {rig.CellCentre(1, 2), rig.CellCentre(1, 6), rig.CellCentre(0, 4)}) {
-            QTest::mouseClick(w.grdScore->viewport(), Qt::LeftButton, {}, p);
+            QTest::mouseClick(Part<TScoreGrid>(w, "grdScore")->viewport(), Qt::LeftButton, {}, p);
         }
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("1"));
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!rig.Score(8).empty());
 
         // Undo puts the turn back as it stood.
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(rig.Score(8).empty());
-        QCOMPARE(w.lblShuffleCount->text(), QStringLiteral("1"));
-        QCOMPARE(rig.errors.size(), std::size_t(1));
+        QCOMPARE(Part<QLabel>(w, "lblShuffleCount")->text(), QStringLiteral("1"));
+        QCOMPARE(rig.errors.Texts().size(), std::size_t(1));
     }
 
     void hintsForTheHandTwoToSix() {
@@ -297,7 +301,7 @@ private slots:
             QVERIFY(!w.HintFor(1, row));
         }
         rig.clock.time = kSixToTwoTime;
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton);
         QCOMPARE(w.Session().Hand(), (TDiceHand{2, 3, 4, 5, 6}));
         const std::map<int, QString> expected = {{0, "0"},   {1, "2"},   {2, "3"},  {3, "4"},
                                                  {4, "5"},   {5, "6"},   {8, "30"}, {9, "0"},
@@ -314,7 +318,7 @@ private slots:
         QVERIFY(!w.HintFor(0, 0));
 
         // The hint is painted in its colour inside its rectangle only.
-        const QImage grid = w.grdScore->viewport()->grab().toImage();
+        const QImage grid = Part<TScoreGrid>(w, "grdScore")->viewport()->grab().toImage();
         const auto isHint = [&](int x, int y) {
             const QColor c = grid.pixelColor(x, y);
             return c.red() > 150 && c.green() < 90 && c.blue() < 90;
@@ -341,7 +345,8 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(&w, Qt::Key(Qt::Key_F1 + i));
         }
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton); // second roll, all held
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"),
+                          Qt::LeftButton); // second roll, all held
         QCOMPARE(*w.HintFor(1, 8), QStringLiteral("25"));
         SetSetting(w.Settings(), Setting::ShowScoreHints, TSettingValue(false));
         QVERIFY(!w.HintFor(1, 8));
@@ -351,8 +356,8 @@ private slots:
         {
             Rig rig;
             TfrmMain& w = rig.w();
-            QCOMPARE(w.dice1->DiceStyle(), ds2D);
-            QCOMPARE(w.dice1->DiceColor(), TColor(0xFFFFFF));
+            QCOMPARE(Part<TVHDice>(w, "dice1")->DiceStyle(), ds2D);
+            QCOMPARE(Part<TVHDice>(w, "dice1")->DiceColor(), TColor(0xFFFFFF));
             for (TVHDice* die : w.AllDice()) {
                 die->SetDiceStyle(ds3D);
                 die->SetPipColor(0x123456);
@@ -378,15 +383,15 @@ private slots:
             "[HKEY_CURRENT_USER\\Software\\Varnholt\\Tolmir\\frmMain.VHRegistry1]\r\n"
             "\"DiceStyle\"=\"7\"\r\n\"DiceColor\"=\"blue\"\r\n\"HeldColor\"=\"255\"\r\n");
         Rig rig;
-        QCOMPARE(rig.w().dice3->DiceStyle(), ds2D);
-        QCOMPARE(rig.w().dice3->DiceColor(), TColor(0xFFFFFF));
-        QCOMPARE(rig.w().dice3->HeldColor(), TColor(255));
+        QCOMPARE(Part<TVHDice>(rig.w(), "dice3")->DiceStyle(), ds2D);
+        QCOMPARE(Part<TVHDice>(rig.w(), "dice3")->DiceColor(), TColor(0xFFFFFF));
+        QCOMPARE(Part<TVHDice>(rig.w(), "dice3")->HeldColor(), TColor(255));
     }
 
     void closeQuery() {
         Rig rig;
         TfrmMain& w = rig.w();
-        QTest::mouseClick(w.btnBrasser, Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(w, "btnBrasser"), Qt::LeftButton);
         rig.prompter.answers = {false};
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());

@@ -2,15 +2,16 @@
 // factor to 2, and every window is then exactly twice its layout in physical
 // pixels, with the score hints still inside their cells.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/SessionFakes.h"
 
-#include "PrivateRegistry.h"
-#include "ScoreGrid.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uAboutBox.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/Startup.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "dialogs/uAboutBox.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,10 +37,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QCOMPARE(main.devicePixelRatio(), 2.0);
         QCOMPARE(main.grab().size(), QSize(982, 1098));
-        QCOMPARE(main.dice1->grab().size(), QSize(140, 140));
+        QCOMPARE(Part<TVHDice>(main, "dice1")->grab().size(), QSize(140, 140));
 
-        main.btnBrasser->click();
-        TScoreGrid* grid = main.grdScore;
+        Part<QPushButton>(main, "btnBrasser")->click();
+        TScoreGrid* grid = Part<TScoreGrid>(main, "grdScore");
         for (int row = 0; row < grid->rowCount(); ++row) {
             if (main.HintFor(1, row)) {
                 const QRect cell = grid->visualRect(grid->model()->index(row, 1));

@@ -1,7 +1,8 @@
 // The splash screen: its window, its picture and that input leaves it alone.
 
-#include "Resources.h"
-#include "uSplash.h"
+#include "app/uSplash.h"
+#include "platform/Resources.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,6 +12,9 @@
 
 class TestSplash : public QObject {
     Q_OBJECT
+
+    const TErrorBoxGuard FErrorBoxGuard;
+
 private slots:
     void borderlessOnTopAndCentred();
     void pictureFillsTheWindow();

@@ -1,13 +1,14 @@
 // The start-up sequence: the splash alone on screen during the wait, the main
 // window afterwards with the stored dice look, and the settings written at exit.
 
-#include "../ErrorBoxGuard.h"
-#include "../game/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/SessionFakes.h"
 
-#include "PrivateRegistry.h"
-#include "Startup.h"
-#include "VHDice.h"
-#include "uSplash.h"
+#include "app/Startup.h"
+#include "app/uSplash.h"
+#include "controls/VHDice.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -41,7 +42,7 @@ private slots:
                 }
             }
             QVERIFY(ASplash.isVisible());
-            styleDuringWait = AMain.dice1->DiceStyle();
+            styleDuringWait = Part<TVHDice>(AMain, "dice1")->DiceStyle();
         };
         bool mainShown = false;
         TColor pipsShown = 0;
@@ -52,8 +53,8 @@ private slots:
                 if (auto* main = qobject_cast<TfrmMain*>(w); main && main->isVisible()) {
                     poll.stop();
                     mainShown = true;
-                    pipsShown = main->dice5->PipColor();
-                    main->dice5->SetPipColor(0x00FF00);
+                    pipsShown = Part<TVHDice>(*main, "dice5")->PipColor();
+                    Part<TVHDice>(*main, "dice5")->SetPipColor(0x00FF00);
                     main->close();
                 }
             }

@@ -1,5 +1,6 @@
-#include "Application.h"
-#include "VHColorButton.h"
+#include "controls/VHColorButton.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QImage>
 #include <QTest>
@@ -47,16 +48,11 @@ QColor Pixel(const QImage& AImage, int AX, int AY) {
 class TestColorButton : public QObject {
     Q_OBJECT
 
-    std::vector<std::string> FErrors;
+    TErrorBoxGuard FErrors{TErrorBoxGuard::Record};
 
 private slots:
-    void initTestCase() {
-        Application::SetExceptionHandler([this](const std::exception_ptr& AError) {
-            FErrors.push_back(Application::ExceptionText(AError));
-        });
-    }
-    void init() { FErrors.clear(); }
-    void cleanup() { QVERIFY(FErrors.empty()); }
+    void init() { FErrors.Clear(); }
+    void cleanup() { QVERIFY(FErrors.Texts().empty()); }
 
     void defaults() {
         TVHColorButton button;

@@ -1,7 +1,8 @@
-#include "Application.h"
-#include "Random.h"
-#include "Resources.h"
-#include "VHDice.h"
+#include "controls/VHDice.h"
+#include "game/Random.h"
+#include "platform/Application.h"
+#include "platform/Resources.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QImage>
 #include <QTest>
@@ -57,15 +58,10 @@ const std::vector<int> kFacePips[6] = {{3},          {0, 6},          {0, 3, 6},
 class TestDice : public QObject {
     Q_OBJECT
 
-    std::vector<std::string> FErrors;
+    TErrorBoxGuard FErrors{TErrorBoxGuard::Record};
 
 private slots:
-    void initTestCase() {
-        Application::SetExceptionHandler([this](const std::exception_ptr& AError) {
-            FErrors.push_back(Application::ExceptionText(AError));
-        });
-    }
-    void init() { FErrors.clear(); }
+    void init() { FErrors.Clear(); }
 
     void defaultsAndValueRange() {
         TVHDice dice;
@@ -283,7 +279,7 @@ private slots:
         Q_INIT_RESOURCE(tolmir_assets_qrc);
         QCOMPARE(withoutPictures, empty);
         QVERIFY(board.grab().toImage() != empty);
-        QVERIFY(FErrors.empty());
+        QVERIFY(FErrors.Texts().empty());
     }
 
     void paints3DPictures_data() { paints2DFaces_data(); }
@@ -382,7 +378,7 @@ private slots:
         QTest::mouseClick(dice, Qt::LeftButton);
         QCOMPARE(dice->Held(), true);
         QVERIFY(events.empty());
-        QVERIFY(FErrors.empty());
+        QVERIFY(FErrors.Texts().empty());
     }
 
     void throwingOnClickCancelsTheToggle() {
@@ -399,7 +395,7 @@ private slots:
         QTest::mouseClick(dice, Qt::LeftButton);
         QCOMPARE(dice->Held(), false);
         QCOMPARE(holds, 0);
-        QCOMPARE(FErrors, std::vector<std::string>{"You have to shuffle at least once!"});
+        QCOMPARE(FErrors.Texts(), std::vector<std::string>{"You have to shuffle at least once!"});
     }
 };
 

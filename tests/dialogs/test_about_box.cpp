@@ -1,11 +1,11 @@
 // The About box: layout, the file date text, closing keys, the focus and the
 // maker's notice.
 
-#include "../ErrorBoxGuard.h"
-#include "Application.h"
-#include "ModalHelper.h"
-#include "OpenUrl.h"
-#include "uAboutBox.h"
+#include "dialogs/uAboutBox.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -94,7 +94,7 @@ private slots:
         Application::SetScoreHintsHandler([&hints] { ++hints; });
         {
             TfrmAboutBox box;
-            WhenModal([key](QWidget* AModal) { QTest::keyClick(KeyTarget(AModal), key); });
+            AnswerNextModal([key](QWidget* AModal) { QTest::keyClick(KeyTarget(AModal), key); });
             box.exec();
             QCOMPARE(int(box.ModalResult()), result);
         }
@@ -109,7 +109,7 @@ private slots:
         Application::SetHelpHandler([&helpRequests](int) { ++helpRequests; });
         TfrmAboutBox box;
         QWidget* focused = nullptr;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
             QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
             focused = QApplication::focusWidget();
@@ -128,7 +128,7 @@ private slots:
         QDesktopServices::setUrlHandler(home.scheme(), &recorder, "open");
         TfrmAboutBox box;
         bool stayedOpen = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             QTest::mouseClick(box.lblMakerNotice, Qt::LeftButton);
             // A double click as widgets receive it opens the page once: its
             // second press arrives as a double-click event and is no click.
@@ -153,8 +153,8 @@ private slots:
         TfrmAboutBox box;
         QString said;
         const QWidget* owner = nullptr;
-        WhenModal([&](QWidget*) {
-            WhenModal([&](QWidget* AInformation) {
+        AnswerNextModal([&](QWidget*) {
+            AnswerNextModal([&](QWidget* AInformation) {
                 if (const auto* information = qobject_cast<QMessageBox*>(AInformation)) {
                     said = information->text();
                     owner = information->parentWidget();

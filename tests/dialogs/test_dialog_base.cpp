@@ -1,12 +1,12 @@
 // The dialog base and the name prompt: layout, results, help and the score-hint
 // request on destruction.
 
-#include "../ErrorBoxGuard.h"
-#include "Application.h"
-#include "ModalHelper.h"
-#include "uDialogAncestor.h"
-#include "uInputQuery.h"
-#include "uReviewGame.h"
+#include "dialogs/uDialogAncestor.h"
+#include "dialogs/uInputQuery.h"
+#include "dialogs/uReviewGame.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -31,7 +31,7 @@ private:
     // result together with the dialog's own modal result.
     static std::pair<int, int> Run(TfrmDialogAncestor& ADialog,
                                    std::function<void(QWidget*)> AAnswer) {
-        WhenModal(std::move(AAnswer));
+        AnswerNextModal(std::move(AAnswer));
         const int code = ADialog.exec();
         return {code, ADialog.ModalResult()};
     }
@@ -199,7 +199,7 @@ private slots:
         QFETCH(QString, expectedCaption);
         QString seenCaption, seenPrompt, seenSelection, spokenField, spokenNote;
         bool fieldFocused = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             auto* prompt = qobject_cast<TfrmInputQuery*>(AModal);
             QVERIFY(prompt != nullptr);
             seenCaption = prompt->windowTitle();
@@ -244,7 +244,7 @@ private slots:
         QFETCH(QString, action);
         QFETCH(bool, confirmed);
         QFETCH(QString, expected);
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             auto* prompt = qobject_cast<TfrmInputQuery*>(AModal);
             QVERIFY(prompt != nullptr);
             prompt->Edit1->setText(typed);

@@ -1,15 +1,15 @@
 // The game options dialog: what it opens with, how picks change the samples and
 // swatches, what Ok applies to the dice and the store, and that Cancel applies nothing.
 
-#include "../ErrorBoxGuard.h"
-#include "Application.h"
-#include "LabelFit.h"
-#include "MainSettings.h"
-#include "ModalHelper.h"
-#include "VHColorButton.h"
-#include "VHDice.h"
-#include "VHRegistry.h"
-#include "uDiceOptions.h"
+#include "controls/LabelFit.h"
+#include "controls/VHColorButton.h"
+#include "controls/VHDice.h"
+#include "dialogs/uDiceOptions.h"
+#include "platform/Application.h"
+#include "storage/MainSettings.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -268,7 +268,7 @@ private slots:
         MainSide main(ds3D);
         PickerStandIn picker;
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget*) {
+        AnswerNextModal([&](QWidget*) {
             form->rbDiceStyle2D->click();
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen), TColorToQColor(kBlue),
                               TColorToQColor(kBlue)};
@@ -302,7 +302,7 @@ private slots:
         MainSide main(ds2D);
         PickerStandIn picker;
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget*) {
+        AnswerNextModal([&](QWidget*) {
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
             Click(form->btnDiceColor);
             Click(form->btnPipColor);
@@ -335,7 +335,7 @@ private slots:
         int hints = 0;
         Application::SetScoreHintsHandler([&hints] { ++hints; });
         auto* form = new TfrmDiceOptions(&main.Owner, main.Dice, main.Settings);
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             picker.Answers = {TColorToQColor(kRed), TColorToQColor(kGreen)};
             Click(form->btnDiceColor);
             Click(form->btnScoreHintColor);
@@ -369,7 +369,7 @@ private slots:
     void systemPickerHasHelp() {
         QWidget owner;
         bool hadHelp = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             auto* buttons = AModal->findChild<QDialogButtonBox*>();
             QPushButton* help =
                 buttons != nullptr ? buttons->button(QDialogButtonBox::Help) : nullptr;

@@ -1,11 +1,11 @@
 // The high scores dialog: layout, focus, and that every closing stores the table.
 
-#include "../ErrorBoxGuard.h"
-#include "Application.h"
-#include "ModalHelper.h"
-#include "PrivateRegistry.h"
-#include "VHListView.h"
-#include "uHighScores.h"
+#include "controls/VHListView.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -59,7 +59,7 @@ private slots:
         TfrmHighScores form;
         // The list has the focus when the dialog opens; Tab goes on to Help, then Ok.
         QList<QWidget*> focused;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             focused << QApplication::focusWidget();
             for (int i = 0; i < 2; ++i) {
                 QTest::keyClick(KeyTarget(AModal), Qt::Key_Tab);
@@ -93,7 +93,7 @@ private slots:
         row->setSelected(true);
         bool readTheRow = false;
         bool stillSelected = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             QTRY_VERIFY(focused.contains(QStringLiteral("High scores")));
             QTRY_VERIFY(focused.lastIndexOf(QStringLiteral("Ann")) >
                         focused.lastIndexOf(QStringLiteral("High scores")));
@@ -113,7 +113,7 @@ private slots:
     // Opening before any game shows an empty table; closing it writes nothing.
     void emptyTableWritesNothing() {
         TfrmHighScores form;
-        WhenModal([&](QWidget*) { form.btnOk->click(); });
+        AnswerNextModal([&](QWidget*) { form.btnOk->click(); });
         form.exec();
         QVERIFY(!FRegistry->StoresAnyValue());
     }
@@ -131,7 +131,7 @@ private slots:
         form.lvwHighScores->AddScore(150, QStringLiteral("Ann"));
         form.lvwHighScores->AddScore(230, QString());
         bool escapeKeptItOpen = false;
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             // Escape does nothing while there is no Cancel button.
             QTest::keyClick(KeyTarget(AModal), Qt::Key_Escape);
             escapeKeptItOpen = AModal->isVisible();
@@ -155,7 +155,7 @@ private slots:
     void closingShowsTheTableAsStored() {
         TfrmHighScores form;
         form.lvwHighScores->AddScore(150, QStringLiteral("Ann"));
-        WhenModal([&](QWidget* AModal) {
+        AnswerNextModal([&](QWidget* AModal) {
             TVHHighScoreListView other;
             other.SetRegKeyCompany("Varnholt");
             other.SetRegKeyAppName("Tolmir");
@@ -181,7 +181,7 @@ private slots:
             form.lvwHighScores->clear();
             form.lvwHighScores->LoadFromRegistry();
             form.lvwHighScores->AddScore(score, QStringLiteral("Bo"));
-            WhenModal([](QWidget* AModal) { AModal->close(); });
+            AnswerNextModal([](QWidget* AModal) { AModal->close(); });
             form.exec();
         }
         QCOMPARE(StoredRows(), (QStringList{QStringLiteral("Bo|140"), QStringLiteral("Bo|120")}));

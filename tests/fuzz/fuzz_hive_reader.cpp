@@ -2,7 +2,7 @@
 // written back and read again to the same keys and values; otherwise the
 // process aborts so that the fuzzer keeps the input.
 
-#include "HiveFormat.h"
+#include "storage/HiveFormat.h"
 
 #include <cstddef>
 #include <cstdint>

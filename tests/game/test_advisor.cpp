@@ -1,6 +1,6 @@
-#include "Advisor.h"
-#include "ScoreSheet.h"
-#include "TextNumbers.h"
+#include "advisor/Advisor.h"
+#include "game/ScoreSheet.h"
+#include "game/TextNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "AdviceText.h"
-#include "AdvisorFakes.h"
-#include "GameReview.h"
-#include "ScoreSheet.h"
+#include "advisor/AdviceText.h"
+#include "advisor/GameReview.h"
+#include "game/ScoreSheet.h"
+#include "tests/support/AdvisorFakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ScoreSheet.h"
-#include "uJuboUtils.h"
+#include "game/ScoreSheet.h"
+#include "game/uJuboUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +108,18 @@ TEST(ScoreSheet, RowsLabelsAndWritableLines) {
     EXPECT_FALSE(IsWritableRow(rowSubTotal));
     EXPECT_FALSE(IsWritableRow(rowBonus));
     EXPECT_FALSE(IsWritableRow(rowTotal));
+
+    // Tags 11..21 write the writable rows in row order, through points below one another.
+    int lastY = 0;
+    for (int tag = 11; tag <= 21; ++tag) {
+        const TSheetLine* line = LineOfWriteCommand(tag);
+        ASSERT_NE(line, nullptr) << "tag " << tag;
+        EXPECT_EQ(line->Row, kWritableRows[static_cast<std::size_t>(tag - 11)]);
+        EXPECT_GT(line->CommandY, lastY);
+        lastY = line->CommandY;
+    }
+    EXPECT_EQ(LineOfWriteCommand(5), nullptr);
+    EXPECT_EQ(LineOfWriteCommand(22), nullptr);
 }
 
 TEST(ScoreSheet, ScoreOfLineUsesTheLineRules) {

@@ -1,6 +1,6 @@
-#include "GameSession.h"
-#include "SessionFakes.h"
-#include "TolmirError.h"
+#include "game/GameSession.h"
+#include "game/TolmirError.h"
+#include "tests/support/SessionFakes.h"
 
 #include <gtest/gtest.h>
 

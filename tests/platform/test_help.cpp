@@ -1,11 +1,11 @@
 // The help file that ships with the game, its parser and the help window.
 
-#include "../ErrorBoxGuard.h"
-#include "Application.h"
-#include "HelpFile.h"
-#include "HelpViewer.h"
-#include "OpenUrl.h"
-#include "SpokenNotice.h"
+#include "platform/Application.h"
+#include "platform/HelpFile.h"
+#include "platform/HelpViewer.h"
+#include "platform/OpenUrl.h"
+#include "platform/SpokenNotice.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QApplication>
 #include <QDesktopServices>

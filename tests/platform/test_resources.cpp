@@ -1,7 +1,7 @@
 // The generated pictures and sounds as the game finds them among its resources.
 
-#include "Resources.h"
-#include "RiffChunks.h"
+#include "platform/Resources.h"
+#include "tests/support/RiffChunks.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,11 +1,11 @@
 // PlayWaveResource against SDL's disk audio driver, which writes what it plays
 // to a file and sleeps for each buffer as long as a sound card would take.
 
-#include "AnsweringSoundPlayer.h"
-#include "Resources.h"
-#include "RiffChunks.h"
-#include "SoundPlayer.h"
-#include "uJuboUtils.h"
+#include "game/uJuboUtils.h"
+#include "platform/AnsweringSoundPlayer.h"
+#include "platform/Resources.h"
+#include "platform/SoundPlayer.h"
+#include "tests/support/RiffChunks.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -8,18 +8,20 @@
 // Each case prints one line "hostile | <case> | <reports> | <outcome>"; these
 // lines are the table of the reliability figures.
 
-#include "../game/SessionFakes.h"
+#include "tests/support/ErrorBoxGuard.h"
+#include "tests/support/MainWindowParts.h"
+#include "tests/support/SessionFakes.h"
 
-#include "Application.h"
-#include "HiveFormat.h"
-#include "MainSettings.h"
-#include "ScoreGrid.h"
-#include "StorageErrors.h"
-#include "VHDice.h"
-#include "VHListView.h"
-#include "VHRegistry.h"
-#include "uHighScores.h"
-#include "uMain.h"
+#include "app/ScoreGrid.h"
+#include "app/uMain.h"
+#include "controls/VHDice.h"
+#include "controls/VHListView.h"
+#include "dialogs/uHighScores.h"
+#include "platform/Application.h"
+#include "storage/HiveFormat.h"
+#include "storage/MainSettings.h"
+#include "storage/StorageErrors.h"
+#include "storage/VHRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -358,12 +360,9 @@ private slots:
         const std::map<QString, QString> outside = Listing(home.path(), folder);
 
         QStringList reports;
-        std::vector<std::string> exceptions;
         SetStorageErrorReporter(
             [&](const std::string& AMessage) { reports << QString::fromStdString(AMessage); });
-        Application::SetExceptionHandler([&](const std::exception_ptr& AError) {
-            exceptions.push_back(Application::ExceptionText(AError));
-        });
+        const TErrorBoxGuard exceptions(TErrorBoxGuard::Record);
 
         EventLog log;
         FakePrompter prompter(log);
@@ -396,26 +395,27 @@ private slots:
 
             const std::vector<TVHDice*> dice = window->AllDice();
             for (std::size_t line = 0; line < kHands.size(); ++line) {
-                window->btnBrasser->click(); // the first roll rolls every die
+                Part<QPushButton>(*window, "btnBrasser")->click(); // the first roll rolls every die
                 for (std::size_t d = 0; d < dice.size(); ++d) {
                     dice[d]->SetDiceValue(kHands[line][d]);
                     if (!dice[d]->Held())
-                        window->FGameItems[d]->trigger(); // F1..F5: hold
+                        GameItem(*window, d)->trigger(); // F1..F5: hold
                 }
-                window->btnBrasser->click();
-                window->FGameItems[5 + line]->trigger();
+                Part<QPushButton>(*window, "btnBrasser")->click();
+                GameItem(*window, 5 + line)->trigger();
             }
-            total = QString::fromStdString(window->grdScore->Cell(1, rowTotal));
+            total =
+                QString::fromStdString(Part<TScoreGrid>(*window, "grdScore")->Cell(1, rowTotal));
             QVERIFY(window->close());
             window->SetHighScoresForm(nullptr);
             highScores.reset();
             window.reset(); // the settings are written as the window goes
         }
         SetStorageErrorReporter(nullptr);
-        Application::SetExceptionHandler({});
         c.Undo(hive);
+        const std::vector<std::string>& texts = exceptions.Texts();
 
-        QVERIFY2(exceptions.empty(), exceptions.empty() ? "" : exceptions.front().c_str());
+        QVERIFY2(texts.empty(), texts.empty() ? "" : texts.front().c_str());
         // The game reached its end: the name was asked for and the new score
         // listed in the dialog.
         QCOMPARE(prompter.prompts.size(), std::size_t(1));

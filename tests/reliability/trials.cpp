@@ -15,14 +15,14 @@
 // The children are this program again (modes "writer" and "copy"). Every run
 // works in a fresh temporary folder that XDG_CONFIG_HOME points to.
 
-#include "FileHive.h"
-#include "HighScoreRules.h"
-#include "HighScoreTable.h"
-#include "HiveFormat.h"
-#include "MainSettings.h"
-#include "SafeFile.h"
-#include "StorageErrors.h"
-#include "VHRegistry.h"
+#include "files/SafeFile.h"
+#include "game/HighScoreRules.h"
+#include "storage/FileHive.h"
+#include "storage/HighScoreTable.h"
+#include "storage/HiveFormat.h"
+#include "storage/MainSettings.h"
+#include "storage/StorageErrors.h"
+#include "storage/VHRegistry.h"
 
 #include <algorithm>
 #include <chrono>

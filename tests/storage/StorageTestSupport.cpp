@@ -1,6 +1,6 @@
-#include "StorageTestSupport.h"
+#include "tests/storage/StorageTestSupport.h"
 
-#include "StorageErrors.h"
+#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <fstream>

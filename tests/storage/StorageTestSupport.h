@@ -2,12 +2,12 @@
 // Every test gets a registry of its own (PrivateRegistry.h), empty at the start,
 // and a reporter that records the storage errors instead of showing them.
 
-#include "HighScoreTable.h"
-#include "HiveFormat.h"
-#include "MainSettings.h"
-#include "PrivateRegistry.h"
-#include "Registry.h"
-#include "VHRegistry.h"
+#include "storage/HighScoreTable.h"
+#include "storage/HiveFormat.h"
+#include "storage/MainSettings.h"
+#include "storage/Registry.h"
+#include "storage/VHRegistry.h"
+#include "tests/support/PrivateRegistry.h"
 
 #include <gtest/gtest.h>
 

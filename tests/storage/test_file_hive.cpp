@@ -1,6 +1,6 @@
-#include "FileHive.h"
-#include "HiveFormat.h"
-#include "StorageTestSupport.h"
+#include "storage/FileHive.h"
+#include "storage/HiveFormat.h"
+#include "tests/storage/StorageTestSupport.h"
 
 #include <chrono>
 #include <csignal>

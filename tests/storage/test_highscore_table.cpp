@@ -1,5 +1,5 @@
-#include "HighScoreRules.h"
-#include "StorageTestSupport.h"
+#include "game/HighScoreRules.h"
+#include "tests/storage/StorageTestSupport.h"
 
 #include <chrono>
 #include <filesystem>

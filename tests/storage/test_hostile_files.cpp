@@ -3,11 +3,11 @@
 // missing folders, a file system that refuses every write, foreign line ends.
 // Everything happens on real files in a temporary folder.
 
-#include "FileHive.h"
-#include "HiveFormat.h"
-#include "SafeFile.h"
-#include "StorageTestSupport.h"
-#include "UserFolders.h"
+#include "files/SafeFile.h"
+#include "files/UserFolders.h"
+#include "storage/FileHive.h"
+#include "storage/HiveFormat.h"
+#include "tests/storage/StorageTestSupport.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,6 +1,6 @@
 // The registry as the store and the table see it, against the backend this
 // build has: the file hive, or the real registry of Windows.
-#include "StorageTestSupport.h"
+#include "tests/storage/StorageTestSupport.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StorageTestSupport.h"
+#include "tests/storage/StorageTestSupport.h"
 
 #include <algorithm>
 #include <set>

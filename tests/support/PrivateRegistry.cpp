@@ -1,6 +1,6 @@
-#include "PrivateRegistry.h"
+#include "tests/support/PrivateRegistry.h"
 
-#include "HiveFormat.h"
+#include "storage/HiveFormat.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 // Both sides are read and written here without the backend under test. A step
 // that cannot be carried out throws std::runtime_error, which fails the test.
 
-#include "WindowsApi.h"
+#include "files/WindowsApi.h"
 
 #include <filesystem>
 #include <string>

@@ -3,8 +3,7 @@
 // sounds byte for byte, and played to their last sample by PlayWaveResource
 // through PlaySound before it returns.
 
-#include "SoundPlayer.h"
-#include "uJuboUtils.h"
+#include "platform/SoundPlayer.h"
 
 #include <windows.h>
 

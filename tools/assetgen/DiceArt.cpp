@@ -1,4 +1,6 @@
-#include "DiceArt.h"
+#include "tools/assetgen/DiceArt.h"
+
+#include "game/DieFaces.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -10,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 namespace {
 
@@ -37,27 +40,11 @@ const std::array<TFace, 5> kFaces{{
     {{-1, 0, 0}, {0, 0, 1}, {0, -1, 0}},  // left
 }};
 
-// Pip centres on the 3 x 3 grid of a face, and which of them each value uses.
-constexpr std::array<QPointF, 7> kPipSpots{
-    {{0.25, 0.25}, {0.25, 0.5}, {0.25, 0.75}, {0.5, 0.5}, {0.75, 0.25}, {0.75, 0.5}, {0.75, 0.75}}};
-
-std::vector<int> PipSpots(int AValue) {
-    switch (AValue) {
-    case 1:
-        return {3};
-    case 2:
-        return {0, 6};
-    case 3:
-        return {0, 3, 6};
-    case 4:
-        return {0, 2, 4, 6};
-    case 5:
-        return {0, 2, 3, 4, 6};
-    case 6:
-        return {0, 1, 2, 4, 5, 6};
-    default:
-        return {};
-    }
+// A pip's centre on the face: its place on the 3 x 3 grid at a quarter, a half
+// and three quarters of the face.
+QPointF PipCentre(int APlace) {
+    const TPipPlace& place = kPipPlaces[static_cast<std::size_t>(APlace)];
+    return {0.25 + 0.25 * place.Column, 0.25 + 0.25 * place.Row};
 }
 
 // The values on the front, right, back and left faces for a die showing
@@ -194,10 +181,10 @@ void DrawShadow(QPainter& APainter, const TDieView& AView, const QTransform& ATo
     APainter.restore();
 }
 
-void DrawPips(QPainter& APainter, const std::vector<int>& ASpots, const QColor& APip,
+void DrawPips(QPainter& APainter, std::span<const int> ASpots, const QColor& APip,
               const QColor& AHole) {
     for (int spot : ASpots) {
-        const QPointF centre = kPipSpots[static_cast<std::size_t>(spot)];
+        const QPointF centre = PipCentre(spot);
         // A hole in the face: the rim's shadow on its upper left, the pip's paint below.
         APainter.setBrush(AHole);
         APainter.drawEllipse(centre, kPipRadius * 1.06, kPipRadius * 1.06);
@@ -268,7 +255,7 @@ void DrawDie(QPainter& APainter, QPointF ACentre, double AScale, const TDieLook&
             light.setColorAt(1, Mix(ALook.Top, ALook.SideLit, 0.35));
             APainter.setBrush(light);
             APainter.drawPath(RoundedFace());
-            DrawPips(APainter, PipSpots(AValue), ALook.Pip, Mix(ALook.SideDark, Qt::black, 0.3));
+            DrawPips(APainter, PipPlacesOf(AValue), ALook.Pip, Mix(ALook.SideDark, Qt::black, 0.3));
         } else {
             const QColor shade = Mix(ALook.SideDark, ALook.SideLit, view.SideLight(face));
             QLinearGradient fall(QPointF(0.5, 0), QPointF(0.5, 1));
@@ -277,7 +264,7 @@ void DrawDie(QPainter& APainter, QPointF ACentre, double AScale, const TDieLook&
             APainter.setBrush(fall);
             APainter.drawPath(RoundedFace());
             // Side pips sit in the face's own shade, so that the top's value stands out.
-            DrawPips(APainter, PipSpots(sides[f - 1]), Mix(shade, ALook.Pip, 0.3),
+            DrawPips(APainter, PipPlacesOf(sides[f - 1]), Mix(shade, ALook.Pip, 0.3),
                      Mix(shade, Qt::black, 0.45));
         }
     }

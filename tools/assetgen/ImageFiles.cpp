@@ -1,4 +1,4 @@
-#include "ImageFiles.h"
+#include "tools/assetgen/ImageFiles.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "Pictures.h"
+#include "tools/assetgen/Pictures.h"
 
-#include "DiceArt.h"
+#include "tools/assetgen/DiceArt.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "Sounds.h"
+#include "tools/assetgen/Sounds.h"
 
 #include <QtEndian>
 

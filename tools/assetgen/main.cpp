@@ -2,9 +2,9 @@
 // command line, under the names the resource file expects, and the program icon
 // as tolmir-<size>.png for each further size given (the desktop's icon theme).
 
-#include "ImageFiles.h"
-#include "Pictures.h"
-#include "Sounds.h"
+#include "tools/assetgen/ImageFiles.h"
+#include "tools/assetgen/Pictures.h"
+#include "tools/assetgen/Sounds.h"
 
 #include <QBuffer>
 #include <QDir>

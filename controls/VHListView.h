@@ -4,9 +4,9 @@
 // shows a high-score table (HighScoreTable.h), which keeps the rows, their order,
 // the ten-row limit and the merge with the stored table, in three columns.
 
-#include "HighScoreTable.h"
-#include "Registry.h"
-#include "RegistryKeyPath.h"
+#include "storage/HighScoreTable.h"
+#include "storage/Registry.h"
+#include "storage/RegistryKeyPath.h"
 
 #include <QString>
 #include <QTreeWidget>

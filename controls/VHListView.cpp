@@ -1,6 +1,6 @@
-#include "VHListView.h"
+#include "controls/VHListView.h"
 
-#include "RegistryKeyPath.h"
+#include "storage/RegistryKeyPath.h"
 
 #include <QDate>
 #include <QHeaderView>

@@ -1,7 +1,8 @@
-#include "FileHive.h"
-#include "HighScoreRules.h"
-#include "StorageErrors.h"
-#include "VHListView.h"
+#include "controls/VHListView.h"
+#include "game/HighScoreRules.h"
+#include "storage/FileHive.h"
+#include "storage/StorageErrors.h"
+#include "tests/support/ErrorBoxGuard.h"
 
 #include <QDate>
 #include <QHeaderView>
@@ -13,6 +14,8 @@
 
 class TestVHListView : public QObject {
     Q_OBJECT
+
+    const TErrorBoxGuard FErrorBoxGuard;
 
 private slots:
     void init();

@@ -2,9 +2,9 @@
 // Fakes for the session's surroundings. They share one event log so tests can
 // check the order in which the session reaches them.
 
-#include "GameInterfaces.h"
-#include "Random.h"
-#include "ScoreSheet.h"
+#include "game/GameInterfaces.h"
+#include "game/Random.h"
+#include "game/ScoreSheet.h"
 
 #include <array>
 #include <deque>

@@ -1,8 +1,8 @@
 #pragma once
 // An advisor with known answers, for the review and the window's tests.
 
-#include "AdvisorSource.h"
-#include "ScoreSheet.h"
+#include "advisor/AdvisorSource.h"
+#include "game/ScoreSheet.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
-// Answers a real modal dialog from a test: once a modal widget is shown, the
-// action runs on it from the event loop that exec() is running.
+// Answers a real modal dialog from a test: once a modal widget of the wanted
+// type is shown, the answer runs on it from the event loop that exec() is running.
 
 #include <QApplication>
 #include <QPointer>
@@ -9,23 +9,25 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
-inline void WhenModal(std::function<void(QWidget*)> AAction) {
+template <typename Dialog = QWidget>
+void AnswerNextModal(std::type_identity_t<std::function<void(Dialog*)>> AAnswer) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, AAction = std::move(AAction)] {
-        QWidget* modal = QApplication::activeModalWidget();
+    QObject::connect(timer, &QTimer::timeout, [timer, ticks, AAnswer = std::move(AAnswer)] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         const bool shown = modal != nullptr && modal->isVisible();
         ++*ticks;
         // Keys go to the focused control, so wait until the window system has
-        // activated the dialog; act anyway after two seconds, give up after five.
+        // activated the dialog; answer anyway after two seconds, give up after five.
         if (shown && (modal->isActiveWindow() || *ticks > 200)) {
             timer->stop();
             timer->deleteLater();
             const QPointer<QWidget> guard(modal);
-            AAction(modal);
-            // An action that stopped early (a failed check) must not leave exec() waiting.
+            AAnswer(modal);
+            // An answer that stopped early (a failed check) must not leave exec() waiting.
             if (!guard.isNull() && guard->isVisible() &&
                 guard == QApplication::activeModalWidget()) {
                 guard->close();

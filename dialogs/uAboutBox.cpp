@@ -1,8 +1,8 @@
-#include "uAboutBox.h"
+#include "dialogs/uAboutBox.h"
 
-#include "Application.h"
-#include "OpenUrl.h"
-#include "Resources.h"
+#include "platform/Application.h"
+#include "platform/OpenUrl.h"
+#include "platform/Resources.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The About box: picture, product name, version, the date of the executable and
 // the maker's notice, which opens the maker's home page.
 
-#include "uDialogAncestor.h"
+#include "dialogs/uDialogAncestor.h"
 
 #include <QDateTime>
 
