@@ -40,11 +40,11 @@ struct TLineInput {
 // What writing a line would store.
 using TLineScorer = int (*)(const TLineInput& AInput);
 
-// One line of the sheet. A line with a scorer is written by the player through
-// its write command: the Game menu's item (its name, caption and shortcut in
-// Qt's portable key text) with Tag 11..21, which writes the line by a click on
-// the fixed point (kWriteCommandX, CommandY) inside column 1 of the grid. A line
-// without one is counted from the others.
+// One line of the sheet. A line with a write command (a Tag) and a scorer is
+// written by the player through that command: the Game menu's item (its name,
+// caption and shortcut in Qt's portable key text) with Tag 11..21, which writes
+// the line by a click on the fixed point (kWriteCommandX, CommandY) inside
+// column 1 of the grid. A line without one is counted from the others.
 struct TSheetLine {
     int Row = 0;
     const char* Label = "";
@@ -55,7 +55,9 @@ struct TSheetLine {
     const char* Shortcut = "";
     int CommandY = 0;
 
-    constexpr bool Writable() const { return Score != nullptr; }
+    // By its Tag: a function pointer made from a lambda is no constant expression
+    // under the undefined-behaviour sanitizer.
+    constexpr bool Writable() const { return Tag != 0; }
 };
 
 inline constexpr int kWriteCommandX = 91;
