@@ -46,6 +46,7 @@ struct TSdlApi {
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
+    decltype(&SDL_TLSCleanup) TLSCleanup = nullptr; // SDL 2.0.16 on; not needed to play
 
     bool Complete() const {
         return SetHint && InitSubSystem && QuitSubSystem && Quit && RWFromConstMem && LoadWAV_RW &&
@@ -74,6 +75,7 @@ TSdlApi LoadSdlApi() {
     Resolve(library, "SDL_OpenAudioDevice", api.OpenAudioDevice);
     Resolve(library, "SDL_PauseAudioDevice", api.PauseAudioDevice);
     Resolve(library, "SDL_CloseAudioDevice", api.CloseAudioDevice);
+    Resolve(library, "SDL_TLSCleanup", api.TLSCleanup);
     return api;
 }
 
@@ -176,11 +178,22 @@ public:
     bool Ready() const { return FReady; }
     const TSdlApi& Sdl() const { return FSdl; }
 
+    // SDL keeps state (its error text) for each thread that calls it. A thread
+    // that SDL did not start hands it back before it ends, or it is never freed.
+    void ReleaseThreadState() const {
+        if (FSdl.TLSCleanup) {
+            FSdl.TLSCleanup();
+        }
+    }
+
     // Closes ADevice, which no callback may use any more (it is paused).
     void CloseLater(SDL_AudioDeviceID ADevice) {
         FinishClosing();
         try {
-            FClosing = std::thread([this, ADevice] { FSdl.CloseAudioDevice(ADevice); });
+            FClosing = std::thread([this, ADevice] {
+                FSdl.CloseAudioDevice(ADevice);
+                ReleaseThreadState();
+            });
         } catch (const std::system_error&) {
             FSdl.CloseAudioDevice(ADevice); // no thread to be had: the game waits instead
         }
@@ -205,11 +218,24 @@ private:
     std::thread FClosing;
 };
 
-// The subsystem once it is ready; nothing when audio cannot play.
-TAudioSubsystem* Audio() {
+// The subsystem, started on first use.
+TAudioSubsystem& AudioSubsystem() {
     static TAudioSubsystem audio;
-    return audio.Ready() ? &audio : nullptr;
+    return audio;
 }
+
+// Hands the calling thread's SDL state back when the sound is over: sounds
+// play on worker threads that end afterwards.
+class TThreadStateReleased {
+public:
+    explicit TThreadStateReleased(const TAudioSubsystem& AAudio) : FAudio(AAudio) {}
+    ~TThreadStateReleased() { FAudio.ReleaseThreadState(); }
+    TThreadStateReleased(const TThreadStateReleased&) = delete;
+    TThreadStateReleased& operator=(const TThreadStateReleased&) = delete;
+
+private:
+    const TAudioSubsystem& FAudio;
+};
 
 } // namespace
 
@@ -218,9 +244,10 @@ void PlayWaveResource(const std::string& AName) {
     if (wave.isEmpty()) {
         return;
     }
-    TAudioSubsystem* audio = Audio();
-    if (audio == nullptr) {
-        return;
+    TAudioSubsystem* audio = &AudioSubsystem();
+    const TThreadStateReleased released(*audio);
+    if (!audio->Ready()) {
+        return; // without audio the game stays silent
     }
     audio->FinishClosing();
     const TSdlApi& sdl = audio->Sdl();
