@@ -92,7 +92,7 @@ void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& 
     std::vector<std::string> damage;
     const auto count = [&](const char* AName, const std::optional<TRegValue>& AValue) {
         if (!AValue) {
-            damage.push_back("'" + std::string(AName) + "' is missing");
+            damage.push_back(std::string("'") + AName + "' is missing");
             return std::optional<std::uint32_t>();
         }
         if (const std::optional<std::uint32_t> number = RegDwordOf(*AValue))
