@@ -2,6 +2,7 @@
 
 #include "game/ScoreSheet.h"
 #include "game/TextNumbers.h"
+#include "game/Texts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -41,26 +42,31 @@ std::string KeptValues(const TAdviceOption& AOption, const std::array<int, 5>& A
 } // namespace
 
 std::string ExpectedText(double AValue) {
-    // Locale-free: the texts are the program's own, always with a decimal point.
+    // Independent of the C locale; the separator is the one of the player's language.
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), AValue,
                                       std::chars_format::fixed, 1);
-    return std::string(buffer.data(), result.ptr);
+    std::string text(buffer.data(), result.ptr);
+    if (const std::size_t point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, DecimalSeparator());
+    }
+    return text;
 }
 
 std::string LineName(int ARow) {
     if (ARow >= rowOnes && ARow <= rowSixes) {
-        return "line " + RowLabel(ARow);
+        return TxArgs(Tx("AdviceText", "line %1"), {RowLabel(ARow)});
     }
     return RowLabel(ARow);
 }
 
 std::string DescribeOption(const TAdviceOption& AOption, const std::array<int, 5>& ADice) {
     if (AOption.Kind == TAdviceKind::Write) {
-        return "Write " + LineName(AOption.Row);
+        return TxArgs(Tx("AdviceText", "Write %1"), {LineName(AOption.Row)});
     }
     const std::string kept = KeptValues(AOption, ADice);
-    return kept.empty() ? "Roll all dice" : "Keep " + kept;
+    return kept.empty() ? Tx("AdviceText", "Roll all dice")
+                        : TxArgs(Tx("AdviceText", "Keep %1"), {kept});
 }
 
 const TAdviceOption* HintChoice(const TAdvice& AAdvice) {
@@ -72,19 +78,25 @@ std::string HintText(const TAdvice& AAdvice, const std::array<int, 5>& ADice) {
     if (!best) {
         return {};
     }
-    std::string text = DescribeOption(*best, ADice);
-    if (best->Kind == TAdviceKind::Write) {
-        text += " now";
-    }
-    text += ": expected total " + ExpectedText(best->Expected);
+    const std::string expected = ExpectedText(best->Expected);
     if (best->Kind == TAdviceKind::Roll) {
+        std::string text = TxArgs(Tx("AdviceText", "%1: expected total %2"),
+                                  {DescribeOption(*best, ADice), expected});
         if (const TAdviceOption* write = BestOffered(AAdvice, TAdviceKind::Write)) {
-            text += "; writing " + LineName(write->Row) + " now: " + ExpectedText(write->Expected);
+            text = TxArgs(Tx("AdviceText", "%1; writing %2 now: %3"),
+                          {text, LineName(write->Row), ExpectedText(write->Expected)});
         }
-    } else if (const TAdviceOption* roll = BestOffered(AAdvice, TAdviceKind::Roll)) {
+        return text;
+    }
+    std::string text = TxArgs(Tx("AdviceText", "Write %1 now: expected total %2"),
+                              {LineName(best->Row), expected});
+    if (const TAdviceOption* roll = BestOffered(AAdvice, TAdviceKind::Roll)) {
         const std::string kept = KeptValues(*roll, ADice);
-        text += kept.empty() ? "; rolling all dice: " : "; keeping " + kept + " and rolling: ";
-        text += ExpectedText(roll->Expected);
+        const std::string rollExpected = ExpectedText(roll->Expected);
+        text = kept.empty()
+                   ? TxArgs(Tx("AdviceText", "%1; rolling all dice: %2"), {text, rollExpected})
+                   : TxArgs(Tx("AdviceText", "%1; keeping %2 and rolling: %3"),
+                            {text, kept, rollExpected});
     }
     return text;
 }

@@ -9,7 +9,7 @@
 // The help file's topic on the advisor and the game review.
 constexpr int kAdvisorHelpTopic = 500;
 
-// One decimal, always with a point: "187.4".
+// One decimal, with the decimal separator of the player's language: "187.4".
 std::string ExpectedText(double AValue);
 // "Full", "Tolmir", "line 5" for the number lines.
 std::string LineName(int ARow);

@@ -1,5 +1,6 @@
 #include "advisor/AdvisorWorker.h"
 
+#include "game/Texts.h"
 #include "game/TolmirError.h"
 
 #include <chrono>
@@ -107,14 +108,14 @@ void TAdvisorWorker::Notify(TWork& AWork) {
 
 TAdvice TAdvisorWorker::Advise(const TTurnPosition& APosition) const {
     if (!Ready()) {
-        throw TolmirError("The advisor's table is not ready yet.");
+        throw TolmirError(Tx("AdvisorWorker", "The advisor's table is not ready yet."));
     }
     return FWork->Table.Advise(APosition);
 }
 
 double TAdvisorWorker::NewGameExpectation() const {
     if (!Ready()) {
-        throw TolmirError("The advisor's table is not ready yet.");
+        throw TolmirError(Tx("AdvisorWorker", "The advisor's table is not ready yet."));
     }
     return FWork->Table.NewGameExpectation();
 }

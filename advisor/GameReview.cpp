@@ -2,6 +2,7 @@
 
 #include "advisor/AdviceText.h"
 #include "advisor/AdvisorDice.h"
+#include "game/Texts.h"
 #include "game/TolmirError.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ const TAdviceOption& ChosenOption(const TAdvice& AAdvice, const TDecision& ADeci
             return option;
         }
     }
-    throw TolmirError("The advisor knows no such choice in this position.");
+    throw TolmirError(Tx("GameReview", "The advisor knows no such choice in this position."));
 }
 
 } // namespace
@@ -39,7 +40,7 @@ TGameReview ReviewGame(const TGameRecord& ARecord, const IAdvisorSource& AAdviso
             }
             const TAdvice advice = AAdvisor.Advise(decision.Position);
             if (advice.Options.empty()) {
-                throw TolmirError("The advisor has no choice for this position.");
+                throw TolmirError(Tx("GameReview", "The advisor has no choice for this position."));
             }
             const TAdviceOption& chosen = ChosenOption(advice, decision);
             const std::array<int, 5>& dice = decision.Position.Dice;
@@ -59,7 +60,7 @@ TGameReview ReviewGame(const TGameRecord& ARecord, const IAdvisorSource& AAdviso
 }
 
 std::string ReviewSummary(const TGameReview& AReview) {
-    return "Your decisions cost " + ExpectedText(AReview.Lost) +
-           " points of expected score; optimal play from the start expects " +
-           ExpectedText(AReview.Optimal);
+    return TxArgs(Tx("GameReview", "Your decisions cost %1 points of expected score; optimal play "
+                                   "from the start expects %2"),
+                  {ExpectedText(AReview.Lost), ExpectedText(AReview.Optimal)});
 }

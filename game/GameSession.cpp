@@ -36,14 +36,14 @@ void TGameSession::btnBrasserClick() {
         FParts.Sound->PlayWaveResource("DiceRoll");
     }
     if (FFilledLines == kWritableLineCount) {
-        if (FParts.Prompter->AskYesNo(kMsgGameOver,
+        if (FParts.Prompter->AskYesNo(Tx("GameSession", kMsgGameOver),
                                       QuestionPos(kGameOverBoxWidth, kQuestionBoxHeight))) {
             NewGame();
         }
         return;
     }
     if (FRollCount == 3) {
-        throw TolmirError(kMsgNoMoreRolls);
+        throw TolmirError(Tx("GameSession", kMsgNoMoreRolls));
     }
     FRecord.AddRoll(Position());
     SeedFromClock(*FParts.Clock);
@@ -69,7 +69,7 @@ void TGameSession::btnBrasserClick() {
 
 void TGameSession::grdScoreMouseDown(int AX, int AY) {
     if (FRollCount == 0) {
-        throw TolmirError(kMsgRollFirst);
+        throw TolmirError(Tx("GameSession", kMsgRollFirst));
     }
     int col = -1;
     int row = -1;
@@ -85,11 +85,12 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
         FLastCol = col;
         FLastRow = row;
         // Before the end of the game, whose questions follow it.
-        Announce(RowLabel(row) + ": " + score + " written. " + TotalText());
+        Announce(
+            TxArgs(Tx("GameSession", "%1: %2 written. %3"), {RowLabel(row), score, TotalText()}));
     } else if (col == kScoreCol && IsWritableRow(row)) {
-        Announce(RowLabel(row) + " is already written");
+        Announce(TxArgs(Tx("GameSession", "%1 is already written"), {RowLabel(row)}));
     } else if (col == kScoreCol) {
-        Announce(RowLabel(row) + " is counted, not written");
+        Announce(TxArgs(Tx("GameSession", "%1 is counted, not written"), {RowLabel(row)}));
     }
     if (FFilledLines == kWritableLineCount) {
         EndGame(TextToIntOr(FParts.Sheet->Cell(kScoreCol, rowTotal), 0));
@@ -98,7 +99,7 @@ void TGameSession::grdScoreMouseDown(int AX, int AY) {
 
 void TGameSession::DiceClick() {
     if (FRollCount == 0) {
-        throw TolmirError(kMsgRollFirst);
+        throw TolmirError(Tx("GameSession", kMsgRollFirst));
     }
 }
 
@@ -117,7 +118,7 @@ void TGameSession::mniJeuClick(int ATag) {
 
 void TGameSession::mniUndoClick() {
     if (!UndoPossible()) {
-        Announce("Nothing to undo");
+        Announce(Tx("GameSession", "Nothing to undo"));
         return;
     }
     --FFilledLines;
@@ -127,11 +128,13 @@ void TGameSession::mniUndoClick() {
     RestoreDiceSnapshot();
     UpdateTotals();
     FParts.View->DrawScoreHints();
-    Announce(RowLabel(FLastRow) + ": " + undone + " undone. " + TotalText() + ". " + RollText());
+    Announce(TxArgs(Tx("GameSession", "%1: %2 undone. %3. %4"),
+                    {RowLabel(FLastRow), undone, TotalText(), RollText()}));
 }
 
 void TGameSession::mniNouvellePartieClick() {
-    if (FParts.Prompter->AskYesNo(kMsgNewGame, QuestionPos(kNewGameBoxWidth, kQuestionBoxHeight))) {
+    if (FParts.Prompter->AskYesNo(Tx("GameSession", kMsgNewGame),
+                                  QuestionPos(kNewGameBoxWidth, kQuestionBoxHeight))) {
         NewGame();
     }
 }
@@ -140,7 +143,7 @@ bool TGameSession::FormCloseQuery() {
     if (!GameInProgress() || FFilledLines == kWritableLineCount) {
         return true;
     }
-    return FParts.Prompter->AskYesNo(kMsgCloseDuringGame, std::nullopt);
+    return FParts.Prompter->AskYesNo(Tx("GameSession", kMsgCloseDuringGame), std::nullopt);
 }
 
 bool TGameSession::IsFreeLine(int ACol, int ARow) const {
@@ -155,7 +158,7 @@ std::string TGameSession::LineScore(int ARow) const {
 bool TGameSession::ConfirmHint() {
     if (!FHintAgreed) {
         FHintAgreed = FParts.Prompter->AskYesNo(
-            kMsgAskHint, QuestionPos(kHintQuestionBoxWidth, kQuestionBoxHeight));
+            Tx("GameSession", kMsgAskHint), QuestionPos(kHintQuestionBoxWidth, kQuestionBoxHeight));
     }
     return FHintAgreed;
 }
@@ -213,7 +216,7 @@ void TGameSession::NewGame() {
     FHintShown = false;
     FHintAgreed = false;
     FRecord.Clear();
-    Announce("New game");
+    Announce(Tx("GameSession", "New game"));
 }
 
 void TGameSession::SaveDiceSnapshot() {
@@ -233,11 +236,12 @@ void TGameSession::RestoreDiceSnapshot() {
 void TGameSession::EndGame(int ATotal) {
     IHighScoreEntry& table = *FParts.HighScores;
     table.ReloadTable();
-    const std::string over = "Game over. Total " + IntToText(ATotal);
     // Said and shown in the window: no question follows.
     const auto ended = [&](const char* AReason) {
-        Announce(over + ": " + AReason);
-        FParts.View->ShowGameEnd(over + ": " + AReason);
+        const std::string text = TxArgs(Tx("GameSession", "Game over. Total %1: %2"),
+                                        {IntToText(ATotal), Tx("GameSession", AReason)});
+        Announce(text);
+        FParts.View->ShowGameEnd(text);
     };
     if (!QualifiesForHighScores(ATotal, table.RowCount(), table.LowestScore())) {
         ended(kMsgNotEnough);
@@ -247,9 +251,11 @@ void TGameSession::EndGame(int ATotal) {
         ended(kMsgHintedGame);
     } else {
         std::string name = FParts.Settings->Player();
-        Announce(over + ", a new high score");
-        if (FParts.Prompter->InputQuery(kPlayerPrompt, name, "",
-                                        "New high score: " + IntToText(ATotal))) {
+        Announce(TxArgs(Tx("GameSession", "Game over. Total %1, a new high score"),
+                        {IntToText(ATotal)}));
+        if (FParts.Prompter->InputQuery(
+                Tx("GameSession", kPlayerPrompt), name, "",
+                TxArgs(Tx("GameSession", "New high score: %1"), {IntToText(ATotal)}))) {
             table.AddScoreAndSelect(ATotal, name);
             FParts.Settings->SetPlayer(name);
             table.ShowHighScores();
@@ -267,8 +273,9 @@ TPoint TGameSession::QuestionPos(int AWidth, int AHeight) const {
 void TGameSession::AnnounceHold(int ATag, bool AHeld) const {
     if (ATag >= 1 && ATag <= 5) {
         const IDie* die = FParts.Dice[static_cast<std::size_t>(ATag - 1)];
-        Announce("Die " + IntToText(ATag) + ", " + IntToText(die->DiceValue()) +
-                 (AHeld ? ", held" : ", released"));
+        Announce(TxArgs(AHeld ? Tx("GameSession", "Die %1, %2, held")
+                              : Tx("GameSession", "Die %1, %2, released"),
+                        {IntToText(ATag), IntToText(die->DiceValue())}));
     }
 }
 
@@ -284,20 +291,21 @@ std::string TGameSession::DiceText() const {
 }
 
 std::string TGameSession::RollText() const {
-    std::string text = "Roll " + IntToText(FRollCount) + ": " + DiceText() + ", total " +
-                       IntToText(SumOfDice(FHand));
+    const std::string roll =
+        TxArgs(Tx("GameSession", "Roll %1: %2, total %3"),
+               {IntToText(FRollCount), DiceText(), IntToText(SumOfDice(FHand))});
     std::vector<int> held;
     for (const IDie* die : FParts.Dice) {
         if (die->Held()) {
             held.push_back(die->DiceValue());
         }
     }
-    if (!held.empty()) {
-        text += "; held " + JoinedNumbers(held);
+    if (held.empty()) {
+        return roll;
     }
-    return text;
+    return TxArgs(Tx("GameSession", "%1; held %2"), {roll, JoinedNumbers(held)});
 }
 
 std::string TGameSession::TotalText() const {
-    return "Total " + FParts.Sheet->Cell(kScoreCol, rowTotal);
+    return TxArgs(Tx("GameSession", "Total %1"), {FParts.Sheet->Cell(kScoreCol, rowTotal)});
 }

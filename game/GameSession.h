@@ -8,6 +8,7 @@
 #include "game/GameInterfaces.h"
 #include "game/GameRecord.h"
 #include "game/Random.h"
+#include "game/Texts.h"
 #include "game/TurnPosition.h"
 #include "game/uJuboUtils.h"
 
@@ -34,20 +35,25 @@ struct TGameSessionParts {
 class TGameSession {
 public:
     static constexpr const char* kMsgGameOver =
-        "This game is over. Do you wish to start a new one?";
-    static constexpr const char* kMsgNoMoreRolls = "You can't shuffle more than three times!";
-    static constexpr const char* kMsgRollFirst = "You have to shuffle at least once!";
-    static constexpr const char* kMsgNewGame = "Do you really want to start a new game?";
+        TX_NOOP("GameSession", "This game is over. Do you wish to start a new one?");
+    static constexpr const char* kMsgNoMoreRolls =
+        TX_NOOP("GameSession", "You can't shuffle more than three times!");
+    static constexpr const char* kMsgRollFirst =
+        TX_NOOP("GameSession", "You have to shuffle at least once!");
+    static constexpr const char* kMsgNewGame =
+        TX_NOOP("GameSession", "Do you really want to start a new game?");
     static constexpr const char* kMsgCloseDuringGame =
-        "You have an ongoing game. Do you want to close the program?";
-    static constexpr const char* kPlayerPrompt = "Player: ";
+        TX_NOOP("GameSession", "You have an ongoing game. Do you want to close the program?");
+    static constexpr const char* kPlayerPrompt = TX_NOOP("GameSession", "Player: ");
     // After "Game over. Total N: ", why the total does not enter the table.
-    static constexpr const char* kMsgNotEnough = "not enough for the high-score table.";
+    static constexpr const char* kMsgNotEnough =
+        TX_NOOP("GameSession", "not enough for the high-score table.");
     static constexpr const char* kMsgHintedGame =
-        "a hint was shown, so it does not enter the high-score table.";
+        TX_NOOP("GameSession", "a hint was shown, so it does not enter the high-score table.");
     static constexpr const char* kMsgAskHint =
-        "Show the advisor's hint? A game in which a hint is shown does not enter the "
-        "high-score table.";
+        TX_NOOP("GameSession",
+                "Show the advisor's hint? A game in which a hint is shown does not enter the "
+                "high-score table.");
 
     explicit TGameSession(const TGameSessionParts& AParts);
 

@@ -26,7 +26,7 @@ static_assert(kWritableLineCount == 11);
 } // namespace
 
 std::string RowLabel(int ARow) {
-    return InSheet(ARow) ? LineOfRow(ARow).Label : std::string();
+    return InSheet(ARow) ? Tx("ScoreSheet", LineOfRow(ARow).Label) : std::string();
 }
 
 const TSheetLine* LineOfWriteCommand(int ATag) {

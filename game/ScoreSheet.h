@@ -3,6 +3,7 @@
 // each written line is scored and the command that writes it. The session, the
 // advisor, the menu and the grid's labels all read the one table kSheetLines.
 
+#include "game/Texts.h"
 #include "game/uJuboUtils.h"
 
 #include <array>
@@ -62,7 +63,8 @@ struct TSheetLine {
 
 inline constexpr int kWriteCommandX = 91;
 
-// The sheet's fourteen lines in row order: the one place that knows them.
+// The sheet's fourteen lines in row order: the one place that knows them. Labels
+// and captions are English sources, looked up in the "ScoreSheet" context.
 // {row, label, scorer, tag, command name, command caption, shortcut, command y}
 inline constexpr std::array<TSheetLine, kSheetRowCount> kSheetLines = {{
     {rowOnes, "1", [](const TLineInput& A) { return ScoreNumber(1, A.Hand); }, 11, "N12", "1",
@@ -77,20 +79,23 @@ inline constexpr std::array<TSheetLine, kSheetRowCount> kSheetLines = {{
      110},
     {rowSixes, "6", [](const TLineInput& A) { return ScoreNumber(6, A.Hand); }, 16, "N61", "6",
      "Ctrl+F6", 136},
-    {rowSubTotal, "Sub-Total"},
-    {rowBonus, "Bonus"},
-    {rowStraight, "Straight",
+    {rowSubTotal, TX_NOOP("ScoreSheet", "Sub-Total")},
+    {rowBonus, TX_NOOP("ScoreSheet", "Bonus")},
+    {rowStraight, TX_NOOP("ScoreSheet", "Straight"),
      [](const TLineInput& A) { return ScoreStraight(A.RollCount, A.Hand); }, 17, "Straight1",
-     "Straight", "Ctrl+S", 211},
-    {rowFull, "Full", [](const TLineInput& A) { return ScoreFull(A.RollCount, A.Hand); }, 18,
-     "Full1", "Full", "Ctrl+F", 236},
-    {rowHigh, "High", [](const TLineInput& A) { return ScoreHigh(A.LowText, A.Hand); }, 19, "Haut1",
-     "High", "Ctrl+H", 260},
-    {rowLow, "Low", [](const TLineInput& A) { return ScoreLow(A.HighText, A.Hand); }, 20, "Bas1",
-     "Low", "Ctrl+L", 285},
+     TX_NOOP("ScoreSheet", "Straight"), "Ctrl+S", 211},
+    {rowFull, TX_NOOP("ScoreSheet", "Full"),
+     [](const TLineInput& A) { return ScoreFull(A.RollCount, A.Hand); }, 18, "Full1",
+     TX_NOOP("ScoreSheet", "Full"), "Ctrl+F", 236},
+    {rowHigh, TX_NOOP("ScoreSheet", "High"),
+     [](const TLineInput& A) { return ScoreHigh(A.LowText, A.Hand); }, 19, "Haut1",
+     TX_NOOP("ScoreSheet", "High"), "Ctrl+H", 260},
+    {rowLow, TX_NOOP("ScoreSheet", "Low"),
+     [](const TLineInput& A) { return ScoreLow(A.HighText, A.Hand); }, 20, "Bas1",
+     TX_NOOP("ScoreSheet", "Low"), "Ctrl+L", 285},
     {rowJubo, "Tolmir", [](const TLineInput& A) { return ScoreJubo(A.RollCount, A.Hand); }, 21,
-     "Jubo1", "Jubo", "Ctrl+J", 310},
-    {rowTotal, "Total"},
+     "Jubo1", TX_NOOP("ScoreSheet", "Jubo"), "Ctrl+J", 310},
+    {rowTotal, TX_NOOP("ScoreSheet", "Total")},
 }};
 
 constexpr int CountWritableLines() {

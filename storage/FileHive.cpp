@@ -2,6 +2,7 @@
 
 #include "files/SafeFile.h"
 #include "files/UserFolders.h"
+#include "game/Texts.h"
 #include "storage/HiveFormat.h"
 #include "storage/StorageErrors.h"
 
@@ -106,15 +107,16 @@ public:
             return true;
         case TFileReadStatus::Failed:
             if (FirstReportFor(FFile, "unsaved"))
-                ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                                   " could not be read: " + FileErrorText(read.Error) +
-                                   ". The game starts from the defaults and does not save.");
+                ReportStorageError(TxArgs(
+                    Tx("FileHive", "The saved settings and high scores in %1 could not be read: "
+                                   "%2. The game starts from the defaults and does not save."),
+                    {FFile.string(), FileErrorText(read.Error)}));
             return Told();
         case TFileReadStatus::NotRegular:
-            why = "it is not a regular file";
+            why = Tx("FileHive", "it is not a regular file");
             break;
         case TFileReadStatus::TooLarge:
-            why = "it is larger than " + HiveLimitText();
+            why = TxArgs(Tx("FileHive", "it is larger than %1"), {HiveLimitText()});
             break;
         case TFileReadStatus::Ok:
             if (ParseHive(read.Text, AHive, why, &FSkipped)) {
@@ -140,7 +142,7 @@ public:
     // is new or was changed.
     bool Update(const std::string& APath, const std::function<bool(THiveKey&)>& AEdit) {
         if (!FFile.is_absolute())
-            return Failed("no home folder is known");
+            return Failed(Tx("FileHive", "no home folder is known"));
         // Nothing is written where others could swap the file or plant a link.
         std::string why;
         if (!FolderIsPrivate(FFile.parent_path(), why) ||
@@ -157,9 +159,10 @@ public:
         // writes anywhere: a hive or folder without write permission is left
         // as the player made it.
         if (ReadOnly(target.parent_path()))
-            return Failed("the folder " + target.parent_path().string() + " is read-only");
+            return Failed(TxArgs(Tx("FileHive", "the folder %1 is read-only"),
+                                 {target.parent_path().string()}));
         if (ReadOnly(target))
-            return Failed("the file is read-only");
+            return Failed(Tx("FileHive", "the file is read-only"));
         TFd lock;
         if (!Lock(lock))
             return false;
@@ -175,7 +178,8 @@ public:
         // would refuse and set aside is never written.
         const std::string text = FormatHive(hive);
         if (text.size() > kMaxHiveSize)
-            return Failed("the file would be larger than " + HiveLimitText());
+            return Failed(
+                TxArgs(Tx("FileHive", "the file would be larger than %1"), {HiveLimitText()}));
         if (!KeepUnreadLines())
             return false;
         if (!ReplaceFileContents(target, text, 0666, why))
@@ -206,12 +210,15 @@ private:
         int error = 0;
         TFd fd(OpenRegularFile(lockName, O_RDWR | O_CREAT, 0600, false, error));
         if (fd.Get() < 0)
-            return Failed(lockName.string() + " could not be opened: " +
-                          (error == ENODEV || error == ELOOP ? "it is not a regular file"
-                                                             : FileErrorText(error)));
+            return Failed(
+                TxArgs(Tx("FileHive", "%1 could not be opened: %2"),
+                       {lockName.string(), error == ENODEV || error == ELOOP
+                                               ? Tx("FileHive", "it is not a regular file")
+                                               : FileErrorText(error)}));
         while (::flock(fd.Get(), LOCK_EX) != 0) {
             if (errno != EINTR)
-                return Failed(lockName.string() + " could not be locked: " + FileErrorText(errno));
+                return Failed(TxArgs(Tx("FileHive", "%1 could not be locked: %2"),
+                                     {lockName.string(), FileErrorText(errno)}));
         }
         ALock = std::move(fd);
         return true;
@@ -233,20 +240,22 @@ private:
         const fs::path folder = FFile.parent_path();
         std::string failure;
         if (ReadOnly(folder))
-            failure = "the folder " + folder.string() + " is read-only";
+            failure = TxArgs(Tx("FileHive", "the folder %1 is read-only"), {folder.string()});
         else if (::rename(FFile.c_str(), aside.c_str()) != 0)
             failure = FileErrorText(errno);
         if (!failure.empty()) {
             if (FirstReportFor(FFile, "unsaved"))
-                ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                                   " are damaged or too large (" + AWhy +
-                                   ") and could not be set aside: " + failure +
-                                   ". The game starts from the defaults and does not save.");
+                ReportStorageError(TxArgs(
+                    Tx("FileHive", "The saved settings and high scores in %1 are damaged or too "
+                                   "large (%2) and could not be set aside: %3. The game starts "
+                                   "from the defaults and does not save."),
+                    {FFile.string(), AWhy, failure}));
             return Told();
         }
-        ReportStorageError("The saved settings and high scores in " + FFile.string() +
-                           " are damaged or too large (" + AWhy + "). The file was kept as " +
-                           aside.string() + " and the game starts from the defaults.");
+        ReportStorageError(TxArgs(Tx("FileHive", "The saved settings and high scores in %1 are "
+                                                 "damaged or too large (%2). The file was kept as "
+                                                 "%3 and the game starts from the defaults."),
+                                  {FFile.string(), AWhy, aside.string()}));
         return true;
     }
 
@@ -259,15 +268,20 @@ private:
         const fs::path copy = AsideName();
         std::string why;
         if (!ReplaceFileContents(copy, FReadText, 0600, why))
-            return Failed("the lines that could not be read could not be kept aside: " + why);
+            return Failed(TxArgs(
+                Tx("FileHive", "the lines that could not be read could not be kept aside: %1"),
+                {why}));
         std::string lines;
         for (const std::string& line : FSkipped.First)
             lines += (lines.empty() ? "" : "; ") + line;
         if (FSkipped.Count > FSkipped.First.size())
-            lines += "; and " + std::to_string(FSkipped.Count - FSkipped.First.size()) + " more";
-        ReportStorageError("Some lines of " + FFile.string() + " could not be read (" + lines +
-                           ") and are not in the saved file. The file as it was is kept as " +
-                           copy.string() + ".");
+            lines += TxArgs(Tx("FileHive", "; and %1 more"),
+                            {std::to_string(FSkipped.Count - FSkipped.First.size())});
+        ReportStorageError(
+            TxArgs(Tx("FileHive", "Some lines of %1 could not be read (%2) and are "
+                                  "not in the saved file. The file as it was is kept "
+                                  "as %3."),
+                   {FFile.string(), lines, copy.string()}));
         return true;
     }
 
@@ -450,7 +464,7 @@ fs::path TFileHive::DefaultFileName() {
 }
 
 std::string TFileHive::Location() const {
-    return FFileName.empty() ? std::string("the settings file") : FFileName.string();
+    return FFileName.empty() ? Tx("FileHive", "the settings file") : FFileName.string();
 }
 
 std::string TFileHive::SaveFailure() const {

@@ -2,6 +2,7 @@
 
 #include "game/HighScoreRules.h"
 #include "game/TextNumbers.h"
+#include "game/Texts.h"
 #include "storage/RegistryKeyPath.h"
 #include "storage/SettingValue.h"
 #include "storage/StorageErrors.h"
@@ -136,11 +137,16 @@ void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& 
         std::string why;
         for (const std::string& part : damage)
             why += (why.empty() ? "" : ", ") + part;
-        ReportStorageError("The list in " + AWhere + " could not be read as stored (" + why +
-                           "): " +
-                           (read == 1 ? std::string("the 1 row found there is")
-                                      : "the " + std::to_string(read) + " rows found there are") +
-                           " read and kept.");
+        // One row and any other count read differently in English: two sources.
+        const int rows = static_cast<int>(read);
+        const std::string message =
+            read == 1 ? Tx("HighScoreTable", "The list in %1 could not be read as stored (%2): "
+                                             "the 1 row found there is read and kept.")
+                      : Tx("HighScoreTable",
+                           "The list in %1 could not be read as stored (%2): the %n rows found "
+                           "there are read and kept.",
+                           nullptr, rows);
+        ReportStorageError(TxArgs(message, {AWhere, why}));
     }
 }
 
@@ -150,8 +156,9 @@ void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
         return;
     auto key = ARegistry.CreateKey(AKeyPath);
     if (!key) {
-        ReportSaveFailure(TSavedData::HighScores, ARegistry.Location(),
-                          "the key " + AKeyPath + " could not be created");
+        ReportSaveFailure(
+            TSavedData::HighScores, ARegistry.Location(),
+            TxArgs(Tx("StorageErrors", "the key %1 could not be created"), {AKeyPath}));
         return;
     }
     SaveListRowsTo(*key, AColumns, ARows);
@@ -242,11 +249,14 @@ THighScoreTable::~THighScoreTable() {
         std::string lost;
         for (const TListRow& row : FAdded)
             lost += (lost.empty() ? "" : ", ") + row.Caption + " (" + ScoreText(row) + ")";
-        ReportStorageError((FAdded.size() == 1 ? "The high score of " : "The high scores of ") +
-                           lost + (FAdded.size() == 1 ? " was" : " were") +
-                           " not saved and is lost.");
+        ReportStorageError(
+            TxArgs(FAdded.size() == 1
+                       ? Tx("HighScoreTable", "The high score of %1 was not saved and is lost.")
+                       : Tx("HighScoreTable", "The high scores of %1 were not saved and are lost."),
+                   {lost}));
     } catch (...) {
-        ReportStorageError("The new high scores were not saved and are lost.");
+        ReportStorageError(
+            Tx("HighScoreTable", "The new high scores were not saved and are lost."));
     }
 }
 

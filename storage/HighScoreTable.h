@@ -37,7 +37,7 @@ void LoadListRows(IRegistry& ARegistry, const std::string& AKeyPath,
 // the registry in the reports.
 void LoadListRowsFrom(const IRegistryKey& AKey, const std::vector<std::string>& AColumns,
                       std::vector<TListRow>& ARows, std::size_t AMaxRows, bool AReport = true,
-                      const std::string& AWhere = "the registry");
+                      const std::string& AWhere = Tx("Registry", "the registry"));
 // Stores ARows under AKeyPath, creating the key; stores nothing for no rows.
 // A value that cannot be written is reported and the others are still written.
 void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
@@ -46,12 +46,15 @@ void SaveListRows(IRegistry& ARegistry, const std::string& AKeyPath,
 bool SaveListRowsTo(IRegistryKey& AKey, const std::vector<std::string>& AColumns,
                     const std::vector<TListRow>& ARows);
 
+// The caption is the English one, also the name the registry stores the column's
+// cells under; the list shows it in the player's language.
 struct THighScoreColumn {
     const char* Caption;
     int Width;
 };
-inline constexpr THighScoreColumn kHighScoreColumns[] = {
-    {"Name", 125}, {"Score", 60}, {"Date", 100}};
+inline constexpr THighScoreColumn kHighScoreColumns[] = {{TX_NOOP("HighScoreTable", "Name"), 125},
+                                                         {TX_NOOP("HighScoreTable", "Score"), 60},
+                                                         {TX_NOOP("HighScoreTable", "Date"), 100}};
 inline constexpr int kScoreColumn = 1; // the Score text is sub-item 0
 std::vector<std::string> HighScoreColumnCaptions();
 

@@ -4,6 +4,7 @@
 // registry serves it; elsewhere a file hive does (FileHive.h). The backend is
 // chosen when the program is built.
 
+#include "game/Texts.h"
 #include "storage/StorageErrors.h"
 
 #include <cstdint>
@@ -98,10 +99,12 @@ public:
                            const std::function<void(IRegistryKey&)>& AEdit);
 
     // Where the values are kept, in words for the player: the hive's file.
-    virtual std::string Location() const { return "the registry"; }
+    virtual std::string Location() const { return Tx("Registry", "the registry"); }
     // Why the last save through this registry failed, for the message that
     // names what was not saved; empty when the player has been told already.
-    virtual std::string SaveFailure() const { return "the registry refused the values"; }
+    virtual std::string SaveFailure() const {
+        return Tx("Registry", "the registry refused the values");
+    }
 };
 
 // Reports the last failed save through ARegistry (StorageErrors.h).

@@ -1,4 +1,5 @@
 #include "storage/StorageErrors.h"
+#include "game/Texts.h"
 
 #include <cstdio>
 #include <mutex>
@@ -40,15 +41,17 @@ void ReportSaveFailure(TSavedData AData, const std::string& AWhere, const std::s
         if (!FReported.emplace(AData, AWhere).second)
             return;
     }
-    const char* what = AData == TSavedData::Settings ? "settings" : "high scores";
-    ReportStorageError(std::string("The ") + what + " could not be saved to " + AWhere + ": " +
-                       AWhy + ".");
+    const std::string message =
+        AData == TSavedData::Settings
+            ? Tx("StorageErrors", "The settings could not be saved to %1: %2.")
+            : Tx("StorageErrors", "The high scores could not be saved to %1: %2.");
+    ReportStorageError(TxArgs(message, {AWhere, AWhy}));
 }
 
 std::string InvalidDataTypeMessage(const std::string& AValueName) {
-    return "Invalid data type for '" + AValueName + "'";
+    return TxArgs(Tx("StorageErrors", "Invalid data type for '%1'"), {AValueName});
 }
 
 std::string FailedToSetDataMessage(const std::string& AValueName) {
-    return "Failed to set data for '" + AValueName + "'";
+    return TxArgs(Tx("StorageErrors", "Failed to set data for '%1'"), {AValueName});
 }

@@ -1,6 +1,7 @@
 #include "storage/VHRegistry.h"
 
 #include "game/TextNumbers.h"
+#include "game/Texts.h"
 #include "storage/RegistryKeyPath.h"
 #include "storage/StorageErrors.h"
 
@@ -50,14 +51,14 @@ TVHRegistry::~TVHRegistry() {
     } catch (const std::exception& e) {
         ReportStorageError(e.what());
     } catch (...) {
-        ReportStorageError("The settings could not be prepared for saving.");
+        ReportStorageError(Tx("VHRegistry", "The settings could not be prepared for saving."));
     }
     try {
         WriteItems();
     } catch (const std::exception& e) {
         ReportStorageError(e.what());
     } catch (...) {
-        ReportStorageError("The settings could not be saved.");
+        ReportStorageError(Tx("VHRegistry", "The settings could not be saved."));
     }
 }
 
@@ -132,7 +133,7 @@ void TVHRegistry::WriteItems() {
     auto key = FRegistry->CreateKey(path);
     if (!key) {
         ReportSaveFailure(TSavedData::Settings, FRegistry->Location(),
-                          "the key " + path + " could not be created");
+                          TxArgs(Tx("StorageErrors", "the key %1 could not be created"), {path}));
         return;
     }
     // The registry matches names without letter case, the items with it: a
