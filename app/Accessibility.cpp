@@ -195,8 +195,8 @@ void DescribeMainWindow(TfrmMain& AForm) {
     // First: naming a widget makes its accessible, which must see the marks.
     ExposeVisibleChildrenOnly(AForm.pnlJuboHand);
     ExposeVisibleChildrenOnly(AForm.centralWidget());
-    AForm.pnlJuboHand->setAccessibleName(QStringLiteral("Dice"));
-    AForm.grdScore->setAccessibleName(QStringLiteral("Score sheet"));
+    AForm.pnlJuboHand->setAccessibleName(TfrmMain::tr("Dice"));
+    AForm.grdScore->setAccessibleName(TfrmMain::tr("Score sheet"));
     for (QLabel* caption : {AForm.lblTotalCaption, AForm.lblCoupsCaption}) {
         SkipInAccessibleTree(caption);
     }

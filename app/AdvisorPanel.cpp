@@ -81,14 +81,14 @@ bool TAdvisorPanel::TableReady() {
     }
     AdvisorChanged();
     if (FPendingHint || FReviewWaiting) {
-        Announce(QString::fromLatin1(kMsgWorking));
+        Announce(tr(kMsgWorking));
     }
     return false;
 }
 
 void TAdvisorPanel::ShowHint() {
     if (FSession.GameOver()) {
-        ShowText(QString::fromLatin1(kMsgNoHintAfterGame));
+        ShowText(tr(kMsgNoHintAfterGame));
         return;
     }
     if (!FSession.ConfirmHint()) {
@@ -117,7 +117,7 @@ void TAdvisorPanel::ShowAdvice() {
 
 void TAdvisorPanel::ShowReview() {
     if (!FSession.GameOver()) {
-        ShowText(QString::fromLatin1(kMsgReviewAtEnd));
+        ShowText(tr(kMsgReviewAtEnd));
         return;
     }
     FReviewWaiting = true;
@@ -163,7 +163,7 @@ void TAdvisorPanel::AdvisorChanged() {
         if (FPendingHint || FReviewWaiting) {
             FPendingHint.reset();
             FReviewWaiting = false;
-            ShowText(QString::fromLatin1(kMsgFailed).arg(QString::fromStdString(failure)));
+            ShowText(tr(kMsgFailed).arg(QString::fromStdString(failure)));
         }
         return;
     }
@@ -185,7 +185,7 @@ void TAdvisorPanel::AdvisorChanged() {
                 FReviewWaiting = false;
             } else if (QApplication::activeModalWidget()) {
                 FReviewWaiting = false;
-                ShowText(QString::fromLatin1(kMsgReady));
+                ShowText(tr(kMsgReady));
             } else {
                 OpenReview();
             }
@@ -197,7 +197,7 @@ void TAdvisorPanel::AdvisorChanged() {
     }
     FKept.reset();
     MarkDice({});
-    lblAdvice->setText(QString::fromLatin1(kMsgWorking));
+    lblAdvice->setText(tr(kMsgWorking));
     pbrAdvisor->setValue(static_cast<int>(FAdvisor.Progress() * 100.0));
     pbrAdvisor->show();
 }

@@ -23,17 +23,18 @@ class TAdvisorPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr const char* kMsgNoHintAfterGame =
-        "The game is over: Game, Review Game shows where the points went.";
-    static constexpr const char* kMsgReviewAtEnd =
-        "The review is there once all eleven lines are written.";
+    static constexpr const char* kMsgNoHintAfterGame = QT_TRANSLATE_NOOP(
+        "TAdvisorPanel", "The game is over: Game, Review Game shows where the points went.");
+    static constexpr const char* kMsgReviewAtEnd = QT_TRANSLATE_NOOP(
+        "TAdvisorPanel", "The review is there once all eleven lines are written.");
     // The review was asked for while another dialog was open.
-    static constexpr const char* kMsgReady = "The advisor is ready: ask again for the review.";
-    static constexpr const char* kMsgWorking =
-        "The advisor is working out the best moves; the game goes on meanwhile.";
+    static constexpr const char* kMsgReady =
+        QT_TRANSLATE_NOOP("TAdvisorPanel", "The advisor is ready: ask again for the review.");
+    static constexpr const char* kMsgWorking = QT_TRANSLATE_NOOP(
+        "TAdvisorPanel", "The advisor is working out the best moves; the game goes on meanwhile.");
     // %1: what went wrong.
-    static constexpr const char* kMsgFailed =
-        "The advisor could not work out the best moves (%1); ask again to retry.";
+    static constexpr const char* kMsgFailed = QT_TRANSLATE_NOOP(
+        "TAdvisorPanel", "The advisor could not work out the best moves (%1); ask again to retry.");
 
     // AParent is the window's client area, ADice the five dice inside their frame.
     // What the panel shows is also said to a screen reader through AAnnouncer.

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "platform/TolmirVersion.h"
+#include "platform/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -46,14 +47,16 @@ void SetApplicationIdentity() {
 std::optional<TCommandLineAnswer> ReadCommandLine(const QStringList& AArguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A dice game: roll five dice up to three times a turn and fill the eleven "
-                       "lines of the score sheet."));
+        QCoreApplication::translate("CommandLine", "A dice game: roll five dice up to three times "
+                                                   "a turn and fill the eleven lines of the score "
+                                                   "sheet."));
     // Qt's own options are single-dash words ("-platform"), not bundled letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all, which parse() leaves to the caller,
     // has no public text to show.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("QCommandLineParser", "Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     AddToolkitOptions(parser);
@@ -61,13 +64,18 @@ std::optional<TCommandLineAnswer> ReadCommandLine(const QStringList& AArguments)
     const QString program = QFileInfo(AArguments.value(0)).fileName();
     if (!parser.parse(AArguments)) {
         return TCommandLineAnswer{
-            2, {}, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(program, parser.errorText())};
+            2,
+            {},
+            QCoreApplication::translate("CommandLine", "%1: %2 Try '%1 --help'.\n")
+                .arg(program, parser.errorText())};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return TCommandLineAnswer{2,
-                                  {},
-                                  QStringLiteral("%1: Unexpected argument '%2'. Try '%1 --help'.\n")
-                                      .arg(program, parser.positionalArguments().constFirst())};
+        return TCommandLineAnswer{
+            2,
+            {},
+            QCoreApplication::translate("CommandLine",
+                                        "%1: Unexpected argument '%2'. Try '%1 --help'.\n")
+                .arg(program, parser.positionalArguments().constFirst())};
     }
     if (parser.isSet(help)) {
         return TCommandLineAnswer{0, parser.helpText(), {}};
@@ -86,6 +94,7 @@ std::optional<int> HandleCommandLine(int& AArgc, char** AArgv) {
     // A console-only application object: --version must answer without a display.
     QCoreApplication console(AArgc, AArgv);
     SetApplicationIdentity();
+    InstallLanguage(ChooseLanguage(QLocale::system()));
     const std::optional<TCommandLineAnswer> answer = ReadCommandLine(QCoreApplication::arguments());
     if (!answer) {
         return std::nullopt;

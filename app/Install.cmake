@@ -13,7 +13,7 @@ function(tolmir_install_game)
         # where Debian keeps the commands of games, in bin/ elsewhere.
         set(game_dir ${CMAKE_INSTALL_LIBDIR}/tolmir)
     endif()
-    install(FILES ${TOLMIR_HELP_FILE} DESTINATION ${game_dir})
+    install(FILES ${TOLMIR_HELP_FILES} DESTINATION ${game_dir})
 
     if(TARGET Tolmir)
         install(TARGETS Tolmir RUNTIME DESTINATION ${game_dir})

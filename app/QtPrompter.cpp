@@ -4,6 +4,7 @@
 #include "dialogs/uInputQuery.h"
 #include "platform/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -15,7 +16,8 @@ namespace {
 class TQuestionBox : public QMessageBox {
 public:
     TQuestionBox(const QString& AText, QWidget* AOwner)
-        : QMessageBox(QMessageBox::Information, QStringLiteral("Information"), AText,
+        : QMessageBox(QMessageBox::Information,
+                      QCoreApplication::translate("TQtPrompter", "Information"), AText,
                       QMessageBox::Yes | QMessageBox::No, AOwner) {}
 
     bool FCentreOnScreen = false;

@@ -160,10 +160,10 @@ std::optional<QString> TScoreGrid::SpokenText(int ACol, int ARow) const {
     if (!cell->text().isEmpty() || !IsWritableRow(ARow)) {
         return cell->text().isEmpty() ? line : line + QStringLiteral(", ") + cell->text();
     }
-    QString spoken = line + QStringLiteral(", free");
+    QString spoken = tr("%1, free").arg(line);
     if (HintFor) {
         if (const std::optional<QString> hint = HintFor(ACol, ARow)) {
-            spoken += QStringLiteral(", would score ") + *hint;
+            spoken = tr("%1, would score %2").arg(spoken, *hint);
         }
     }
     return spoken;

@@ -6,6 +6,7 @@
 #include "platform/Application.h"
 #include "platform/EndSignals.h"
 #include "platform/HelpViewer.h"
+#include "platform/Translations.h"
 #include "storage/StorageErrors.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ void PrepareApplication(QApplication& AApp) {
     // Name, maker and version; no display name, which the toolkit would append
     // to every window's caption.
     SetApplicationIdentity();
+    InstallLanguage(ChooseLanguage(QLocale::system()));
     AApp.setWindowIcon(QIcon(QStringLiteral(":/res/MAINICON")));
 #if !defined(Q_OS_WIN)
     // Windows has the fonts the windows ask for; elsewhere free look-alikes stand in.

@@ -186,7 +186,7 @@ void TfrmMain::BuildDice() {
         die->setGeometry(left, 32, 70, 70);
         die->SetTag(i + 1);
         die->SetHeldColor(14597308);
-        die->setToolTip(QStringLiteral("Press F%1 to hold/unhold").arg(i + 1));
+        die->setToolTip(tr("Press F%1 to hold/unhold").arg(i + 1));
         die->OnClick = [this](TVHCustomDice* s) { DiceClick(s); };
         die->OnHold = [this](bool h, TVHCustomDice* s) { DiceHold(h, s); };
         dice[static_cast<std::size_t>(i)] = die;
@@ -194,8 +194,8 @@ void TfrmMain::BuildDice() {
         FKeyLabels[static_cast<std::size_t>(i)] =
             MakeLabel(pnlJuboHand, QStringLiteral("Label%1").arg(i + 1),
                       QStringLiteral("F%1").arg(i + 1), QRect(left + 29, 103, 16, 16));
-        QLabel* hold = MakeLabel(pnlJuboHand, QStringLiteral("lblHold%1").arg(i + 1),
-                                 QStringLiteral("Held"), QRect(left + 21, 12, 28, 16));
+        QLabel* hold = MakeLabel(pnlJuboHand, QStringLiteral("lblHold%1").arg(i + 1), tr("Held"),
+                                 QRect(left + 21, 12, 28, 16));
         hold->setProperty("Tag", i + 1);
         hold->hide();
         held[static_cast<std::size_t>(i)] = hold;
@@ -219,7 +219,7 @@ void TfrmMain::BuildControls(QWidget* AClient) {
 
     BuildDice();
 
-    btnBrasser = new QPushButton(QStringLiteral("&Roll Dice"), AClient);
+    btnBrasser = new QPushButton(tr("&Roll Dice"), AClient);
     btnBrasser->setObjectName(QStringLiteral("btnBrasser"));
     btnBrasser->setGeometry(68, 207, 146, 45);
     btnBrasser->setFont(PixelFont(QStringLiteral("Verdana"), 16));
@@ -231,14 +231,16 @@ void TfrmMain::BuildControls(QWidget* AClient) {
     BuildScoreGrid(AClient);
 
     const QFont tahoma = PixelFont(QStringLiteral("Tahoma"), 13);
-    lblTotalCaption = MakeLabel(AClient, QStringLiteral("lblTotalCaption"),
-                                QStringLiteral("Hand Total:"), QRect(66, 162, 108, 19), &tahoma);
+    lblTotalCaption = MakeLabel(AClient, QStringLiteral("lblTotalCaption"), tr("Hand Total:"),
+                                QRect(66, 162, 108, 19), &tahoma);
     lblTotalCount = MakeLabel(AClient, QStringLiteral("lblTotalCount"), QStringLiteral("0"),
                               QRect(144, 162, 26, 19), &tahoma);
-    lblCoupsCaption = MakeLabel(AClient, QStringLiteral("lblCoupsCaption"),
-                                QStringLiteral("Rolls:"), QRect(170, 162, 36, 19), &tahoma);
+    lblCoupsCaption = MakeLabel(AClient, QStringLiteral("lblCoupsCaption"), tr("Rolls:"),
+                                QRect(170, 162, 36, 19), &tahoma);
     lblShuffleCount = MakeLabel(AClient, QStringLiteral("lblShuffleCount"), QStringLiteral("0"),
                                 QRect(208, 162, 26, 19), &tahoma);
+    // Longer captions in another language move the counters, short of the sheet.
+    FlowRow({lblTotalCaption, lblTotalCount, lblCoupsCaption, lblShuffleCount}, grdScore->x() - 8);
 
     // Tab order: the dice frame, the roll button, the grid.
     pnlJuboHand->setFocusPolicy(Qt::NoFocus);
@@ -265,29 +267,28 @@ void TfrmMain::BuildMenus() {
 }
 
 void TfrmMain::BuildFileMenu() {
-    mniFichier = menuBar()->addMenu(QStringLiteral("File"));
+    mniFichier = menuBar()->addMenu(tr("File"));
     mniFichier->setObjectName(QStringLiteral("mniFichier"));
     mniNouvellePartie =
-        AddMenuItem(mniFichier, QStringLiteral("mniNouvellePartie"), QStringLiteral("New Game"),
+        AddMenuItem(mniFichier, QStringLiteral("mniNouvellePartie"), tr("New Game"),
                     QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::mniNouvellePartieClick);
-    mniBestScores =
-        AddMenuItem(mniFichier, QStringLiteral("mniBestScores"), QStringLiteral("High Scores"),
-                    QKeySequence(), &TfrmMain::mniBestScoresClick);
-    mniQuitter = AddMenuItem(mniFichier, QStringLiteral("mniQuitter"), QStringLiteral("Quit"),
-                             QKeySequence(), &TfrmMain::mniQuitterClick);
+    mniBestScores = AddMenuItem(mniFichier, QStringLiteral("mniBestScores"), tr("High Scores"),
+                                QKeySequence(), &TfrmMain::mniBestScoresClick);
+    mniQuitter = AddMenuItem(mniFichier, QStringLiteral("mniQuitter"), tr("Quit"), QKeySequence(),
+                             &TfrmMain::mniQuitterClick);
 }
 
 void TfrmMain::BuildGameMenu() {
-    jeu = menuBar()->addMenu(QStringLiteral("Game"));
+    jeu = menuBar()->addMenu(tr("Game"));
     jeu->setObjectName(QStringLiteral("jeu"));
-    mniUndo = AddMenuItem(jeu, QStringLiteral("mniUndo"), QStringLiteral("Undo"),
+    mniUndo = AddMenuItem(jeu, QStringLiteral("mniUndo"), tr("Undo"),
                           QKeySequence(Qt::CTRL | Qt::Key_Z), &TfrmMain::mniUndoClick);
     jeu->addSeparator()->setObjectName(QStringLiteral("N1"));
     BuildTaggedGameItems();
     jeu->addSeparator()->setObjectName(QStringLiteral("N2"));
-    mniHint = AddMenuItem(jeu, QStringLiteral("mniHint"), QStringLiteral("Hint"),
+    mniHint = AddMenuItem(jeu, QStringLiteral("mniHint"), tr("Hint"),
                           QKeySequence(Qt::CTRL | Qt::Key_I), &TfrmMain::mniHintClick);
-    mniReviewGame = AddMenuItem(jeu, QStringLiteral("mniReviewGame"), QStringLiteral("Review Game"),
+    mniReviewGame = AddMenuItem(jeu, QStringLiteral("mniReviewGame"), tr("Review Game"),
                                 QKeySequence(), &TfrmMain::mniReviewGameClick);
     for (QAction* item : {mniHint, mniReviewGame}) {
         item->setProperty("helpContext", kAdvisorHelpTopic);
@@ -313,12 +314,12 @@ void TfrmMain::BuildTaggedGameItems() {
     const std::array<const char*, 5> holdNames = {"N11", "N21", "N31", "N41", "N551"};
     for (int die = 1; die <= 5; ++die) {
         gameItem(QString::fromLatin1(holdNames[static_cast<std::size_t>(die - 1)]),
-                 QStringLiteral("Hold %1").arg(die), QKeySequence(Qt::Key_F1 + die - 1), die);
+                 tr("Hold %1").arg(die), QKeySequence(Qt::Key_F1 + die - 1), die);
     }
     for (const TSheetLine& line : kSheetLines) {
         if (line.Writable()) {
             gameItem(QString::fromLatin1(line.CommandName),
-                     QString::fromLatin1(line.CommandCaption),
+                     QCoreApplication::translate("ScoreSheet", line.CommandCaption),
                      QKeySequence(QString::fromLatin1(line.Shortcut), QKeySequence::PortableText),
                      line.Tag);
         }
@@ -326,23 +327,22 @@ void TfrmMain::BuildTaggedGameItems() {
 }
 
 void TfrmMain::BuildOptionsMenu() {
-    mniOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mniOptions = menuBar()->addMenu(tr("Options"));
     mniOptions->setObjectName(QStringLiteral("mniOptions"));
-    mniGameOptions =
-        AddMenuItem(mniOptions, QStringLiteral("mniGameOptions"), QStringLiteral("Game Options"),
-                    QKeySequence(), &TfrmMain::mniGameOptionsClick);
+    mniGameOptions = AddMenuItem(mniOptions, QStringLiteral("mniGameOptions"), tr("Game Options"),
+                                 QKeySequence(), &TfrmMain::mniGameOptionsClick);
 }
 
 void TfrmMain::BuildHelpMenu() {
-    mniAide = menuBar()->addMenu(QStringLiteral("Help"));
+    mniAide = menuBar()->addMenu(tr("Help"));
     mniAide->setObjectName(QStringLiteral("mniAide"));
-    mniHelp = AddMenuItem(mniAide, QStringLiteral("mniHelp"), QStringLiteral("Help"),
-                          QKeySequence(), &TfrmMain::mniHelpClick);
-    Varnholtontheweb1 = AddMenuItem(mniAide, QStringLiteral("Varnholtontheweb1"),
-                                    QStringLiteral("Varnholt Home Page"), QKeySequence(),
-                                    &TfrmMain::Varnholtontheweb1Click);
-    mniAPropos = AddMenuItem(mniAide, QStringLiteral("mniAPropos"), QStringLiteral("About..."),
-                             QKeySequence(), &TfrmMain::mniAProposClick);
+    mniHelp = AddMenuItem(mniAide, QStringLiteral("mniHelp"), tr("Help"), QKeySequence(),
+                          &TfrmMain::mniHelpClick);
+    Varnholtontheweb1 =
+        AddMenuItem(mniAide, QStringLiteral("Varnholtontheweb1"), tr("Varnholt Home Page"),
+                    QKeySequence(), &TfrmMain::Varnholtontheweb1Click);
+    mniAPropos = AddMenuItem(mniAide, QStringLiteral("mniAPropos"), tr("About..."), QKeySequence(),
+                             &TfrmMain::mniAProposClick);
 }
 
 void TfrmMain::FormCreate() {

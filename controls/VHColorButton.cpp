@@ -59,7 +59,7 @@ private:
 
 QString ColorAccessibleName(TColor AColor) {
     const QColor colour = TColorToQColor(AColor);
-    return QStringLiteral("red %1, green %2, blue %3")
+    return TVHColorButton::tr("red %1, green %2, blue %3")
         .arg(colour.red())
         .arg(colour.green())
         .arg(colour.blue());

@@ -44,7 +44,7 @@ QAccessibleInterface* TVHDiceAccessible::Factory(const QString&, QObject* AObjec
 
 QString DiceAccessibleName(int ATag, int AValue) {
     if (ATag >= 1 && ATag <= 5) {
-        return QStringLiteral("Die %1, %2").arg(ATag).arg(AValue);
+        return TVHDice::tr("Die %1, %2").arg(ATag).arg(AValue);
     }
-    return QStringLiteral("Die, %1").arg(AValue);
+    return TVHDice::tr("Die, %1").arg(AValue);
 }

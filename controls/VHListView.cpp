@@ -2,6 +2,7 @@
 
 #include "storage/RegistryKeyPath.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHeaderView>
 #include <QLocale>
@@ -77,17 +78,18 @@ std::string TVHListView::KeyPath() const {
     return AppKey();
 }
 
-void TVHListView::AddColumn(const QString& ACaption, int AWidth) {
+void TVHListView::AddColumn(const QString& ACaption, int AWidth, const QString& AStoredName) {
     const int column = columnCount();
     setColumnCount(column + 1);
     headerItem()->setText(column, ACaption);
+    headerItem()->setData(column, Qt::UserRole, AStoredName.isEmpty() ? ACaption : AStoredName);
     setColumnWidth(column, AWidth);
 }
 
 std::vector<std::string> TVHListView::ColumnCaptions() const {
     std::vector<std::string> captions;
     for (int column = 0; column < columnCount(); ++column)
-        captions.push_back(Utf8(headerItem()->text(column)));
+        captions.push_back(Utf8(headerItem()->data(column, Qt::UserRole).toString()));
     return captions;
 }
 
@@ -131,7 +133,8 @@ TVHHighScoreListView::TVHHighScoreListView(QWidget* AParent, std::unique_ptr<IRe
 
 void TVHHighScoreListView::AddHighScoreColumns() {
     for (const THighScoreColumn& column : kHighScoreColumns)
-        AddColumn(QString::fromLatin1(column.Caption), column.Width);
+        AddColumn(QCoreApplication::translate("HighScoreTable", column.Caption), column.Width,
+                  QString::fromLatin1(column.Caption));
 }
 
 THighScoreTable& TVHHighScoreListView::KeyedTable() {

@@ -33,8 +33,11 @@ public:
     // "\Software\<company>\<application>\"
     std::string KeyPath() const;
 
-    // Adds a column at the right with its caption and width in pixels.
-    void AddColumn(const QString& ACaption, int AWidth);
+    // Adds a column at the right with its caption and width in pixels. The
+    // registry stores its cells under AStoredName, or under the caption when
+    // there is none: a translated caption keeps the stored name of its column.
+    void AddColumn(const QString& ACaption, int AWidth, const QString& AStoredName = {});
+    // The names the registry stores the columns' cells under.
     std::vector<std::string> ColumnCaptions() const;
     // The most rows that a load leaves in the list.
     void SetMaxLoadedRows(std::size_t AValue) { FMaxLoadedRows = AValue; }

@@ -58,7 +58,7 @@ QString FileModifiedText(const QString& APath) {
 }
 
 TfrmAboutBox::TfrmAboutBox(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     SetClientSize(245, 207);
     // Cancel and Help stay below the client area: unseen, but Escape still
     // cancels. Neither takes the focus, and Help has no topic to open.
@@ -73,7 +73,7 @@ TfrmAboutBox::TfrmAboutBox(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     Image1->setPixmap(QPixmap(ResourcePath(QStringLiteral("ABOUT"))));
 
     lblProductName = MakeLabel(this, "lblProductName", QStringLiteral("Tolmir"), 176, 48);
-    lblVersion = MakeLabel(this, "lblVersion", QStringLiteral("Version 1.0"), 176, 72);
+    lblVersion = MakeLabel(this, "lblVersion", tr("Version 1.0"), 176, 72);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -97,8 +97,7 @@ TfrmAboutBox::TfrmAboutBox(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
 
     // A screen reader names the box by what it shows first, before the date
     // line that its labels read on.
-    setAccessibleName(
-        QStringLiteral("About %1, %2").arg(lblProductName->text(), lblVersion->text()));
+    setAccessibleName(tr("About %1, %2").arg(lblProductName->text(), lblVersion->text()));
 
     FormCreate();
 }

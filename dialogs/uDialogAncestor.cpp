@@ -45,9 +45,9 @@ TfrmDialogAncestor::TfrmDialogAncestor(QWidget* AOwner)
     setAutoFillBackground(true);
     SetClientSize(348, 249);
 
-    btnOk = MakeButton(this, "btnOk", QStringLiteral("&Ok"), 48);
-    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("&Cancel"), 136);
-    btnHelp = MakeButton(this, "btnHelp", QStringLiteral("&Help"), 224);
+    btnOk = MakeButton(this, "btnOk", tr("&Ok"), 48);
+    btnCancel = MakeButton(this, "btnCancel", tr("&Cancel"), 136);
+    btnHelp = MakeButton(this, "btnHelp", tr("&Help"), 224);
     btnOk->setDefault(true);
     setTabOrder(btnOk, btnCancel);
     setTabOrder(btnCancel, btnHelp);

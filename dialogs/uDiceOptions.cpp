@@ -90,7 +90,7 @@ std::optional<QColor> TfrmDiceOptions::SystemColorPicker(const QColor& AInitial,
 TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& AMainDice,
                                  TVHRegistry& ASettings)
     : TfrmDialogAncestor(AOwner), FMainDice(AMainDice), FSettings(ASettings) {
-    setWindowTitle(QStringLiteral("Game Options"));
+    setWindowTitle(tr("Game Options"));
     SetClientSize(299, 291);
     SetHelpContext(kFormHelpContext);
 
@@ -137,18 +137,15 @@ TfrmDiceOptions::TfrmDiceOptions(QWidget* AOwner, const std::vector<TVHDice*>& A
 // The Dice Options page: the style, the three colours and the two samples.
 void TfrmDiceOptions::BuildDicePage() {
     tbsDiceOptions = Named(new QWidget, "tbsDiceOptions");
-    PageControl1->addTab(tbsDiceOptions, QStringLiteral("Dice Options"));
+    PageControl1->addTab(tbsDiceOptions, tr("Dice Options"));
 
-    rgpDiceStyle =
-        Named(new QGroupBox(QStringLiteral(" Type of dice "), tbsDiceOptions), "rgpDiceStyle");
+    rgpDiceStyle = Named(new QGroupBox(tr(" Type of dice "), tbsDiceOptions), "rgpDiceStyle");
     rgpDiceStyle->setGeometry(8, 2, 163, 89);
     ::SetHelpContext(rgpDiceStyle, 205);
     // The two items share the space below the caption, one above the other.
-    rbDiceStyle2D =
-        Named(new QRadioButton(QStringLiteral("2 Dimensions"), rgpDiceStyle), "rbDiceStyle2D");
+    rbDiceStyle2D = Named(new QRadioButton(tr("2 Dimensions"), rgpDiceStyle), "rbDiceStyle2D");
     rbDiceStyle2D->setGeometry(8, 14, 153, 35);
-    rbDiceStyle3D =
-        Named(new QRadioButton(QStringLiteral("3 Dimensions"), rgpDiceStyle), "rbDiceStyle3D");
+    rbDiceStyle3D = Named(new QRadioButton(tr("3 Dimensions"), rgpDiceStyle), "rbDiceStyle3D");
     rbDiceStyle3D->setGeometry(8, 49, 153, 35);
     FDiceStyleItems = new QButtonGroup(this);
     FDiceStyleItems->addButton(rbDiceStyle2D, ds2D);
@@ -156,47 +153,60 @@ void TfrmDiceOptions::BuildDicePage() {
     rbDiceStyle2D->setChecked(true);
 
     rgpDiceColors =
-        Named(new QGroupBox(QStringLiteral(" Colours (for 2 dimensions) "), tbsDiceOptions),
-              "rgpDiceColors");
+        Named(new QGroupBox(tr(" Colours (for 2 dimensions) "), tbsDiceOptions), "rgpDiceColors");
     rgpDiceColors->setGeometry(8, 98, 163, 113);
     // The two wrapped labels grow towards the swatches when a wider font needs it.
-    Label1 = MakeWrappedLabel(rgpDiceColors, "Label1", QStringLiteral("Non Selected Background"),
+    Label1 = MakeWrappedLabel(rgpDiceColors, "Label1", tr("Non Selected Background"),
                               QRect(8, 18, 66, 26));
-    Label2 = MakeWrappedLabel(rgpDiceColors, "Label2", QStringLiteral("Selected Background"),
-                              QRect(8, 49, 56, 26));
-    Label3 = MakeLabel(rgpDiceColors, "Label3", QStringLiteral("Pips"), 8, 88);
+    Label2 =
+        MakeWrappedLabel(rgpDiceColors, "Label2", tr("Selected Background"), QRect(8, 49, 56, 26));
+    Label3 = MakeLabel(rgpDiceColors, "Label3", tr("Pips"), 8, 88);
     btnDiceColor = MakeSwatch(rgpDiceColors, "btnDiceColor", QRect(99, 21, 56, 20), 210, 0);
     btnHeldColor = MakeSwatch(rgpDiceColors, "btnHeldColor", QRect(99, 52, 56, 20), 215, 1);
     btnPipColor = MakeSwatch(rgpDiceColors, "btnPipColor", QRect(99, 84, 56, 20), 220, 2);
 
-    GroupBox2 = Named(new QGroupBox(QStringLiteral(" Samples "), tbsDiceOptions), "GroupBox2");
+    GroupBox2 = Named(new QGroupBox(tr(" Samples "), tbsDiceOptions), "GroupBox2");
     GroupBox2->setGeometry(184, 2, 101, 209);
-    Label4 = MakeLabel(GroupBox2, "Label4", QStringLiteral("Non Selected"), 20, 17);
+    Label4 = MakeLabel(GroupBox2, "Label4", tr("Non Selected"), 20, 17);
     diceDemoNotHeld = Named(new TVHDice(GroupBox2), "diceDemoNotHeld");
     diceDemoNotHeld->setGeometry(17, 32, 70, 73);
     diceDemoNotHeld->setEnabled(false);
-    Label5 = MakeLabel(GroupBox2, "Label5", QStringLiteral("Selected"), 31, 108);
+    Label5 = MakeLabel(GroupBox2, "Label5", tr("Selected"), 31, 108);
     diceDemoHeld = Named(new TVHDice(GroupBox2), "diceDemoHeld");
     diceDemoHeld->setGeometry(17, 123, 70, 70);
     diceDemoHeld->setEnabled(false);
     diceDemoHeld->SetHeld(true);
+    // A caption that would run into the frame is centred over its sample.
+    for (QLabel* label : {Label4, Label5}) {
+        if (label->geometry().right() > GroupBox2->width() - 4) {
+            label->move(std::max(2, (GroupBox2->width() - label->width()) / 2), label->y());
+        }
+    }
 }
 
 // The Grid Options page: whether and in which colour the grid shows its hints.
 void TfrmDiceOptions::BuildGridPage() {
     tbsGridOptions = Named(new QWidget, "tbsGridOptions");
-    PageControl1->addTab(tbsGridOptions, QStringLiteral("Grid Options"));
-    ckShowScoreHints =
-        MakeCheckBox(tbsGridOptions, "ckShowScoreHints", QStringLiteral("Show Score Hints in Grid"),
-                     QRect(12, 16, 144, 17));
+    PageControl1->addTab(tbsGridOptions, tr("Grid Options"));
+    ckShowScoreHints = MakeCheckBox(tbsGridOptions, "ckShowScoreHints",
+                                    tr("Show Score Hints in Grid"), QRect(12, 16, 144, 17));
     ::SetHelpContext(ckShowScoreHints, 250);
-    Label6 = MakeLabel(tbsGridOptions, "Label6", QStringLiteral("Score Hints Color"), 14, 48);
+    Label6 = MakeLabel(tbsGridOptions, "Label6", tr("Score Hints Color"), 14, 48);
     btnScoreHintColor =
         MakeSwatch(tbsGridOptions, "btnScoreHintColor", QRect(112, 43, 46, 20), 255, 0);
-    Label7 = MakeLabel(tbsGridOptions, "Label7", QStringLiteral("Sample:"), 176, 48);
+    Label7 = MakeLabel(tbsGridOptions, "Label7", tr("Sample:"), 176, 48);
     lblScoreHintSample =
         Named(new QLineEdit(QStringLiteral("25"), tbsGridOptions), "lblScoreHintSample");
     lblScoreHintSample->setGeometry(224, 41, 47, 28);
+    // A caption too long for the room before its colour button takes two lines,
+    // and the row makes way for what is still too wide.
+    if (Label6->width() > btnScoreHintColor->x() - Label6->x() - 4) {
+        Label6->setWordWrap(true);
+        Label6->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        SetLabelGeometry(Label6,
+                         QRect(Label6->x(), 37, btnScoreHintColor->x() - Label6->x() - 4, 32));
+        FlowRow({Label6, btnScoreHintColor, Label7, lblScoreHintSample}, PageControl1->width() - 8);
+    }
     QFont hintFont(QStringLiteral("Comic Sans MS"));
     hintFont.setItalic(true);
     hintFont.setPixelSize(16);
@@ -206,10 +216,9 @@ void TfrmDiceOptions::BuildGridPage() {
 
 void TfrmDiceOptions::BuildSoundPage() {
     TabSheet1 = Named(new QWidget, "TabSheet1");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Sound"));
-    ckDiceRollSound =
-        MakeCheckBox(TabSheet1, "ckDiceRollSound", QStringLiteral("Play Sound on Every Dice Roll"),
-                     QRect(12, 16, 165, 17));
+    PageControl1->addTab(TabSheet1, tr("Sound"));
+    ckDiceRollSound = MakeCheckBox(TabSheet1, "ckDiceRollSound",
+                                   tr("Play Sound on Every Dice Roll"), QRect(12, 16, 165, 17));
 }
 
 int TfrmDiceOptions::DiceStyleIndex() const {

@@ -38,14 +38,14 @@ private:
 } // namespace
 
 TfrmHighScores::TfrmHighScores(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     SetClientSize(353, 249);
     SetHelpContext(300);
 
     lvwHighScores = new TVHHighScoreListView(this);
     lvwHighScores->setObjectName(QStringLiteral("lvwHighScores"));
     lvwHighScores->setGeometry(8, 8, 337, 193);
-    lvwHighScores->setAccessibleName(QStringLiteral("High scores"));
+    lvwHighScores->setAccessibleName(tr("High scores"));
     lvwHighScores->SetReadOnly(true);
     lvwHighScores->SetRegKeySoftware("Software");
     lvwHighScores->SetRegKeyCompany("Varnholt");

@@ -6,15 +6,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
 TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
-    setWindowTitle(QStringLiteral("Caption"));
+    setWindowTitle(tr("Caption"));
     SetClientSize(256, 92);
     SetHelpContext(400);
 
-    Label1 = new QLabel(QStringLiteral("Prompt:"), this);
+    Label1 = new QLabel(tr("Prompt:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->move(9, 7);
@@ -28,9 +29,17 @@ TfrmInputQuery::TfrmInputQuery(QWidget* AOwner) : TfrmDialogAncestor(AOwner) {
     // stored name.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
 
-    btnOk->setGeometry(36, 57, 53, 25);
-    btnCancel->setGeometry(102, 57, 53, 25);
-    btnHelp->setGeometry(168, 57, 53, 25);
+    // Three buttons 53 pixels wide, 13 apart; a longer caption widens all three
+    // alike, the row staying centred.
+    int width = 53;
+    for (const QPushButton* button : {btnOk, btnCancel, btnHelp}) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        width = std::max(width, button->fontMetrics().horizontalAdvance(caption) + 12);
+    }
+    const int left = width == 53 ? 36 : (256 - 3 * width - 2 * 13) / 2;
+    btnOk->setGeometry(left, 57, width, 25);
+    btnCancel->setGeometry(left + width + 13, 57, width, 25);
+    btnHelp->setGeometry(left + 2 * (width + 13), 57, width, 25);
     // Ok and Cancel come first, as on every dialog, then the field and Help.
     setTabOrder(btnCancel, Edit1);
     setTabOrder(Edit1, btnHelp);

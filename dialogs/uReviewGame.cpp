@@ -9,6 +9,8 @@
 #include <QShortcut>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <array>
 #include <span>
 
 namespace {
@@ -27,9 +29,11 @@ QString DiceText(std::span<const int> ADice) {
     return Text(JoinedNumbers(ADice));
 }
 
-const QStringList kHeaders = {QStringLiteral("Roll"), QStringLiteral("Dice"),
-                              QStringLiteral("Your move"), QStringLiteral("Best move"),
-                              QStringLiteral("Points lost")};
+// The column headers, in the player's language.
+QStringList Headers() {
+    return {TfrmReviewGame::tr("Roll"), TfrmReviewGame::tr("Dice"), TfrmReviewGame::tr("Your move"),
+            TfrmReviewGame::tr("Best move"), TfrmReviewGame::tr("Points lost")};
+}
 
 // One row: the turn or the roll, the dice, the choice made, the best one and the
 // expected points it cost; a loss worth reading stands out. A screen reader
@@ -38,12 +42,13 @@ const QStringList kHeaders = {QStringLiteral("Roll"), QStringLiteral("Dice"),
 QTreeWidgetItem* AddRow(QTreeWidget* ATree, const QString& ARoll, const QString& ADice,
                         const QString& AYours, const std::string& ABest, double ALost) {
     auto* item = new QTreeWidgetItem(ATree);
+    const QStringList headers = Headers();
     const QStringList texts = {ARoll, ADice, AYours, Text(ABest), Text(ExpectedText(ALost))};
     for (int column = colRoll; column <= colLost; ++column) {
         item->setText(column, texts[column]);
         if (column != colRoll) {
             item->setData(column, Qt::AccessibleTextRole,
-                          kHeaders[column] + QLatin1Char(' ') + texts[column]);
+                          headers[column] + QLatin1Char(' ') + texts[column]);
         }
     }
     item->setTextAlignment(colLost, Qt::AlignRight | Qt::AlignVCenter);
@@ -55,41 +60,59 @@ QTreeWidgetItem* AddRow(QTreeWidget* ATree, const QString& ARoll, const QString&
     return item;
 }
 
+// The English widths; a longer header takes its room from the two move columns,
+// which have the most to spare.
+void SetColumnWidths(QTreeWidget* ATree) {
+    std::array<int, colLost + 1> widths = {70, 80, 150, 150, 70};
+    const auto needOf = [ATree](int AColumn) { return ATree->header()->sectionSizeHint(AColumn); };
+    int extra = 0;
+    for (int column = colRoll; column <= colLost; ++column) {
+        const int need = needOf(column);
+        if (column != colYours && column != colBest && need > widths[column]) {
+            extra += need - widths[column];
+            widths[column] = need;
+        }
+    }
+    for (const int column : {colYours, colBest}) {
+        const int need = needOf(column);
+        widths[column] = std::max(need, widths[column] - (extra + 1) / 2);
+    }
+    for (int column = colRoll; column <= colLost; ++column) {
+        ATree->setColumnWidth(column, widths[column]);
+    }
+}
+
 } // namespace
 
 TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     : TfrmDialogAncestor(AOwner) {
-    setWindowTitle(QStringLiteral("Review Game"));
+    setWindowTitle(tr("Review Game"));
     SetClientSize(kClientWidth, kClientHeight);
     SetHelpContext(kHelpContext);
 
     tvwTurns = new QTreeWidget(this);
     tvwTurns->setObjectName(QStringLiteral("tvwTurns"));
-    tvwTurns->setAccessibleName(QStringLiteral("Your moves and the best moves"));
+    tvwTurns->setAccessibleName(tr("Your moves and the best moves"));
     tvwTurns->setGeometry(8, 8, kClientWidth - 16, 348);
-    tvwTurns->setHeaderLabels(kHeaders);
+    tvwTurns->setHeaderLabels(Headers());
     // One flat list, a turn's row before the rows of its choices: a screen
     // reader reads no expanded or collapsed state into every cell.
     tvwTurns->setRootIsDecorated(false);
     tvwTurns->setSelectionMode(QAbstractItemView::NoSelection);
     tvwTurns->header()->setStretchLastSection(false);
-    tvwTurns->setColumnWidth(colRoll, 70);
-    tvwTurns->setColumnWidth(colDice, 80);
-    tvwTurns->setColumnWidth(colYours, 150);
-    tvwTurns->setColumnWidth(colBest, 150);
-    tvwTurns->setColumnWidth(colLost, 70);
+    SetColumnWidths(tvwTurns);
 
     int number = 0;
     for (const TTurnReview& turn : AReview.Turns) {
         QTreeWidgetItem* row =
-            AddRow(tvwTurns, QStringLiteral("Turn %1").arg(++number), DiceText(turn.Hand),
-                   QStringLiteral("%1: %2").arg(Text(LineName(turn.Row)), Text(turn.Score)),
+            AddRow(tvwTurns, tr("Turn %1").arg(++number), DiceText(turn.Hand),
+                   tr("%1: %2").arg(Text(LineName(turn.Row)), Text(turn.Score)),
                    turn.Decisions.empty() ? std::string() : turn.Decisions.back().Best, turn.Lost);
         QFont font = row->font(colRoll);
         font.setBold(true);
         row->setFont(colRoll, font);
         for (const TDecisionReview& decision : turn.Decisions) {
-            AddRow(tvwTurns, QStringLiteral("Roll %1").arg(decision.Roll), DiceText(decision.Dice),
+            AddRow(tvwTurns, tr("Roll %1").arg(decision.Roll), DiceText(decision.Dice),
                    Text(decision.Chosen), decision.Best, decision.Lost);
         }
     }

@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace Application {
@@ -21,7 +22,7 @@ std::string ExceptionText(const std::exception_ptr& AError) {
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {
-        return "Unknown error";
+        return QCoreApplication::translate("Application", "Unknown error").toStdString();
     }
 }
 

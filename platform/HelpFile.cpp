@@ -1,6 +1,7 @@
 #include "platform/HelpFile.h"
 
 #include "files/SafeFile.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,5 +107,13 @@ std::optional<THelpFile> LoadHelpFile(const QString& APath) {
 }
 
 QString DefaultHelpFilePath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Tolmir.hlp"));
+    const QDir folder(QCoreApplication::applicationDirPath());
+    // "Tolmir_de.hlp" for German; English, and a language whose file is missing, read Tolmir.hlp.
+    if (const QString language = CurrentLanguage(); !language.isEmpty()) {
+        const QString translated = folder.filePath(QStringLiteral("Tolmir_%1.hlp").arg(language));
+        if (QFileInfo::exists(translated)) {
+            return translated;
+        }
+    }
+    return folder.filePath(QStringLiteral("Tolmir.hlp"));
 }

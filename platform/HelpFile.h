@@ -27,5 +27,6 @@ THelpFile ParseHelpText(const QString& AText);
 // Reads and parses the file; nothing when it cannot be read.
 std::optional<THelpFile> LoadHelpFile(const QString& APath);
 
-// "Tolmir.hlp" in the directory of the running executable.
+// The help file in the player's language beside the running executable:
+// "Tolmir_de.hlp" for German, "Tolmir.hlp" for English and when the file is missing.
 QString DefaultHelpFilePath();

@@ -36,16 +36,16 @@ int LinkedTopic(const QUrl& AUrl) {
 QString TopicMarkdown(const QString& AHelpFile, int AContext) {
     const std::optional<THelpFile> file = LoadHelpFile(AHelpFile);
     if (!file) {
-        return QStringLiteral("# Help is not available\n\nThe help file `%1` could not be read.")
+        return THelpViewer::tr("# Help is not available\n\nThe help file `%1` could not be read.")
             .arg(AHelpFile);
     }
     const auto topic = file->Topics.find(AContext);
     if (topic == file->Topics.end()) {
-        return QStringLiteral("# Topic not found\n\nThe help file `%1` has no topic %2.")
+        return THelpViewer::tr("# Topic not found\n\nThe help file `%1` has no topic %2.")
             .arg(AHelpFile)
             .arg(AContext);
     }
-    const QString title = topic->second.Title.isEmpty() ? QStringLiteral("Topic %1").arg(AContext)
+    const QString title = topic->second.Title.isEmpty() ? THelpViewer::tr("Topic %1").arg(AContext)
                                                         : topic->second.Title;
     return QStringLiteral("# %1\n\n%2\n").arg(title, topic->second.Body);
 }
@@ -184,7 +184,7 @@ private:
 
 THelpViewer::THelpViewer(const QString& AHelpFile, QWidget* AParent)
     : QMainWindow(AParent), FHelpFile(AHelpFile) {
-    setWindowTitle(Application::Title + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(Application::Title));
     // Left open, the help window must not keep the program running once the
     // main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -192,9 +192,9 @@ THelpViewer::THelpViewer(const QString& AHelpFile, QWidget* AParent)
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    FBackButton = new QPushButton(QStringLiteral("&Back"), client);
+    FBackButton = new QPushButton(tr("&Back"), client);
     FBackButton->setEnabled(false);
-    FContentsButton = new QPushButton(QStringLiteral("&Contents"), client);
+    FContentsButton = new QPushButton(tr("&Contents"), client);
     auto* text = new THelpText(client);
     FBrowser = text;
     FNotice = new TSpokenNotice(client);
@@ -271,7 +271,7 @@ void THelpViewer::Show(int AContext) {
     FBackButton->setEnabled(!FHistory.empty());
     // Every topic starts with its title as the heading.
     const QString topic = FBrowser->document()->firstBlock().text().trimmed();
-    setWindowTitle(topic + QStringLiteral(" - ") + Application::Title + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 - %2 Help").arg(topic, Application::Title));
     // A screen reader says the window's title when the window opens; a topic
     // that replaces another is said by name.
     if (isVisible()) {

@@ -1,5 +1,6 @@
 #include "platform/OpenUrl.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -9,9 +10,10 @@ void OpenUrl(const QString& AUrl, QWidget* AOwner) {
     if (!url.isValid() || QDesktopServices::openUrl(url)) {
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QStringLiteral("The page could not be opened: no web browser was found.\n\n"
-                                   "Its address is %1")
+    QMessageBox box(QMessageBox::Information, QCoreApplication::translate("OpenUrl", "Information"),
+                    QCoreApplication::translate("OpenUrl",
+                                                "The page could not be opened: no web "
+                                                "browser was found.\n\nIts address is %1")
                         .arg(url.toString()),
                     QMessageBox::Ok, AOwner);
     // The address can be selected and copied.

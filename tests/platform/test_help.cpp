@@ -5,12 +5,15 @@
 #include "platform/HelpViewer.h"
 #include "platform/OpenUrl.h"
 #include "platform/SpokenNotice.h"
+#include "platform/Translations.h"
 #include "tests/support/ErrorBoxGuard.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -85,6 +88,7 @@ class TestHelp : public QObject {
 
     TErrorBoxGuard FErrorBoxes; // a box is a failure, reported at once
 private slots:
+    void shippedFileHasEveryTopicAndNoBrokenLink_data();
     void shippedFileHasEveryTopicAndNoBrokenLink();
     void parserReadsTopicsAndReportsMistakes();
     void missingFileAndTopicAreSaidInTheWindow();
@@ -106,10 +110,26 @@ void TestHelp::cleanup() {
     QCOMPARE(HelpWindowCount(), 0);
 }
 
+void TestHelp::shippedFileHasEveryTopicAndNoBrokenLink_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("en") << QStringLiteral(TOLMIR_HELP_FILE);
+    for (const QString& language : ShippedLanguages()) {
+        QTest::newRow(qPrintable(language))
+            << QFileInfo(QStringLiteral(TOLMIR_HELP_FILE))
+                   .dir()
+                   .filePath(QStringLiteral("Tolmir_%1.hlp").arg(language));
+    }
+}
+
+// English and every translation: the same topics, each link leading to one of them.
 void TestHelp::shippedFileHasEveryTopicAndNoBrokenLink() {
-    const std::optional<THelpFile> file = LoadHelpFile(QStringLiteral(TOLMIR_HELP_FILE));
-    QVERIFY2(file.has_value(), TOLMIR_HELP_FILE);
+    QFETCH(QString, path);
+    const std::optional<THelpFile> file = LoadHelpFile(path);
+    QVERIFY2(file.has_value(), qPrintable(path));
     QCOMPARE(file->Problems, QStringList());
+    const std::optional<THelpFile> english = LoadHelpFile(QStringLiteral(TOLMIR_HELP_FILE));
+    QVERIFY(english.has_value());
+    QCOMPARE(file->Topics.size(), english->Topics.size());
     for (int number : kRequiredTopics) {
         const auto topic = file->Topics.find(number);
         QVERIFY2(topic != file->Topics.end(), qPrintable(QString::number(number)));
