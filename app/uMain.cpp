@@ -196,6 +196,10 @@ void TfrmMain::BuildDice() {
                       QStringLiteral("F%1").arg(i + 1), QRect(left + 29, 103, 16, 16));
         QLabel* hold = MakeLabel(pnlJuboHand, QStringLiteral("lblHold%1").arg(i + 1), tr("Held"),
                                  QRect(left + 21, 12, 28, 16));
+        // A caption that would stick out past its die is centred over it.
+        if (hold->geometry().right() > die->geometry().right()) {
+            hold->move(die->geometry().center().x() - hold->width() / 2, hold->y());
+        }
         hold->setProperty("Tag", i + 1);
         hold->hide();
         held[static_cast<std::size_t>(i)] = hold;

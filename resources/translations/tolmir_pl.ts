@@ -322,7 +322,7 @@ Jej adres to %1</translation>
     <name>ScoreSheet</name>
     <message>
         <source>Sub-Total</source>
-        <translation>Suma częściowa</translation>
+        <translation>Podsuma</translation>
     </message>
     <message>
         <source>Bonus</source>

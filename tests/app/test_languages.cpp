@@ -7,6 +7,7 @@
 #include "tests/support/SessionFakes.h"
 
 #include "advisor/AdviceText.h"
+#include "app/ScoreGrid.h"
 #include "app/uMain.h"
 #include "dialogs/uAboutBox.h"
 #include "dialogs/uDiceOptions.h"
@@ -31,7 +32,6 @@
 #include <QRegularExpression>
 #include <QStyleOptionGroupBox>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
@@ -208,15 +208,13 @@ void Collect(QWidget* AWindow, std::vector<TShown>& AShown) {
                               tree->topLevelItem(i)->text(0), true});
         }
     }
-    for (QTableWidget* grid : AWindow->findChildren<QTableWidget*>()) {
+    for (TScoreGrid* grid : AWindow->findChildren<TScoreGrid*>()) {
+        // The line labels, drawn 2 pixels into their cells in the grid's font.
         for (int row = 0; row < grid->rowCount(); ++row) {
-            const QTableWidgetItem* item = grid->item(row, 0);
-            if (item && !item->text().isEmpty()) {
-                const QFontMetrics metrics(item->font());
-                AShown.push_back(
-                    {where(grid) + QString::number(row), item->text(),
-                     metrics.horizontalAdvance(item->text()) + 4 <= grid->columnWidth(0)});
-            }
+            const QString label = QString::fromStdString(grid->Cell(kLabelCol, row));
+            AShown.push_back(
+                {where(grid) + QString::number(row), label,
+                 grid->fontMetrics().horizontalAdvance(label) + 2 <= grid->columnWidth(kLabelCol)});
         }
     }
     if (auto* window = qobject_cast<QMainWindow*>(AWindow)) {
@@ -251,6 +249,11 @@ class TestLanguages : public QObject {
         FakeClock clock;
         TfrmMain main(TfrmMainServices{&prompter, &sound, &clock});
         main.show();
+        // The Held captions as when every die is held.
+        for (QLabel* held :
+             main.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblHold")))) {
+            held->show();
+        }
         Collect(&main, shown);
 
         TfrmDiceOptions options(&main, main.AllDice(), main.Settings());
