@@ -24,5 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TOLMIR_HOME_PAGE})
 # sound, and the fonts that stand in for the Windows ones.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-dejavu-core, fonts-comic-neue")
+# Qt's own dialogs and buttons in the player's language; the game's texts are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

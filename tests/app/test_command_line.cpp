@@ -21,12 +21,15 @@ class TestCommandLine : public QObject {
 
     // Runs the game with no display at all: had it tried to open a window, the
     // toolkit would abort instead of answering.
-    static TRun RunGame(const QStringList& AArguments) {
+    // ALanguage is the desktop's language.
+    static TRun RunGame(const QStringList& AArguments,
+                        const QString& ALanguage = QStringLiteral("en")) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
             env.remove(QString::fromLatin1(name));
         }
+        env.insert(QStringLiteral("LANGUAGE"), ALanguage);
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(TOLMIR_EXECUTABLE), AArguments);
         if (!process.waitForFinished(20000)) {
@@ -67,6 +70,11 @@ private slots:
             QVERIFY(!help.Out.contains(QStringLiteral("platform")));
             QCOMPARE(help.Err, QString());
         }
+        // In German, the game's description and Qt's own words alike.
+        const TRun german = RunGame({QStringLiteral("--help")}, QStringLiteral("de"));
+        QCOMPARE(german.ExitCode, 0);
+        QVERIFY2(german.Out.contains(QStringLiteral("Ein Würfelspiel")), qPrintable(german.Out));
+        QVERIFY2(!german.Out.contains(QStringLiteral("Usage")), qPrintable(german.Out));
     }
 
     void unknownInputEndsWithOneLineAndStatusTwo() {

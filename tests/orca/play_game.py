@@ -19,6 +19,7 @@ import signal
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
@@ -31,6 +32,10 @@ SHORTCUTS = {
 SHEET = ["1", "2", "3", "4", "5", "6", "Sub-Total", "Bonus", "Straight", "Full", "High",
          "Low", "Tolmir", "Total"]
 WRITABLE = [line for line in SHEET if line in SHORTCUTS]
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources",
+                            "translations")
+# The other language a short game is played in.
+OTHER_LANGUAGE = "de"
 
 
 def fail(message):
@@ -336,11 +341,25 @@ def main():
     try:
         play(Player(Game(wait_for("the game's window", main_window)), speech))
     finally:
-        game_process.terminate()
-        try:
-            game_process.wait(10)
-        except subprocess.TimeoutExpired:
-            game_process.kill()
+        end(game_process)
+
+    # The same game in another language, from a desktop set to it.
+    wait_for("the first game to leave the desktop", lambda: application() is None)
+    with open(os.path.join(os.environ["WORK"], "game-%s.log" % OTHER_LANGUAGE), "w") as log:
+        game_process = subprocess.Popen([game_path], env=dict(env, LANGUAGE=OTHER_LANGUAGE),
+                                        stdout=log, stderr=log)
+    try:
+        play_in(Texts(OTHER_LANGUAGE), Game(wait_for("the game's window", main_window)), speech)
+    finally:
+        end(game_process)
+
+
+def end(game_process):
+    game_process.terminate()
+    try:
+        game_process.wait(10)
+    except subprocess.TimeoutExpired:
+        game_process.kill()
 
 
 def play(player):
@@ -567,6 +586,102 @@ def alt_r_never_arms_the_menu_bar(player, count=100):
             fail("roll %d with alt+r armed the menu bar: Orca said %r" % (done + 1, armed))
         speech.forget()
     return count
+
+
+class Texts:
+    """The game's texts in a language, as its translation file has them."""
+
+    def __init__(self, language):
+        self.language = language
+        self.table = {}
+        root = ElementTree.parse(os.path.join(TRANSLATIONS, "tolmir_%s.ts" % language)).getroot()
+        for context in root.iter("context"):
+            for message in context.iter("message"):
+                self.table[(context.findtext("name"), message.findtext("source"))] = \
+                    message.findtext("translation")
+
+    def __call__(self, context, source):
+        return self.table[(context, source)]
+
+    def line(self, line):
+        """A sheet line's label: the numbers and Tolmir are the same everywhere."""
+        return self.table.get(("ScoreSheet", line), line)
+
+    def pattern(self, context, source, *groups):
+        """The text as a pattern whose %1, %2 ... are the given groups."""
+        text = re.escape(self(context, source))
+        for number, group in enumerate(groups, start=1):
+            text = text.replace("%%%d" % number, group)
+        return text
+
+
+def play_in(texts, game, speech):
+    """A whole game with the desktop in another language: one roll a turn, each
+    hand written where the sheet's hints say it scores most. What Orca says, the
+    sheet's names, the end of the game and Qt's own question box are in that
+    language."""
+    where = " in " + texts.language
+    roll_caption = texts("TfrmMain", "&Roll Dice")
+    roll_key = "alt+" + roll_caption[roll_caption.index("&") + 1].lower()
+    speech.expect(re.escape(roll_caption.replace("&", "")), "the start" + where)
+    rolled = texts.pattern("GameSession", "Roll %1: %2, total %3", r"1", r"((?:[1-6] ?){5})",
+                           r"(\d+)")
+    total = texts.pattern("GameSession", "Total %1", r"(\d+)")
+    free = texts("TScoreGrid", "%1, free")
+    for turn in range(len(WRITABLE)):
+        speech.forget()
+        key(roll_key)
+        values = [int(v) for v in speech.expect(rolled, roll_key + where).group(1).split()]
+        sheet = game.sheet()
+        best, best_score = None, -1
+        for line in WRITABLE:
+            label = texts.line(line)
+            hint = texts.pattern("TScoreGrid", "%1, would score %2", re.escape(free), r"(\d+)")
+            found = re.fullmatch(hint.replace("%1", re.escape(label)), sheet.get(label, ""))
+            if found and int(found.group(1)) > best_score:
+                best, best_score = line, int(found.group(1))
+        if best is None:
+            fail("no free line%s shows a hint: %r" % (where, sheet))
+        if best in "123456" and best_score != int(best) * values.count(int(best)):
+            fail("line %s%s offers %d for the dice %r" % (best, where, best_score, values))
+        speech.forget()
+        key(SHORTCUTS[best])
+        written = texts.pattern("GameSession", "%1: %2 written. %3", re.escape(texts.line(best)),
+                                r"(\d+)", total)
+        found = speech.expect(written, SHORTCUTS[best] + where)
+        if int(found.group(1)) != best_score:
+            fail("line %s%s was written with another score than its hint %d" % (
+                best, where, best_score))
+    # The end of the game, said with the last write or after it: a place in the
+    # table asks for the name, else the reason is said; either in the language.
+    high_score = texts.pattern("GameSession", "Game over. Total %1, a new high score", r"\d+")
+    over = "%s|%s" % (high_score,
+                      texts.pattern("GameSession", "Game over. Total %1: %2", r"\d+", r".+"))
+    ended = re.search(over, found.string) or speech.expect(over, "the last line" + where)
+    if re.search(high_score, ended.group(0)):
+        speech.expect(re.escape(texts("GameSession", "Player: ").strip()), "the name prompt" + where)
+        wait_for("the name prompt", lambda: dialog("Tolmir"))
+        for letter in "ann":
+            key(letter)
+        speech.forget()
+        key("Return")
+        title = texts("TfrmHighScores", "High Scores")
+        wait_for("the high scores" + where, lambda: dialog(title))
+        speech.expect(re.escape(title), "Enter in the name prompt" + where)
+        speech.forget()
+        key("Return")
+    # Qt's own buttons speak the language too.
+    wait_for("the main window again", lambda: dialog(texts("TfrmHighScores", "High Scores")) is None)
+    speech.forget()
+    key("ctrl+n")
+    speech.expect(re.escape(texts("GameSession", "Do you really want to start a new game?")),
+                  "ctrl+n" + where)
+    yes = {"de": "Ja", "fr": "Oui", "es": "S\u00ed", "it": "S\u00ec", "nl": "Ja", "pl": "Tak",
+           "pt_BR": "Sim"}[texts.language]
+    speech.expect(r"\b%s\b" % yes, "the question's button" + where)
+    speech.forget()
+    key("Escape")
+    print("orca check passed in %s: a whole game, its end and Qt's question box" % texts.language)
 
 
 if __name__ == "__main__":
