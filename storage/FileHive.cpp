@@ -274,9 +274,10 @@ private:
         std::string lines;
         for (const std::string& line : FSkipped.First)
             lines += (lines.empty() ? "" : "; ") + line;
-        if (FSkipped.Count > FSkipped.First.size())
-            lines += TxArgs(Tx("FileHive", "; and %1 more"),
-                            {std::to_string(FSkipped.Count - FSkipped.First.size())});
+        if (FSkipped.Count > FSkipped.First.size()) {
+            const int more = static_cast<int>(FSkipped.Count - FSkipped.First.size());
+            lines += Tx("FileHive", "; and %n more", nullptr, more);
+        }
         ReportStorageError(
             TxArgs(Tx("FileHive", "Some lines of %1 could not be read (%2) and are "
                                   "not in the saved file. The file as it was is kept "

@@ -124,16 +124,19 @@
         <translation>die nicht lesbaren Zeilen konnten nicht aufbewahrt werden: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; und %1 weitere</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Einige Zeilen von %1 konnten nicht gelesen werden (%2) und fehlen in der gespeicherten Datei. Die ursprüngliche Datei wurde als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>der Einstellungsdatei</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; und %n weitere</numerusform>
+            <numerusform>; und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>

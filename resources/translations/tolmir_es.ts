@@ -124,16 +124,19 @@
         <translation>no se pudieron apartar las líneas que no se pudieron leer: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; y %1 más</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Algunas líneas de %1 no se pudieron leer (%2) y no están en el archivo guardado. El archivo tal como estaba se conserva como %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>el archivo de ajustes</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; y %n más</numerusform>
+            <numerusform>; y %n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -124,16 +124,19 @@
         <translation>les lignes illisibles n&apos;ont pas pu être mises de côté : %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; et %1 autres</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Certaines lignes de %1 n&apos;ont pas pu être lues (%2) et ne figurent pas dans le fichier enregistré. Le fichier d&apos;origine est conservé sous le nom %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>le fichier de réglages</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; et %n autre</numerusform>
+            <numerusform>; et %n autres</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -124,16 +124,19 @@
         <translation>impossibile mettere da parte le righe che non è stato possibile leggere: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; e altre %1</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Alcune righe di %1 non sono leggibili (%2) e non sono nel file salvato. Il file com&apos;era è conservato come %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>il file delle impostazioni</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; e %n altra</numerusform>
+            <numerusform>; e altre %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

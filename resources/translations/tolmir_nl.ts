@@ -124,16 +124,19 @@
         <translation>de regels die niet konden worden gelezen, konden niet apart worden bewaard: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; en nog %1</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Enkele regels van %1 konden niet worden gelezen (%2) en staan niet in het opgeslagen bestand. Het bestand zoals het was, is bewaard als %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>het instellingenbestand</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; en nog %n</numerusform>
+            <numerusform>; en nog %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -124,16 +124,20 @@
         <translation>nie udało się zachować wierszy, których nie można było odczytać: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; i %1 więcej</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Nie udało się odczytać niektórych wierszy pliku %1 (%2) i nie ma ich w zapisanym pliku. Plik w pierwotnej postaci zachowano jako %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>plik ustawień</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; i jeszcze %n</numerusform>
+            <numerusform>; i jeszcze %n</numerusform>
+            <numerusform>; i jeszcze %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -124,16 +124,19 @@
         <translation>as linhas que não puderam ser lidas não puderam ser guardadas à parte: %1</translation>
     </message>
     <message>
-        <source>; and %1 more</source>
-        <translation>; e mais %1</translation>
-    </message>
-    <message>
         <source>Some lines of %1 could not be read (%2) and are not in the saved file. The file as it was is kept as %3.</source>
         <translation>Algumas linhas de %1 não puderam ser lidas (%2) e não estão no arquivo salvo. O arquivo como estava foi guardado como %3.</translation>
     </message>
     <message>
         <source>the settings file</source>
         <translation>arquivo de configurações</translation>
+    </message>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; e mais %n</numerusform>
+            <numerusform>; e mais %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
