@@ -1,5 +1,7 @@
 #include "storage/HiveFormat.h"
 
+#include "game/Texts.h"
+
 #include "game/TextNumbers.h"
 
 #include <algorithm>
@@ -115,8 +117,8 @@ public:
                     // A whole value of no key: skipped as one item, so that
                     // lines inside its text are not read as keys.
                     Skip(start,
-                         anyKey ? "a value of a key that could not be read"
-                                : "a value comes before the first key",
+                         anyKey ? Tx("HiveFormat", "a value of a key that could not be read")
+                                : Tx("HiveFormat", "a value comes before the first key"),
                          ASkipped);
                     continue;
                 }
@@ -124,7 +126,7 @@ public:
                 if (read && !deletion)
                     key->Values.push_back(std::move(value));
             } else {
-                read = Why("unexpected text");
+                read = Why(Tx("HiveFormat", "unexpected text"));
             }
             if (read) {
                 readable = true;
@@ -139,9 +141,10 @@ public:
         if (readable)
             return true;
         if (!ASkipped.First.empty())
-            AError = "nothing could be read; " + ASkipped.First.front();
+            AError =
+                TxArgs(Tx("HiveFormat", "nothing could be read; %1"), {ASkipped.First.front()});
         else
-            AError = "line 1: the file is empty";
+            AError = Tx("HiveFormat", "line 1: the file is empty");
         return false;
     }
 
@@ -156,7 +159,8 @@ private:
             FLine += IsLineEnd(FText, FCounted) ? 1 : 0;
         ++ASkipped.Count;
         if (ASkipped.First.size() < kSkippedLinesNamed)
-            ASkipped.First.push_back("line " + std::to_string(FLine) + ": " + AWhy);
+            ASkipped.First.push_back(
+                TxArgs(Tx("HiveFormat", "line %1: %2"), {std::to_string(FLine), AWhy}));
     }
     bool Why(const std::string& AWhy) {
         FWhy = AWhy;
@@ -224,16 +228,16 @@ private:
         while (!AtEnd() && Peek() != ']' && Peek() != '\n' && Peek() != '\r')
             ++FPos;
         if (AtEnd() || Peek() != ']')
-            return Why("a key name has no closing bracket");
+            return Why(Tx("HiveFormat", "a key name has no closing bracket"));
         std::string_view name = FText.substr(start, FPos - start);
         ++FPos;
         if (!TakeLineEnd())
-            return Why("text after a key name");
+            return Why(Tx("HiveFormat", "text after a key name"));
         if (ADeletion)
             return true;
         if (!StartsWithNoCase(name, kRoot) ||
             (name.size() > kRoot.size() && name[kRoot.size()] != '\\'))
-            return Why("a key outside HKEY_CURRENT_USER");
+            return Why(Tx("HiveFormat", "a key outside HKEY_CURRENT_USER"));
         APath = NormalizeKeyPath(name.substr(kRoot.size()));
         return true;
     }
@@ -249,7 +253,7 @@ private:
             else
                 AText += c;
         }
-        return Why("a string has no closing quote");
+        return Why(Tx("HiveFormat", "a string has no closing quote"));
     }
 
     // A value line; "name"=- deletes the value in the registry editor and, in a
@@ -263,7 +267,7 @@ private:
         }
         SkipSpaces();
         if (AtEnd() || Peek() != '=')
-            return Why("a value name is not followed by '='");
+            return Why(Tx("HiveFormat", "a value name is not followed by '='"));
         ++FPos;
         SkipSpaces();
         std::string_view rest = FText.substr(FPos);
@@ -280,7 +284,7 @@ private:
             for (int i = 0; i < 8; ++i) {
                 const int digit = AtEnd() ? -1 : HexDigit(Peek());
                 if (digit < 0)
-                    return Why("a dword has not eight hex digits");
+                    return Why(Tx("HiveFormat", "a dword has not eight hex digits"));
                 number = (number << 4) | static_cast<std::uint32_t>(digit);
                 ++FPos;
             }
@@ -289,10 +293,10 @@ private:
             if (!ParseHex(AValue.Value))
                 return false;
         } else {
-            return Why("a value of an unknown kind");
+            return Why(Tx("HiveFormat", "a value of an unknown kind"));
         }
         if (!TakeLineEnd())
-            return Why("text after a value");
+            return Why(Tx("HiveFormat", "text after a value"));
         return true;
     }
 
@@ -308,12 +312,12 @@ private:
             for (int digit; !AtEnd() && (digit = HexDigit(Peek())) >= 0; ++FPos, ++digits)
                 type = (type << 4) | static_cast<std::uint32_t>(digit);
             if (digits == 0 || digits > 8 || AtEnd() || Peek() != ')')
-                return Why("a hex type is malformed");
+                return Why(Tx("HiveFormat", "a hex type is malformed"));
             ++FPos;
             AValue.Type = type;
         }
         if (AtEnd() || Peek() != ':')
-            return Why("a hex value has no ':'");
+            return Why(Tx("HiveFormat", "a hex value has no ':'"));
         ++FPos;
         SkipSpaces();
         if (AtEnd() || Peek() == '\r' || Peek() == '\n' || Peek() == ';')
@@ -322,7 +326,7 @@ private:
             const int high = AtEnd() ? -1 : HexDigit(Peek());
             const int low = FPos + 1 < FText.size() ? HexDigit(FText[FPos + 1]) : -1;
             if (high < 0 || low < 0)
-                return Why("a byte is not two hex digits");
+                return Why(Tx("HiveFormat", "a byte is not two hex digits"));
             AValue.Data += static_cast<char>(high * 16 + low);
             FPos += 2;
             SkipSpaces();
@@ -333,7 +337,7 @@ private:
             if (!AtEnd() && Peek() == '\\') {
                 ++FPos;
                 if (!TakeLineEnd())
-                    return Why("text after a line continuation");
+                    return Why(Tx("HiveFormat", "text after a line continuation"));
                 SkipSpaces();
             }
         }

@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>ein Wert eines Schlüssels, der nicht gelesen werden konnte</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>ein Wert steht vor dem ersten Schlüssel</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>unerwarteter Text</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>nichts war lesbar; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>Zeile 1: die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>einem Schlüsselnamen fehlt die schließende Klammer</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>Text nach einem Schlüsselnamen</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>ein Schlüssel außerhalb von HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>einer Zeichenkette fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>auf einen Wertnamen folgt kein &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>ein dword hat nicht acht Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>ein Wert unbekannter Art</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>Text nach einem Wert</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>ein hex-Typ ist fehlerhaft</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>einem hex-Wert fehlt der &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>ein Byte besteht nicht aus zwei Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>Text nach einer Zeilenfortsetzung</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

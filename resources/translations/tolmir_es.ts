@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>un valor de una clave que no se pudo leer</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>un valor aparece antes de la primera clave</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>texto inesperado</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>no se pudo leer nada; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>línea 1: el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>a un nombre de clave le falta el corchete de cierre</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>texto después de un nombre de clave</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>una clave fuera de HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>a una cadena le faltan las comillas de cierre</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>a un nombre de valor no le sigue &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>un dword no tiene ocho dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>un valor de un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>texto después de un valor</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>un tipo hex está mal formado</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>a un valor hex le falta &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>un byte no tiene dos dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>texto después de una continuación de línea</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>une valeur d&apos;une clé illisible</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>une valeur précède la première clé</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>texte inattendu</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>rien n&apos;a pu être lu ; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>ligne 1 : le fichier est vide</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>un nom de clé n&apos;a pas de crochet fermant</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>du texte après un nom de clé</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>une clé hors de HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>une chaîne n&apos;a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>un nom de valeur n&apos;est pas suivi de &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>un dword n&apos;a pas huit chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>une valeur d&apos;un type inconnu</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>du texte après une valeur</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>un type hex est mal formé</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>une valeur hex n&apos;a pas de &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>un octet n&apos;a pas deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>du texte après une continuation de ligne</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>un valore di una chiave che non è stato possibile leggere</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>un valore precede la prima chiave</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>testo inatteso</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>non è stato possibile leggere nulla; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>riga 1: il file è vuoto</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>al nome di una chiave manca la parentesi di chiusura</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>testo dopo il nome di una chiave</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>una chiave fuori da HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>a una stringa mancano le virgolette di chiusura</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>il nome di un valore non è seguito da &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>un dword non ha otto cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>un valore di tipo sconosciuto</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>testo dopo un valore</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>un tipo hex è malformato</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>a un valore hex manca &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>un byte non è di due cifre esadecimali</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>testo dopo una continuazione di riga</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>een waarde van een sleutel die niet gelezen kon worden</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>een waarde staat vóór de eerste sleutel</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>onverwachte tekst</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>niets kon gelezen worden; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>regel 1: het bestand is leeg</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>een sleutelnaam heeft geen sluitend haakje</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>tekst na een sleutelnaam</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>een sleutel buiten HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>een tekenreeks heeft geen sluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>een waardenaam wordt niet gevolgd door &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>een dword heeft geen acht hexadecimale cijfers</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>een waarde van een onbekende soort</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>tekst na een waarde</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>een hex-type is ongeldig</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>een hex-waarde heeft geen &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>een byte bestaat niet uit twee hexadecimale cijfers</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>tekst na een regelvoortzetting</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

@@ -290,6 +290,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>wartość klucza, którego nie udało się odczytać</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>wartość występuje przed pierwszym kluczem</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>nieoczekiwany tekst</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>nie udało się nic odczytać; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>wiersz 1: plik jest pusty</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>nazwa klucza nie ma nawiasu zamykającego</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>tekst po nazwie klucza</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>klucz poza HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>ciąg znaków nie ma cudzysłowu zamykającego</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>po nazwie wartości nie ma &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>dword nie ma ośmiu cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>wartość nieznanego rodzaju</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>tekst po wartości</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>typ hex jest błędny</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>wartość hex nie ma &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>bajt nie składa się z dwóch cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>tekst po kontynuacji wiersza</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>

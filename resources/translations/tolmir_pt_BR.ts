@@ -288,6 +288,81 @@
     </message>
 </context>
 <context>
+    <name>HiveFormat</name>
+    <message>
+        <source>a value of a key that could not be read</source>
+        <translation>um valor de uma chave que não pôde ser lida</translation>
+    </message>
+    <message>
+        <source>a value comes before the first key</source>
+        <translation>um valor aparece antes da primeira chave</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>texto inesperado</translation>
+    </message>
+    <message>
+        <source>nothing could be read; %1</source>
+        <translation>nada pôde ser lido; %1</translation>
+    </message>
+    <message>
+        <source>line 1: the file is empty</source>
+        <translation>linha 1: o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>a key name has no closing bracket</source>
+        <translation>um nome de chave não tem o colchete de fechamento</translation>
+    </message>
+    <message>
+        <source>text after a key name</source>
+        <translation>texto após um nome de chave</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>uma chave fora de HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a string has no closing quote</source>
+        <translation>uma cadeia de caracteres não tem as aspas de fechamento</translation>
+    </message>
+    <message>
+        <source>a value name is not followed by &apos;=&apos;</source>
+        <translation>um nome de valor não é seguido de &apos;=&apos;</translation>
+    </message>
+    <message>
+        <source>a dword has not eight hex digits</source>
+        <translation>um dword não tem oito dígitos hexadecimais</translation>
+    </message>
+    <message>
+        <source>a value of an unknown kind</source>
+        <translation>um valor de tipo desconhecido</translation>
+    </message>
+    <message>
+        <source>text after a value</source>
+        <translation>texto após um valor</translation>
+    </message>
+    <message>
+        <source>a hex type is malformed</source>
+        <translation>um tipo hex está malformado</translation>
+    </message>
+    <message>
+        <source>a hex value has no &apos;:&apos;</source>
+        <translation>um valor hex não tem &apos;:&apos;</translation>
+    </message>
+    <message>
+        <source>a byte is not two hex digits</source>
+        <translation>um byte não tem dois dígitos hexadecimais</translation>
+    </message>
+    <message>
+        <source>text after a line continuation</source>
+        <translation>texto após uma continuação de linha</translation>
+    </message>
+</context>
+<context>
     <name>OpenUrl</name>
     <message>
         <source>Information</source>
