@@ -2,11 +2,13 @@
 
 #include "advisor/AdviceText.h"
 #include "game/TextNumbers.h"
+#include "platform/SpokenNotice.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -134,4 +136,26 @@ TfrmReviewGame::TfrmReviewGame(QWidget* AOwner, const TGameReview& AReview)
     btnOk->move(kClientWidth / 2 - 83, kButtonTop);
     btnHelp->move(kClientWidth / 2 + 8, kButtonTop);
     btnCancel->move(btnCancel->x(), kButtonTop);
+
+    FNotice = new TSpokenNotice(this);
+}
+
+QString TfrmReviewGame::FirstRowText() const {
+    const QTreeWidgetItem* first = tvwTurns->topLevelItem(0);
+    if (first == nullptr) {
+        return {};
+    }
+    QStringList cells = {first->text(colRoll)};
+    for (int column = colDice; column <= colLost; ++column) {
+        cells << first->data(column, Qt::AccessibleTextRole).toString();
+    }
+    return cells.join(QStringLiteral(", "));
+}
+
+// The list opens on its first row, which a screen reader does not read with the
+// list's name as the dialog appears: it is said once the dialog is on screen.
+void TfrmReviewGame::FormShow() {
+    if (const QString first = FirstRowText(); !first.isEmpty()) {
+        QTimer::singleShot(0, FNotice, [this, first] { FNotice->Say(first); });
+    }
 }

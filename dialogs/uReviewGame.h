@@ -9,6 +9,7 @@
 
 class QLabel;
 class QTreeWidget;
+class TSpokenNotice;
 
 class TfrmReviewGame : public TfrmDialogAncestor {
     Q_OBJECT
@@ -20,4 +21,13 @@ public:
 
     QTreeWidget* tvwTurns;
     QLabel* lblSummary;
+
+    // The first row as a screen reader reads it: each cell after its column's name.
+    QString FirstRowText() const;
+
+protected:
+    void FormShow() override;
+
+private:
+    TSpokenNotice* FNotice;
 };

@@ -20,6 +20,7 @@
 #include "dialogs/uReviewGame.h"
 #include "platform/AdvisorService.h"
 #include "platform/Application.h"
+#include "platform/SpokenNotice.h"
 #include "tests/support/PrivateRegistry.h"
 
 #include <QAccessible>
@@ -274,7 +275,9 @@ private slots:
         QString summary;
         QString name;
         bool listFocused = false;
+        QString spokenFirst;
         AnswerNextModal<TfrmReviewGame>([&](TfrmReviewGame* dialog) {
+            spokenFirst = dialog->findChild<TSpokenNotice*>()->Text();
             QTreeWidget* tree = dialog->tvwTurns;
             name = tree->accessibleName();
             listFocused = tree->hasFocus();
@@ -307,6 +310,10 @@ private slots:
                  QStringList({"", "Dice 6 6 6 6 6", "Your move line 1: 0", "Best move Write Tolmir",
                               "Points lost 12.0", "", "Dice 6 6 6 6 6", "Your move Write line 1",
                               "Best move Write Tolmir", "Points lost 12.0"}));
+        // As the review opens, its first row is said.
+        QCOMPARE(spokenFirst,
+                 QStringLiteral("Turn 1, Dice 6 6 6 6 6, Your move line 1: 0, Best move "
+                                "Write Tolmir, Points lost 12.0"));
         QCOMPARE(summary, QStringLiteral("Your decisions cost 67.0 points of expected score; "
                                          "optimal play from the start expects 187.1"));
         QCOMPARE(Advice(), QString());

@@ -479,7 +479,8 @@ def open_menu_item(player, menu_keys):
 
 def read_review(player):
     """Review Game opens by itself once the advisor's table is worked out (which
-    may take a while); its rows read one by one, each cell with its column."""
+    may take a while) and says its first row; its rows read one by one, each
+    cell with its column."""
     speech = player.speech
     open_menu_item(player, [("Right", r"Game"), ("Return", r"Undo"), ("Up", r"Review Game")])
     speech.expect(r"Review Game dialog", "Enter on Review Game", 240)
@@ -489,6 +490,8 @@ def read_review(player):
     table = tree.queryTable()
     rows = [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)]
             for r in range(table.nRows)]
+    # The first row is said as the review opens.
+    expect_all(speech, [re.escape(cell) for cell in rows[0]], "the review's opening")
     # The list opens on its first row: Down reads the next ones, Up comes back.
     for number, chord in [(1, "Down"), (2, "Down"), (3, "Down"), (2, "Up"), (1, "Up"),
                           (0, "Up")]:
