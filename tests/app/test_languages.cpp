@@ -94,16 +94,6 @@ QStringList Placeholders(const QString& AText) {
     return found;
 }
 
-QChar Mnemonic(const QString& AText) {
-    for (qsizetype at = AText.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < AText.size();
-         at = AText.indexOf(QLatin1Char('&'), at + 2)) {
-        if (AText[at + 1] != QLatin1Char('&')) {
-            return AText[at + 1].toLower();
-        }
-    }
-    return {};
-}
-
 // A text that means the same in every language: numbers, keys, the names.
 bool LanguageFree(QString AText) {
     AText.remove(QLatin1Char('&'));
@@ -332,7 +322,7 @@ private slots:
         QFETCH(QString, language);
         const std::vector<TMessage> messages = ReadTs(language);
         QVERIFY(messages.size() > 100);
-        std::map<QString, std::map<QChar, QString>> letters;
+        std::map<QString, std::map<QString, QString>> letters;
         for (const TMessage& message : messages) {
             const QString where = message.Context + QStringLiteral(": ") + message.Source;
             QVERIFY2(message.Finished && !message.Forms.isEmpty(), qPrintable(where));
@@ -345,7 +335,8 @@ private slots:
             const QString window = message.Context == QLatin1String("TfrmDialogAncestor")
                                        ? QStringLiteral("TfrmDiceOptions")
                                        : message.Context;
-            if (const QChar letter = Mnemonic(message.Forms.first()); !letter.isNull()) {
+            if (const QString letter = QKeySequence::mnemonic(message.Forms.first()).toString();
+                !letter.isEmpty()) {
                 QVERIFY2(!letters[window].contains(letter),
                          qPrintable(message.Forms.first() + QStringLiteral(" and ") +
                                     letters[window][letter]));
