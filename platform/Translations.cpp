@@ -36,9 +36,13 @@ void InstallTranslator(const QString& AFile, const QStringList& AFolders) {
 } // namespace
 
 QStringList ShippedLanguages() {
-    return {QStringLiteral("de"),   QStringLiteral("es"), QStringLiteral("fr"),
-            QStringLiteral("it"),   QStringLiteral("nl"), QStringLiteral("pl"),
-            QStringLiteral("pt_BR")};
+    // The build embeds one translation per language (TOLMIR_LANGUAGES in CMake).
+    QStringList languages =
+        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("tolmir_*.qm")}, QDir::Files);
+    for (QString& language : languages) {
+        language = language.mid(7).chopped(3); // "tolmir_pt_BR.qm" -> "pt_BR"
+    }
+    return languages;
 }
 
 QString ChooseLanguage(const QLocale& ALocale) {

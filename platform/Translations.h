@@ -9,7 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-// The shipped languages besides English, as the translation files name them: "de", "pt_BR".
+// The shipped languages besides English, as the translation files embedded in
+// the program name them: "de", "pt_BR".
 QStringList ShippedLanguages();
 
 // The shipped language for ALocale's UI languages; empty for English.
