@@ -64,8 +64,9 @@ bool SetSoundBudget(const std::string& AName, const char* ASound) {
     return SetBudget(AName, length > 0 ? length + kMarginNs : 0);
 }
 
-// A player looks at the new dice for longer than the last sound's device takes
-// to close, so each timed sound starts with no device open, as in a game.
+// A player looks at the new dice for longer than the last sound's device stays
+// open for a sound that may follow, so each timed sound starts with no device
+// open, as in a game.
 void PauseLikeAPlayer(benchmark::State& AState) {
     AState.PauseTiming();
     QThread::msleep(300);
@@ -93,7 +94,8 @@ void BM_FanfareSound(benchmark::State& AState) {
 }
 
 // The fanfare right after the roll's sound, as after a roll of five of a kind:
-// it waits for the roll's device to close before it starts.
+// it starts on a device of its own format while the roll's device is still
+// open, and that one is closed while the fanfare plays.
 void BM_FanfareAfterRoll(benchmark::State& AState) {
     UseDiskDriver();
     for (auto _ : AState) {

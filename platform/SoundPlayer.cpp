@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <system_error>
@@ -21,8 +22,7 @@ namespace {
 
 // Frames per device buffer: about 12 ms of sound (512 frames at 44,100 Hz),
 // a power of two. Small, so that little silence follows a sound, and because
-// closing a device takes about three buffers, which the fanfare waits for
-// when it follows the roll's sound.
+// closing a device takes about three buffers.
 Uint16 BufferFrames(int ARate) {
     const auto frames = static_cast<unsigned>(std::clamp(ARate, 5'512, 44'100)) * 512u / 44'100u;
     return static_cast<Uint16>(std::bit_floor(frames));
@@ -80,7 +80,7 @@ TSdlApi LoadSdlApi() {
 }
 
 // One sound on its way to the device. SDL's audio thread pulls the samples
-// through Fill, a device buffer at a time, and the device starts to play a
+// through FillBuffer, a device buffer at a time, and the device starts to play a
 // buffer when it is handed over: the sound is over once the part of it in the
 // last buffer has played after that, and never before its whole length has
 // passed since the first one.
@@ -103,11 +103,6 @@ public:
     // How long the whole sound plays.
     std::chrono::microseconds Length() const { return Duration(FLength); }
 
-    // The device's callback, on SDL's audio thread.
-    static void SDLCALL Fill(void* APlayback, Uint8* AStream, int ALength) {
-        static_cast<TPlayback*>(APlayback)->FillBuffer(AStream, static_cast<Uint32>(ALength));
-    }
-
     // Returns once the last sample has been played, or when the device has
     // not taken it within ALimit (a stalled sound server, for example).
     void WaitUntilPlayed(std::chrono::microseconds ALimit) {
@@ -119,11 +114,7 @@ public:
         }
     }
 
-private:
-    std::chrono::microseconds Duration(Uint32 ABytes) const {
-        return std::chrono::microseconds(std::uint64_t{ABytes} * 1'000'000u / FBytesPerSecond);
-    }
-
+    // Fills the next device buffer, on SDL's audio thread.
     void FillBuffer(Uint8* AStream, Uint32 ALength) {
         if (FPosition == 0) {
             FStart = TClock::now();
@@ -139,6 +130,11 @@ private:
         }
     }
 
+private:
+    std::chrono::microseconds Duration(Uint32 ABytes) const {
+        return std::chrono::microseconds(std::uint64_t{ABytes} * 1'000'000u / FBytesPerSecond);
+    }
+
     const TSdlApi& FSdl;
     Uint8* const FSamples;
     const Uint32 FLength;
@@ -152,20 +148,83 @@ private:
     std::optional<TClock::time_point> FEnd; // when the last sample has played
 };
 
+// An open device at the format of the sounds it plays. It is its callback's
+// userdata, so it stays where it is while open; its callback plays the current
+// sound, set while the device is paused: pausing and unpausing take the
+// device's lock, so no callback is under way meanwhile and the next one sees it.
+class TDevice {
+public:
+    // A device for sounds of ASpec's format; nullptr when none can be had.
+    static std::unique_ptr<TDevice> Open(const TSdlApi& ASdl, const SDL_AudioSpec& ASpec) {
+        std::unique_ptr<TDevice> device(new TDevice(ASdl, ASpec));
+        SDL_AudioSpec wanted = ASpec;
+        wanted.samples = BufferFrames(ASpec.freq);
+        wanted.callback = &TDevice::Fill;
+        wanted.userdata = device.get();
+        device->FId = ASdl.OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+        return device->FId != 0 ? std::move(device) : nullptr;
+    }
+    // Closing waits for SDL's audio thread, which first sleeps out the buffer
+    // under way and two more.
+    ~TDevice() {
+        if (FId != 0) {
+            FSdl.CloseAudioDevice(FId);
+        }
+    }
+    TDevice(const TDevice&) = delete;
+    TDevice& operator=(const TDevice&) = delete;
+
+    bool Plays(const SDL_AudioSpec& ASpec) const {
+        return ASpec.freq == FFormat.freq && ASpec.format == FFormat.format &&
+               ASpec.channels == FFormat.channels;
+    }
+
+    void Start(TPlayback& APlayback) {
+        FPlayback = &APlayback;
+        FSdl.PauseAudioDevice(FId, 0);
+    }
+
+    // Once this returns, no callback uses the sound any more.
+    void Stop() {
+        FSdl.PauseAudioDevice(FId, 1);
+        FPlayback = nullptr;
+    }
+
+private:
+    TDevice(const TSdlApi& ASdl, const SDL_AudioSpec& AFormat) : FSdl(ASdl), FFormat(AFormat) {}
+
+    // The callback runs only while the device is not paused, so with a sound.
+    static void SDLCALL Fill(void* ADevice, Uint8* AStream, int ALength) {
+        static_cast<TDevice*>(ADevice)->FPlayback->FillBuffer(AStream,
+                                                              static_cast<Uint32>(ALength));
+    }
+
+    const TSdlApi& FSdl;
+    const SDL_AudioSpec FFormat;
+    SDL_AudioDeviceID FId = 0;
+    TPlayback* FPlayback = nullptr;
+};
+
+// How long a device stays open, paused, after its sound, for a sound that
+// follows at once: the fanfare after the roll's sound starts a few
+// milliseconds after it.
+constexpr std::chrono::milliseconds kLinger{150};
+
 // SDL's audio subsystem, started when the first sound plays and stopped at exit.
 // A failed start is not retried: without audio the game stays silent.
 //
-// A device is opened for each sound, at the sound's own format, and closed
-// after it, so that no audio thread runs while the game is idle. Closing waits
-// for SDL's audio thread, which first sleeps out the last buffer and two more
-// (about 100 ms after the roll's sound): a helper thread does that while the
-// game goes on. The next sound waits for it before it touches SDL, so that SDL
-// is only ever called from one thread at a time.
+// A device is opened at the format of its sound. Once the sound is over, it
+// lingers, paused, for a sound that follows at once, which plays on it when it
+// has the same format, and otherwise starts on its own device before this one
+// is closed. Closing takes a few of the device's buffers; a helper thread
+// closes a device that no sound took, so that no audio thread runs while the
+// game is idle. A sound that comes while that thread closes waits for it before
+// it touches SDL, so that SDL is only ever called from one thread at a time.
 class TAudioSubsystem {
 public:
     TAudioSubsystem() : FSdl(LoadSdlApi()), FReady(FSdl.Complete() && Start()) {}
     ~TAudioSubsystem() {
-        FinishClosing();
+        TakeLingering().reset();
         if (FReady) {
             FSdl.QuitSubSystem(SDL_INIT_AUDIO);
         }
@@ -186,24 +245,33 @@ public:
         }
     }
 
-    // Closes ADevice, which no callback may use any more (it is paused).
-    void CloseLater(SDL_AudioDeviceID ADevice) {
-        FinishClosing();
+    // Keeps ADevice, paused, open for kLinger, then closes it on a helper
+    // thread unless a sound has taken it.
+    void Linger(std::unique_ptr<TDevice> ADevice) {
+        {
+            const std::lock_guard lock(FMutex);
+            FLingering = std::move(ADevice);
+        }
         try {
-            FClosing = std::thread([this, ADevice] {
-                FSdl.CloseAudioDevice(ADevice);
-                ReleaseThreadState();
-            });
+            FLingerEnd = std::thread([this] { EndLinger(); });
         } catch (const std::system_error&) {
-            FSdl.CloseAudioDevice(ADevice); // no thread to be had: the game waits instead
+            TakeLingering().reset(); // no thread to be had: the game waits instead
         }
     }
 
-    // Waits until the last device has been closed.
-    void FinishClosing() {
-        if (FClosing.joinable()) {
-            FClosing.join();
+    // The device that the last sound left open, or nullptr when there is none
+    // or it has been closed (this waits for that).
+    std::unique_ptr<TDevice> TakeLingering() {
+        std::unique_ptr<TDevice> device;
+        {
+            const std::lock_guard lock(FMutex);
+            device = std::move(FLingering);
         }
+        FTaken.notify_one();
+        if (FLingerEnd.joinable()) {
+            FLingerEnd.join();
+        }
+        return device;
     }
 
 private:
@@ -213,9 +281,24 @@ private:
         return FSdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
 
+    // On the helper thread.
+    void EndLinger() {
+        std::unique_lock lock(FMutex);
+        if (FTaken.wait_for(lock, kLinger, [this] { return FLingering == nullptr; })) {
+            return;
+        }
+        std::unique_ptr<TDevice> device = std::move(FLingering);
+        lock.unlock();
+        device.reset();
+        ReleaseThreadState();
+    }
+
     TSdlApi FSdl;
     bool FReady;
-    std::thread FClosing;
+    std::mutex FMutex;
+    std::condition_variable FTaken;
+    std::unique_ptr<TDevice> FLingering; // guarded by FMutex
+    std::thread FLingerEnd;
 };
 
 // The subsystem, started on first use.
@@ -237,6 +320,45 @@ private:
     const TAudioSubsystem& FAudio;
 };
 
+// Plays AWave to its end, on ALast (the device the last sound left open) when
+// it has the sound's format, or else on a device of its own. Returns the device
+// to keep open for a sound that follows, if any.
+std::unique_ptr<TDevice> Play(const TSdlApi& ASdl, const QByteArray& AWave,
+                              std::unique_ptr<TDevice> ALast) {
+    SDL_AudioSpec format{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    // SDL_LoadWAV_RW closes the reader (freesrc = 1) and fails on a null one.
+    if (ASdl.LoadWAV_RW(ASdl.RWFromConstMem(AWave.constData(), static_cast<int>(AWave.size())), 1,
+                        &format, &buffer, &length) == nullptr) {
+        return ALast;
+    }
+    TPlayback playback(ASdl, buffer, length, format);
+    if (!playback.Playable()) {
+        return ALast;
+    }
+    std::unique_ptr<TDevice> device;
+    if (ALast != nullptr && ALast->Plays(format)) {
+        device = std::move(ALast);
+    } else {
+        device = TDevice::Open(ASdl, format);
+        if (device == nullptr && ALast != nullptr) {
+            // A device that plays one stream at a time is free once the last one is closed.
+            ALast.reset();
+            device = TDevice::Open(ASdl, format);
+        }
+        if (device == nullptr) {
+            return nullptr;
+        }
+    }
+    device->Start(playback);
+    // A device of another format is closed while this sound already plays.
+    ALast.reset();
+    playback.WaitUntilPlayed(playback.Length() + kStallAllowance);
+    device->Stop();
+    return device;
+}
+
 } // namespace
 
 void PlayWaveResource(const std::string& AName) {
@@ -249,33 +371,9 @@ void PlayWaveResource(const std::string& AName) {
     if (!audio->Ready()) {
         return; // without audio the game stays silent
     }
-    audio->FinishClosing();
-    const TSdlApi& sdl = audio->Sdl();
-    SDL_AudioSpec wanted{};
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    // SDL_LoadWAV_RW closes the reader (freesrc = 1) and fails on a null one.
-    if (sdl.LoadWAV_RW(sdl.RWFromConstMem(wave.constData(), static_cast<int>(wave.size())), 1,
-                       &wanted, &buffer, &length) == nullptr) {
-        return;
+    if (std::unique_ptr<TDevice> device = Play(audio->Sdl(), wave, audio->TakeLingering())) {
+        audio->Linger(std::move(device));
     }
-    TPlayback playback(sdl, buffer, length, wanted);
-    if (!playback.Playable()) {
-        return;
-    }
-    wanted.samples = BufferFrames(wanted.freq);
-    wanted.callback = &TPlayback::Fill;
-    wanted.userdata = &playback;
-    const SDL_AudioDeviceID id = sdl.OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (id == 0) {
-        return;
-    }
-    sdl.PauseAudioDevice(id, 0);
-    playback.WaitUntilPlayed(playback.Length() + kStallAllowance);
-    // Pausing takes the device's lock, so no callback is under way once it
-    // returns and none follows: the samples can go before the device does.
-    sdl.PauseAudioDevice(id, 1);
-    audio->CloseLater(id);
 }
 
 std::chrono::steady_clock::time_point
