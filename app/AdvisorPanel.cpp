@@ -198,7 +198,9 @@ void TAdvisorPanel::AdvisorChanged() {
     FKept.reset();
     MarkDice({});
     lblAdvice->setText(tr(kMsgWorking));
-    pbrAdvisor->setValue(static_cast<int>(FAdvisor.Progress() * 100.0));
+    // In steps of 5 %: each change of the bar is an event a screen reader
+    // works through, and one per percent kept Orca too busy to answer keys.
+    pbrAdvisor->setValue(static_cast<int>(FAdvisor.Progress() * 20.0) * 5);
     pbrAdvisor->show();
 }
 

@@ -218,7 +218,7 @@ private slots:
         Part<QAction>(*FMain, "mniHint")->trigger();
         QCOMPARE(FAdvisor.requests, 1);
         QVERIFY(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->isVisible());
-        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->value(), 37);
+        QCOMPARE(Part<TAdvisorPanel>(*FMain, "pnlAdvisor")->pbrAdvisor->value(), 35);
         QVERIFY(!FMain->Session().HintShown());
         QTest::keyClick(FMain.get(), Qt::Key_F2);
         QTest::mouseClick(Part<QPushButton>(*FMain, "btnBrasser"), Qt::LeftButton);
